@@ -1,0 +1,40 @@
+#include "blocker/frm_website.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "frame/guard.h"
+#include "frame/product_info.h"
+#include "frame/program_windows.h"
+#include "platform/shell.h"
+
+namespace {
+
+bool ContainsNoCase(const std::string& text, const std::string& part) {
+    auto it = std::search(text.begin(), text.end(), part.begin(), part.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
+    return it != text.end();
+}
+
+}  // namespace
+
+frmWebsite::frmWebsite() : Form("frmWebsite") {
+    design("Form5", 3000, 1500);
+    Timer1.setInterval(1000);
+    onLoad = [this] { Form_Load(); };
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+}
+
+void frmWebsite::Form_Load() {
+    modProductInfo::LoadProductInfo();
+    if (WebsiteMode != "Website") return;
+    std::string address = ProductInfo.HomePage;
+    if (!ContainsNoCase(address, "http://") && !ContainsNoCase(address, "https://")) address = "http://" + address;
+    platform::shell::Execute(address, "", "", platform::shell::kSwShowNormal);
+    WebsiteMode.clear();
+}
+
+void frmWebsite::Timer1_Timer() {
+    SkipOnError([this] { Unload(); });
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Hands the home page to the default browser and unloads itself a second later.
+#include "platform/forms/form.h"
+
+class frmWebsite : public forms::Form {
+public:
+    frmWebsite();
+
+    forms::Timer Timer1{*this, "Timer1"};
+
+    void Form_Load();
+    void Timer1_Timer();
+};

@@ -1,0 +1,70 @@
+#include "frame/form8.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "frame/guard.h"
+#include "frame/mod_on_top.h"
+#include "frame/product_info.h"
+#include "frame/program_windows.h"
+#include "frame/settings.h"
+#include "frame/xfile_exists.h"
+#include "platform/files.h"
+
+const char* const Form8::kHelpFile = "Help.rtf";
+
+namespace {
+
+// A check-box state stored as text: "0" or "1", blanks around it allowed.
+bool ParseBoxValue(const std::string& text, int* value) {
+    std::size_t begin = text.find_first_not_of(' ');
+    std::size_t end = text.find_last_not_of(' ');
+    if (begin == std::string::npos) return false;
+    const std::string digits = text.substr(begin, end - begin + 1);
+    if (digits != "0" && digits != "1") return false;
+    *value = digits[0] - '0';
+    return true;
+}
+
+std::string PlainRtf(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        if (c == '\\' || c == '{' || c == '}') escaped += '\\';
+        escaped += c;
+    }
+    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Verdana;}}\\f0\\fs17 " + escaped + "\\par}";
+}
+
+}  // namespace
+
+Form8::Form8() : Form("Form8") {
+    design("Readme/Help", 7200, 6000);
+    rtf1.setBounds(120, 120, 6840, 4800);
+    rtf1.setTextRTF(PlainRtf("RichTextBox1"));
+    Check1.setCaption("Show at Startup");
+    Check1.setBounds(120, 5040, 3000, 315);
+    onLoad = [this] { Form_Load(); };
+    Check1.onClick = [this] { Check1_Click(); };
+}
+
+void Form8::Form_Load() {
+    if (ProductInfo.SkinsEnabled) SkipOnError([this] { ApplyProgramSkin(*this); });
+    const std::string path = platform::files::ProgramFolder() + "\\" + kHelpFile;
+    if (xfileExists::fileExists(path)) {
+        SkipOnError([&] { rtf1.setFileName(path); });
+    } else {
+        // Without its file the window still comes up, says what is missing and
+        // keeps the start-up box working, so the user can turn it off.
+        rtf1.setTextRTF(PlainRtf("The help file could not be found. It should be at " + path + "."));
+    }
+    SkipOnError([this] { modOnTop::SetFormOnTop(*this, true); });
+    SkipOnError([this] {
+        int value = 0;
+        if (ParseBoxValue(GetSetting(ProductInfo.ProductName, "Settings", "showHelp", "1"), &value))
+            Check1.setValue(value);
+    });
+}
+
+void Form8::Check1_Click() {
+    SaveSetting(ProductInfo.ProductName, "Settings", "showHelp", std::to_string(Check1.value()));
+}

@@ -1,0 +1,44 @@
+#include "frame/frm_splash.h"
+
+#include "frame/guard.h"
+#include "frame/mod_skin.h"
+#include "frame/product_info.h"
+#include "frame/program_windows.h"
+#include "platform/error.h"
+
+frmSplash::frmSplash() : Form("frmSplash") {
+    design("", 6000, 3600, forms::BorderStyle::FixedDialog);
+    setButtons(false, false);
+    setCentred(true);
+    Image1.setBounds(0, 0, 6000, 3600);
+    Image1.setPicture("SPLASH");
+    Timer2.setTimerEnabled(false);
+    Timer2.setInterval(2);
+    onLoad = [this] { Form_Load(); };
+    Timer2.onTimer = [this] { Timer2_Timer(); };
+}
+
+void frmSplash::Form_Load() {
+    modProductInfo::LoadProductInfo();
+    if (ProductInfo.SkinsEnabled) {
+        // The library's skin control would stand on this window as skn; it
+        // reaches modSkin through SkinControl.
+        SkipOnError([this] { ApplyProgramSkin(*this); });
+        SkipOnError([] {
+            if (!modSkin::EnsureSkinGlobal()) return;
+            modSkin::SkinGlobal->Method2(modSkin::SkinControl);
+            modSkin::SkinGlobal->Method5();
+        });
+    }
+    Timer2.setTimerEnabled(true);
+}
+
+void frmSplash::Timer2_Timer() {
+    if (intTemp > INT16_MAX - 2) throw platform::Error(6, "Overflow");
+    intTemp = static_cast<std::int16_t>(intTemp + 2);
+    if (intTemp != 150) return;
+    Timer2.setTimerEnabled(false);
+    MainWindow().Show();
+    Hide();
+    setVisible(false);
+}

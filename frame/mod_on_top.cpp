@@ -1,0 +1,13 @@
+#include "frame/mod_on_top.h"
+
+#include "platform/window.h"
+
+namespace modOnTop {
+
+void SetFormOnTop(const forms::Form& window, bool OnTop) {
+    namespace w = platform::window;
+    w::SetWindowPos(window.hwnd(), OnTop ? w::kHwndTopmost : w::kHwndNoTopmost, 0, 0, 0, 0,
+                    w::kSwpNoMove | w::kSwpNoSize);
+}
+
+}  // namespace modOnTop

@@ -1,0 +1,7 @@
+#pragma once
+#include "platform/forms/form.h"
+
+namespace modOnTop {
+// Moves the window into the topmost band, or out of it, without moving or sizing it.
+void SetFormOnTop(const forms::Form& window, bool OnTop);
+}  // namespace modOnTop

@@ -1,0 +1,89 @@
+#include "frame/mod_skin.h"
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "frame/guard.h"
+#include "frame/product_info.h"
+#include "platform/error.h"
+#include "platform/version.h"
+#include "platform/window.h"
+
+namespace modSkin {
+
+std::unique_ptr<SkinGlobalObject> SkinGlobal;
+SkinControlObject* SkinControl = nullptr;
+std::function<std::unique_ptr<SkinGlobalObject>()> CreateSkinGlobal = [] {
+    return std::unique_ptr<SkinGlobalObject>();
+};
+
+namespace {
+
+SkinControlObject& Control() {
+    if (!SkinControl) throw platform::Error(91, "The skin control is not set");
+    return *SkinControl;
+}
+
+}  // namespace
+
+bool EnsureSkinGlobal() {
+    if (!SkinGlobal && CreateSkinGlobal) SkinGlobal = CreateSkinGlobal();
+    return SkinGlobal != nullptr;
+}
+
+bool IsVistaOrLater() {
+    platform::version::OsVersionInfo info;
+    info.size = platform::version::kOsVersionInfoExSize;
+    if (platform::version::GetVersionEx(&info) != 1) return false;
+    return info.platformId == platform::version::kPlatformWin32Nt && info.majorVersion >= 6;
+}
+
+void InitSkinGlobal() {
+    if (!IsVistaOrLater()) return;
+    SkipOnError([] {
+        if (EnsureSkinGlobal()) SkinGlobal->Method6();
+    });
+}
+
+void ApplySkin(forms::Form& window) {
+    std::uint32_t colour1 = 0, colour2 = 0, colour3 = 0;
+    bool haveColours = false;
+    SkipOnError([&] {
+        colour1 = Control().Color(2);
+        colour2 = Control().Color(3);
+        colour3 = Control().Color(4);
+        haveColours = true;
+    });
+    // Without the skin's colours the controls keep their own rather than turn black.
+    if (haveColours) SkipOnError([&] { SetControlColors(window, colour1, colour2, colour3); });
+    SkipOnError([&] {
+        if (IsVistaOrLater() && ProductInfo.SkinsEnabled) SetRectRegion(window);
+    });
+    SkipOnError([&] { Control().ApplyToWindow(window.hwnd()); });
+}
+
+void SetRectRegion(forms::Form& window) {
+    // The outer size in twips reaches past the window's pixels, so the region
+    // only squares the window's shape.
+    const auto& bounds = window.bounds();
+    platform::window::SetRectRegion(window.hwnd(), bounds.width, bounds.height);
+}
+
+void SetControlColors(forms::Form& window, std::uint32_t colour1, std::uint32_t colour2, std::uint32_t colour3) {
+    static const std::set<std::string> kLists = {"TextBox",      "ComboBox",     "FileListBox", "DirListBox",
+                                                 "DriveListBox", "ListBox",      "ListView"};
+    for (forms::Control* control : window.controls()) {
+        const std::string& type = control->typeName();
+        if (type == "CommandButton") {
+            control->setBackColor(colour1);
+        } else if (kLists.count(type)) {
+            control->setBackColor(colour1);
+            control->setForeColor(colour2);
+        } else if (type == "PictureBox") {
+            control->setBackColor(colour3);
+        }
+    }
+}
+
+}  // namespace modSkin

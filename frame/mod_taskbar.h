@@ -1,0 +1,22 @@
+#pragma once
+// The main window's icon in the notification area. Its mouse events come back
+// to the window as mouse-move events whose X coordinate is the mouse message.
+#include <cstdint>
+#include <string>
+
+#include "platform/forms/form.h"
+#include "platform/shell.h"
+
+namespace modTaskbar {
+
+inline constexpr std::uint32_t kCallbackMessage = 0x200;  // WM_MOUSEMOVE
+inline constexpr std::uint32_t kRecordSize = 88;          // NOTIFYICONDATAA, first form
+
+void AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture, const std::string& tip);
+// Removes the icon with this id from the window the last addition named.
+void RemoveTrayIcon(std::uint32_t id);
+
+// The record the last call left, kept for the life of the process.
+const platform::shell::NotifyIconData& Record();
+
+}  // namespace modTaskbar

@@ -1,0 +1,3 @@
+#include "frame/program_windows.h"
+
+std::string WebsiteMode;

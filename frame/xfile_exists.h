@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace xfileExists {
+// True when an ordinary file (not hidden, not system, not a folder) of exactly
+// that name, in any letter case, exists at that path. Never raises an error.
+bool fileExists(const std::string& path);
+// What follows the last backslash; the whole text when it has none.
+std::string TrimPath(const std::string& path);
+}  // namespace xfileExists

@@ -1,0 +1,35 @@
+#pragma once
+// The file system as the programs use it: the program's folder, file lookup
+// with Win32 wildcards and attributes, and whole-file reads.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform::files {
+
+enum Attribute : std::uint32_t {
+    kReadOnly = 0x01,
+    kHidden = 0x02,
+    kSystem = 0x04,
+    kDirectory = 0x10,
+    kArchive = 0x20,
+    kNormal = 0x80,
+};
+
+struct FindData {
+    std::string name;  // the stored name, without its folder
+    std::uint32_t attributes = 0;
+};
+
+// The folder the executable was started from, without a trailing backslash.
+std::string ProgramFolder();
+
+// FindFirstFileA/FindNextFileA: calls `visit` for every entry that matches
+// `pattern` (a path whose last part may hold * and ?), until `visit` returns
+// false. Returns 0, or the Win32 error of the lookup (2 when nothing matches).
+long FindFiles(const std::string& pattern, const std::function<bool(const FindData&)>& visit);
+
+// Reads a whole file as bytes. Returns 0 or a Win32 error code.
+long ReadFile(const std::string& path, std::string* contents);
+
+}  // namespace platform::files

@@ -1,0 +1,206 @@
+#include "platform/forms/form.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "platform/dialogs.h"
+#include "platform/error.h"
+#include "platform/forms/backend.h"
+#include "platform/program.h"
+
+namespace forms {
+
+namespace {
+
+std::vector<detail::Slot*>& Slots() {
+    static std::vector<detail::Slot*> slots;
+    return slots;
+}
+
+int dispatchDepth = 0;
+
+}  // namespace
+
+detail::Slot::Slot() { Slots().push_back(this); }
+
+std::vector<Form*> AllForms() {
+    std::vector<Form*> forms;
+    for (detail::Slot* slot : Slots())
+        if (slot->form) forms.push_back(slot->form.get());
+    return forms;
+}
+
+void DestroyAllForms() {
+    for (detail::Slot* slot : Slots()) {
+        if (slot->form && slot->form->loaded()) backend::DestroyFormWindow(*slot->form);
+        slot->form.reset();
+    }
+}
+
+void Dispatch(const std::function<void()>& handler) {
+    struct Depth {
+        Depth() { ++dispatchDepth; }
+        ~Depth() { --dispatchDepth; }
+    } depth;
+    try {
+        handler();
+    } catch (const platform::ProgramEnded&) {
+        if (dispatchDepth > 1) throw;
+    } catch (const platform::Error& e) {
+        platform::MessageBox("Error " + std::to_string(e.number()) + ": " + e.what(),
+                             platform::kMbOk | platform::kMbIconError);
+    } catch (const std::exception& e) {
+        platform::MessageBox(std::string("Unexpected error: ") + e.what(),
+                             platform::kMbOk | platform::kMbIconError);
+    }
+}
+
+Form::Form(std::string name) : name_(std::move(name)) {}
+
+Form::~Form() = default;
+
+void Form::design(const std::string& caption, int width, int height, BorderStyle border) {
+    caption_ = caption;
+    bounds_.width = width;
+    bounds_.height = height;
+    borderStyle_ = border;
+}
+
+void Form::addControl(Control* control) { controls_.push_back(control); }
+
+void Form::removeControl(Control* control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+}
+
+std::vector<Menu*> Form::menuBar() const {
+    std::vector<Menu*> bar;
+    for (Control* control : controls_) {
+        if (control->typeName() != "Menu") continue;
+        auto* menu = static_cast<Menu*>(control);
+        if (!menu->parent()) bar.push_back(menu);
+    }
+    return bar;
+}
+
+void Form::changed(FormProp prop) {
+    if (loaded_) backend::FormChanged(*this, prop);
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    if (!designSaved_) {
+        designCaption_ = caption_;
+        designBounds_ = bounds_;
+        for (Control* control : controls_) control->saveDesign();
+        designSaved_ = true;
+    }
+    loaded_ = true;
+    backend::CreateFormWindow(*this);
+    if (onLoad) onLoad();
+}
+
+void Form::Show(ShowMode mode) {
+    Load();
+    if (!loaded_) return;  // the load handler unloaded the form again
+    setVisible(true);
+    if (mode == ShowMode::Modal) {
+        ++modalDepth_;
+        struct Leave {
+            int& depth;
+            ~Leave() { depth = std::max(0, depth - 1); }
+        } leave{modalDepth_};
+        backend::RunModal(*this);
+    }
+}
+
+void Form::Hide() {
+    setVisible(false);
+    modalDepth_ = 0;
+}
+
+void Form::setVisible(bool visible) {
+    if (visible && !loaded_) Load();
+    if (visible_ == visible) return;
+    visible_ = visible;
+    if (!visible) modalDepth_ = 0;
+    changed(FormProp::Visible);
+}
+
+bool Form::requestUnload(int mode) {
+    if (!loaded_) return false;
+    int cancel = 0;
+    if (onQueryUnload) onQueryUnload(cancel, mode);
+    if (cancel != 0 || !loaded_) return false;
+    if (onUnload) onUnload(cancel);
+    if (cancel != 0 || !loaded_) return false;
+    return true;
+}
+
+void Form::finishUnload() {
+    backend::DestroyFormWindow(*this);
+    loaded_ = false;
+    visible_ = false;
+    modalDepth_ = 0;
+    native_ = 0;
+    icon_ = 0;
+    windowState_ = WindowState::Normal;
+    caption_ = designCaption_;
+    bounds_ = designBounds_;
+    for (Control* control : controls_) {
+        control->restoreDesign();
+        control->attachNative(0);
+    }
+}
+
+void Form::Unload() {
+    if (requestUnload(kFromCode)) finishUnload();
+}
+
+void Form::userClose() {
+    Dispatch([this] {
+        if (requestUnload(kFromControlMenu)) finishUnload();
+    });
+}
+
+void Form::setCaption(const std::string& caption) {
+    caption_ = caption;
+    changed(FormProp::Caption);
+}
+
+void Form::setWindowState(WindowState state) {
+    if (windowState_ == state) return;
+    windowState_ = state;
+    changed(FormProp::WindowState);
+    if (loaded_ && onResize) onResize();
+}
+
+void Form::userSetWindowState(WindowState state) {
+    Dispatch([this, state] {
+        if (windowState_ == state) return;
+        windowState_ = state;
+        if (onResize) onResize();
+    });
+}
+
+void Form::userMouseMove(int button, int shift, float x, float y) {
+    Dispatch([&] {
+        if (onMouseMove) onMouseMove(button, shift, x, y);
+    });
+}
+
+void Form::userActivate() {
+    Dispatch([this] {
+        if (onActivate) onActivate();
+    });
+}
+
+void Form::setBounds(int left, int top, int width, int height) {
+    bounds_ = Rect{left, top, width, height};
+    changed(FormProp::Bounds);
+}
+
+void Form::PopupMenu(Menu& menu) {
+    if (loaded_) backend::ShowPopupMenu(*this, menu);
+}
+
+}  // namespace forms

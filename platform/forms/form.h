@@ -1,0 +1,151 @@
+#pragma once
+// A form: one top-level window of the program with its controls. A form is a
+// single instance (see The<F>), loads once until it unloads, and shows
+// modeless or modal. Its events are std::function slots that the derived
+// window wires to its handlers.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/forms/control.h"
+#include "platform/forms/controls.h"
+
+namespace forms {
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+enum class BorderStyle { Sizable, FixedSingle, FixedDialog, FixedToolWindow };
+enum class ShowMode { Modeless = 0, Modal = 1 };
+
+// Why a form is asked to unload, as QueryUnload reports it.
+enum UnloadMode { kFromControlMenu = 0, kFromCode = 1, kFromWindows = 2 };
+
+// Which form property changed, for the backend.
+enum class FormProp { Caption, Visible, WindowState, Bounds, Icon, Menus };
+
+class Form {
+public:
+    explicit Form(std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+
+    // Lifecycle.
+    bool loaded() const { return loaded_; }
+    void Load();                                  // runs onLoad once per load
+    void Show(ShowMode mode = ShowMode::Modeless);  // loads first when needed
+    void Hide();
+    void Unload();  // QueryUnload, then Unload; either may cancel
+    bool showingModal() const { return modalDepth_ > 0; }
+
+    // The user's close box.
+    void userClose();
+    // The window system minimising, restoring or maximising the window.
+    void userSetWindowState(WindowState state);
+    // The window system reporting the mouse over the client area (twips).
+    void userMouseMove(int button, int shift, float x, float y);
+    // The window system activating the window.
+    void userActivate();
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    WindowState windowState() const { return windowState_; }
+    // A change raises onResize, as the window system does.
+    void setWindowState(WindowState state);
+    // Outer position and size in twips.
+    const Rect& bounds() const { return bounds_; }
+    void setBounds(int left, int top, int width, int height);
+    BorderStyle borderStyle() const { return borderStyle_; }
+    bool minButton() const { return minButton_; }
+    bool maxButton() const { return maxButton_; }
+    bool centred() const { return centred_; }
+    // The name of the icon resource the window carries.
+    const std::string& iconResource() const { return iconResource_; }
+    Handle icon() const { return icon_; }
+
+    // The native window; 0 while the form is not loaded.
+    Handle hwnd() const { return native_; }
+
+    // Shows one of the form's menus at the mouse position and waits until the
+    // user chose an item (whose onClick runs) or dismissed the menu.
+    void PopupMenu(Menu& menu);
+
+    const std::vector<Control*>& controls() const { return controls_; }
+    std::vector<Menu*> menuBar() const;  // top-level menus, in order
+
+    std::function<void()> onLoad;
+    std::function<void()> onActivate;
+    std::function<void()> onResize;
+    std::function<void(int& cancel, int unloadMode)> onQueryUnload;
+    std::function<void(int& cancel)> onUnload;
+    std::function<void(int button, int shift, float x, float y)> onMouseMove;
+
+    // Backend and control use.
+    void attachNative(Handle native, Handle icon) { native_ = native; icon_ = icon; }
+    void addControl(Control* control);
+    void removeControl(Control* control);
+
+protected:
+    // Design values, set by the derived window's constructor.
+    void design(const std::string& caption, int width, int height,
+                BorderStyle border = BorderStyle::Sizable);
+    void setIconResource(const std::string& name) { iconResource_ = name; }
+    void setButtons(bool minButton, bool maxButton) { minButton_ = minButton; maxButton_ = maxButton; }
+    void setCentred(bool centred) { centred_ = centred; }
+
+private:
+    bool requestUnload(int mode);
+    void finishUnload();
+    void changed(FormProp prop);
+
+    std::string name_;
+    std::string caption_;
+    bool loaded_ = false;
+    bool visible_ = false;
+    bool designSaved_ = false;
+    int modalDepth_ = 0;
+    WindowState windowState_ = WindowState::Normal;
+    Rect bounds_{0, 0, 4800, 3600};
+    BorderStyle borderStyle_ = BorderStyle::Sizable;
+    bool minButton_ = true;
+    bool maxButton_ = true;
+    bool centred_ = false;
+    std::string iconResource_;
+    std::string designCaption_;
+    Rect designBounds_;
+    Handle native_ = 0;
+    Handle icon_ = 0;
+    std::vector<Control*> controls_;
+};
+
+// Every form ever created by The<F>, in order of creation.
+std::vector<Form*> AllForms();
+
+namespace detail {
+struct Slot {
+    std::unique_ptr<Form> form;
+    Slot();
+};
+}  // namespace detail
+
+// The single instance of a form, created on first use.
+template <class F>
+F& The() {
+    static detail::Slot slot;
+    if (!slot.form) slot.form = std::make_unique<F>();
+    return static_cast<F&>(*slot.form);
+}
+
+// Destroys every form instance, unloading none: the next use creates afresh.
+void DestroyAllForms();
+
+// Runs an event handler. A platform::Error or other exception that leaves it
+// is shown in a message box and the program goes on; the end of the program
+// unwinds to the outermost dispatch.
+void Dispatch(const std::function<void()>& handler);
+
+}  // namespace forms

@@ -1,0 +1,247 @@
+#include <sstream>
+
+#include "platform/registry.h"
+#include "platform/sim/sim.h"
+
+namespace sim {
+
+namespace {
+
+std::vector<std::string> Split(const std::string& path) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(path);
+    while (std::getline(in, part, '\\'))
+        if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+std::string Join(const std::string& base, const std::string& path) {
+    if (base.empty()) return path;
+    if (path.empty()) return base;
+    return base + "\\" + path;
+}
+
+bool IsRoot(platform::reg::Key key) {
+    return key == platform::reg::kCurrentUser || key == platform::reg::kLocalMachine;
+}
+
+}  // namespace
+
+RegistryKey* Registry::find(platform::reg::Key root, const std::string& path) {
+    if (!IsRoot(root)) return nullptr;
+    RegistryKey* key = &roots[root];
+    for (const std::string& part : Split(path)) {
+        auto next = key->subkeys.find(Fold(part));
+        if (next == key->subkeys.end()) return nullptr;
+        key = &next->second;
+    }
+    return key;
+}
+
+RegistryKey* Registry::create(platform::reg::Key root, const std::string& path) {
+    if (!IsRoot(root)) return nullptr;
+    RegistryKey* key = &roots[root];
+    for (const std::string& part : Split(path)) {
+        RegistryKey& next = key->subkeys[Fold(part)];
+        if (next.name.empty()) next.name = part;
+        key = &next;
+    }
+    return key;
+}
+
+void Registry::setValue(platform::reg::Key root, const std::string& path, const std::string& name,
+                        std::uint32_t type, const std::string& data) {
+    RegistryKey* key = create(root, path);
+    key->values[Fold(name)] = RegistryValue{type, data};
+    key->valueNames[Fold(name)] = name;
+}
+
+void Registry::setString(platform::reg::Key root, const std::string& path, const std::string& name,
+                         const std::string& text) {
+    setValue(root, path, name, platform::reg::kSz, text + std::string(1, '\0'));
+}
+
+void Registry::createKey(platform::reg::Key root, const std::string& path) { create(root, path); }
+
+std::optional<RegistryValue> Registry::value(platform::reg::Key root, const std::string& path,
+                                             const std::string& name) const {
+    RegistryKey* key = const_cast<Registry*>(this)->find(root, path);
+    if (!key) return std::nullopt;
+    auto value = key->values.find(Fold(name));
+    if (value == key->values.end()) return std::nullopt;
+    return value->second;
+}
+
+bool Registry::keyExists(platform::reg::Key root, const std::string& path) const {
+    return const_cast<Registry*>(this)->find(root, path) != nullptr;
+}
+
+static void CollectPaths(const RegistryKey& key, const std::string& path, std::vector<std::string>* out) {
+    for (const auto& [folded, sub] : key.subkeys) {
+        std::string full = Join(path, sub.name);
+        out->push_back(full);
+        CollectPaths(sub, full, out);
+    }
+}
+
+std::vector<std::string> Registry::keyPaths(platform::reg::Key root) const {
+    std::vector<std::string> paths;
+    auto it = roots.find(root);
+    if (it != roots.end()) CollectPaths(it->second, "", &paths);
+    return paths;
+}
+
+std::map<Handle, std::string> Registry::openHandles() const {
+    std::map<Handle, std::string> open;
+    for (const auto& [handle, key] : handles)
+        open[handle] = (key.root == platform::reg::kLocalMachine ? "HKLM\\" : "HKCU\\") + key.path;
+    return open;
+}
+
+}  // namespace sim
+
+namespace platform::reg {
+
+namespace {
+
+sim::Registry& R() { return sim::M().registry; }
+
+// Resolves a root or an open handle to its root and path.
+bool Resolve(Key key, Key* root, std::string* path, bool* writable) {
+    if (key == kCurrentUser || key == kLocalMachine) {
+        *root = key;
+        path->clear();
+        *writable = !(key == kLocalMachine && R().localMachineReadOnly);
+        return true;
+    }
+    auto open = R().handles.find(key);
+    if (open == R().handles.end()) return false;
+    *root = open->second.root;
+    *path = open->second.path;
+    *writable = open->second.writable;
+    return true;
+}
+
+std::string Join(const std::string& base, const std::string& path) {
+    if (base.empty()) return path;
+    if (path.empty()) return base;
+    return base + "\\" + path;
+}
+
+Key NewHandle(Key root, const std::string& path, bool writable) {
+    Key handle = R().nextHandle;
+    R().nextHandle += 4;
+    R().handles[handle] = sim::Registry::OpenKey{root, path, writable};
+    return handle;
+}
+
+long Open(Key key, const std::string& path, bool wantWrite, Key* result) {
+    Key root;
+    std::string base;
+    bool writable;
+    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
+    const std::string full = Join(base, path);
+    if (!R().find(root, full)) return kErrorFileNotFound;
+    const bool denied = root == kLocalMachine && R().localMachineReadOnly;
+    if (wantWrite && denied) return kErrorAccessDenied;
+    *result = NewHandle(root, full, !denied);
+    return kErrorSuccess;
+}
+
+sim::RegistryKey* KeyOf(Key key, bool* writable) {
+    Key root;
+    std::string path;
+    if (!Resolve(key, &root, &path, writable)) return nullptr;
+    return R().find(root, path);
+}
+
+}  // namespace
+
+long OpenKey(Key root, const std::string& path, Key* result) { return Open(root, path, false, result); }
+
+long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
+    const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
+    return Open(root, path, wantWrite, result);
+}
+
+long CreateKey(Key key, const std::string& path, Key* result) {
+    Key root;
+    std::string base;
+    bool writable;
+    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
+    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
+    const std::string full = Join(base, path);
+    R().create(root, full);
+    *result = NewHandle(root, full, true);
+    return kErrorSuccess;
+}
+
+long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
+    bool writable;
+    if (!R().handles.count(key) && key != kCurrentUser && key != kLocalMachine) return kErrorInvalidHandle;
+    sim::RegistryKey* k = KeyOf(key, &writable);
+    if (!k) return 1018;  // the key was deleted while open
+    auto value = k->values.find(sim::Fold(name));
+    if (value == k->values.end()) return kErrorFileNotFound;
+    const auto needed = static_cast<std::uint32_t>(value->second.data.size());
+    if (type) *type = value->second.type;
+    if (!data) {
+        if (size) *size = needed;
+        return kErrorSuccess;
+    }
+    if (!size) return kErrorInvalidParameter;
+    if (*size < needed) {
+        *size = needed;
+        return kErrorMoreData;
+    }
+    value->second.data.copy(static_cast<char*>(data), needed);
+    *size = needed;
+    return kErrorSuccess;
+}
+
+long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
+    bool writable;
+    if (!R().handles.count(key) && key != kCurrentUser && key != kLocalMachine) return kErrorInvalidHandle;
+    sim::RegistryKey* k = KeyOf(key, &writable);
+    if (!k) return 1018;
+    if (!writable) return kErrorAccessDenied;
+    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(static_cast<const char*>(data), size)};
+    k->valueNames[sim::Fold(name)] = name;
+    return kErrorSuccess;
+}
+
+long DeleteValue(Key key, const std::string& name) {
+    bool writable;
+    if (!R().handles.count(key) && key != kCurrentUser && key != kLocalMachine) return kErrorInvalidHandle;
+    sim::RegistryKey* k = KeyOf(key, &writable);
+    if (!k) return 1018;
+    if (!writable) return kErrorAccessDenied;
+    if (!k->values.erase(sim::Fold(name))) return kErrorFileNotFound;
+    k->valueNames.erase(sim::Fold(name));
+    return kErrorSuccess;
+}
+
+long DeleteKey(Key key, const std::string& path) {
+    Key root;
+    std::string base;
+    bool writable;
+    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
+    std::string full = Join(base, path);
+    while (!full.empty() && full.back() == '\\') full.pop_back();
+    sim::RegistryKey* target = R().find(root, full);
+    if (!target || full.empty()) return kErrorFileNotFound;
+    if (!writable || (root == kLocalMachine && R().localMachineReadOnly)) return kErrorAccessDenied;
+    if (!target->subkeys.empty()) return kErrorAccessDenied;
+    const auto cut = full.find_last_of('\\');
+    sim::RegistryKey* parent = R().find(root, cut == std::string::npos ? "" : full.substr(0, cut));
+    parent->subkeys.erase(sim::Fold(cut == std::string::npos ? full : full.substr(cut + 1)));
+    return kErrorSuccess;
+}
+
+long CloseKey(Key key) {
+    if (key == kCurrentUser || key == kLocalMachine) return kErrorSuccess;
+    return R().handles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
+}
+
+}  // namespace platform::reg

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+namespace platform {
+
+// A window, icon, region or registry-key handle, as wide as a pointer.
+using Handle = std::uintptr_t;
+
+// Win32 result codes the programs look at.
+enum : long {
+    kErrorSuccess = 0,
+    kErrorFileNotFound = 2,
+    kErrorPathNotFound = 3,
+    kErrorAccessDenied = 5,
+    kErrorInvalidHandle = 6,
+    kErrorInvalidParameter = 87,
+    kErrorInsufficientBuffer = 122,
+    kErrorInvalidName = 123,
+    kErrorMoreData = 234,
+    kErrorNoMoreItems = 259,
+    kErrorServiceDoesNotExist = 1060,
+};
+
+}  // namespace platform

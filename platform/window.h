@@ -1,0 +1,23 @@
+#pragma once
+// Window-manager calls the programs make on window handles directly.
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace platform::window {
+
+inline constexpr Handle kHwndTopmost = static_cast<Handle>(-1);
+inline constexpr Handle kHwndNoTopmost = static_cast<Handle>(-2);
+
+inline constexpr std::uint32_t kSwpNoSize = 0x0001;
+inline constexpr std::uint32_t kSwpNoMove = 0x0002;
+
+// SetWindowPos: true on success (false for a handle that is not a window).
+bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
+                  std::uint32_t flags);
+
+// CreateRectRgn(0, 0, width, height) followed by SetWindowRgn(window, region,
+// redraw): the system owns the region afterwards. True on success.
+bool SetRectRegion(Handle window, int width, int height);
+
+}  // namespace platform::window

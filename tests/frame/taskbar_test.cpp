@@ -1,0 +1,80 @@
+// The notification-area icon: the record it is added with, its removal and
+// the callbacks that reach the main window as mouse moves.
+#include <cstring>
+
+#include "frame/mod_taskbar.h"
+#include "tests/support/sim_test.h"
+
+namespace {
+
+struct Window : forms::Form {
+    Window() : Form("Window") {
+        onMouseMove = [this](int, int, float x, float) { messages.push_back(static_cast<int>(x / 15)); };
+    }
+    std::vector<int> messages;
+};
+
+struct Other : forms::Form {
+    Other() : Form("Other") {}
+};
+
+class TaskbarTest : public SimTest {
+protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        window().Show();
+    }
+    Window& window() { return forms::The<Window>(); }
+};
+
+TEST_F(TaskbarTest, AddsTheIconWithTheCallbackAndTip) {
+    modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
+    ASSERT_EQ(m().trayCalls.size(), 1u);
+    const auto& [message, data] = m().trayCalls[0];
+    EXPECT_EQ(message, platform::shell::kNimAdd);
+    EXPECT_EQ(data.cbSize, 88u);
+    EXPECT_EQ(data.hWnd, window().hwnd());
+    EXPECT_EQ(data.uID, 0x7001u);
+    EXPECT_EQ(data.uFlags, 7u);
+    EXPECT_EQ(data.uCallbackMessage, 0x200u);
+    EXPECT_EQ(data.hIcon, 0x7001u);
+    char tip[64];
+    std::memset(tip, ' ', sizeof tip);
+    std::memcpy(tip, "Animated TrayIcon", 18);  // with its NUL, then blanks
+    EXPECT_EQ(std::memcmp(data.szTip, tip, sizeof tip), 0);
+    EXPECT_EQ(m().trayIcons.size(), 1u);
+}
+
+TEST_F(TaskbarTest, ATipTooLongForTheFieldIsCutAndStillEnds) {
+    modTaskbar::AddTrayIcon(window(), 1, 1, std::string(100, 'x'));
+    const auto& tip = modTaskbar::Record().szTip;
+    EXPECT_EQ(std::strlen(tip), 63u);
+}
+
+TEST_F(TaskbarTest, RemovalReusesTheWindowOfTheAddition) {
+    modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
+    forms::The<Other>().Show();  // another window in between changes nothing
+    modTaskbar::RemoveTrayIcon(0x7001);
+    EXPECT_TRUE(m().trayIcons.empty());
+    ASSERT_EQ(m().trayCalls.size(), 2u);
+    const auto& [message, data] = m().trayCalls[1];
+    EXPECT_EQ(message, platform::shell::kNimDelete);
+    EXPECT_EQ(data.hWnd, window().hwnd());
+    EXPECT_EQ(data.uFlags, 7u);
+    EXPECT_EQ(data.hIcon, 0x7001u);
+}
+
+TEST_F(TaskbarTest, RemovingAnIdNeverAddedChangesNothing) {
+    modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
+    modTaskbar::RemoveTrayIcon(0x9999);
+    EXPECT_EQ(m().trayIcons.size(), 1u);
+}
+
+TEST_F(TaskbarTest, EachMouseEventReachesTheWindowAsOneMouseMove) {
+    modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
+    for (std::uint32_t message : {0x200u, 0x201u, 0x202u, 0x205u})
+        sim::TrayMouse(window().hwnd(), 0x7001, message);
+    EXPECT_EQ(window().messages, (std::vector<int>{0x200, 0x201, 0x202, 0x205}));
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// The fixture of every host test: a fresh simulated machine, and at the end a
+// check that every registry key the code opened was closed again.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/forms/form.h"
+#include "platform/sim/sim.h"
+
+class SimTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    sim::Machine& m() { return sim::M(); }
+
+    // The text of a REG_SZ value as stored, its NUL included; "<none>" when missing.
+    std::string StoredString(platform::reg::Key root, const std::string& path, const std::string& name);
+    // A per-user setting of the program as stored.
+    std::string StoredSetting(const std::string& application, const std::string& key);
+    static std::string SettingsPath(const std::string& application);
+};
