@@ -1,1 +1,135 @@
+// windhover from its start: splash, main window, help window, about box,
+// website opener and exit, as the user sees them.
+#include "blocker/form1.h"
+#include "blocker/frm_website.h"
+#include "frame/form8.h"
+#include "frame/frm_about.h"
+#include "frame/frm_splash.h"
+#include "frame/program_windows.h"
+#include "platform/program.h"
 #include "tests/support/sim_test.h"
+
+namespace {
+
+class WindhoverTest : public SimTest {
+protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        m().ownVersion = {"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
+        m().os = platform::version::OsVersionInfo{};
+        m().os->platformId = platform::version::kPlatformWin32Nt;
+        m().os->majorVersion = 5;
+        m().os->minorVersion = 1;
+        m().files.addFile(m().files.programFolder + "\\Help.rtf", "{\\rtf1 help\\par}");
+    }
+    void Start() {
+        sim::AsUser([] { platform::ProgramMain(); });
+        sim::Advance(75 * 10);
+    }
+    Form1& main() { return forms::The<Form1>(); }
+    Form8& help() { return forms::The<Form8>(); }
+};
+
+TEST_F(WindhoverTest, FirstStartShowsTheMainWindowTrayIconAndHelp) {
+    Start();
+    ASSERT_TRUE(main().visible());
+    EXPECT_EQ(main().caption(), "Windhover by Quillmere");
+    ASSERT_EQ(m().trayIcons.size(), 1u);
+    const auto& icon = m().trayIcons.begin()->second;
+    EXPECT_EQ(icon.hWnd, main().hwnd());
+    EXPECT_EQ(icon.uID, static_cast<std::uint32_t>(main().icon()));
+    EXPECT_STREQ(icon.szTip, "Animated TrayIcon");
+    EXPECT_TRUE(help().visible());
+    EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("1\0", 2));
+    EXPECT_FALSE(forms::The<frmSplash>().visible());
+}
+
+TEST_F(WindhoverTest, HelpOffMeansNoHelpWindowAtTheNextStart) {
+    Start();
+    help().Check1.userClick();
+    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    ASSERT_TRUE(m().ended);
+    EXPECT_TRUE(m().trayIcons.empty()) << "exit removes the notification-area icon";
+
+    auto registry = m().registry;
+    SimTest::SetUp();  // a new process on the same machine
+    m().registry = registry;
+    m().ownVersion = {"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
+    Start();
+    EXPECT_TRUE(main().visible());
+    EXPECT_FALSE(help().loaded());
+}
+
+TEST_F(WindhoverTest, MenusOpenTheHelpAndAboutWindows) {
+    m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", "0");
+    Start();
+    EXPECT_FALSE(help().loaded());
+    main().mnuHelpItem0.userClick();
+    EXPECT_TRUE(help().visible());
+    main().mnuAboutItem0.userClick();
+    auto& about = forms::The<frmAbout>();
+    EXPECT_EQ(about.caption(), "About Windhover");
+    EXPECT_EQ(about.lblVersion.caption(), "2.1");
+}
+
+TEST_F(WindhoverTest, TheAboutBoxOpensTheHomePageAndTheOpenerCloses) {
+    Start();
+    main().mnuAboutItem0.userClick();
+    forms::The<frmAbout>().lblWebsite.userClick();
+    ASSERT_EQ(m().shellExecutes.size(), 1u);
+    EXPECT_EQ(m().shellExecutes[0].file, "http://www.quillmere.example");
+    EXPECT_EQ(m().shellExecutes[0].show, platform::shell::kSwShowNormal);
+    EXPECT_EQ(WebsiteMode, "");
+    auto& website = forms::The<frmWebsite>();
+    EXPECT_TRUE(website.visible());
+    forms::The<frmAbout>().lblWebsite.userClick();
+    EXPECT_EQ(m().shellExecutes.size(), 1u) << "a second click within the second opens nothing";
+    sim::Advance(1000);
+    EXPECT_FALSE(website.loaded());
+}
+
+TEST_F(WindhoverTest, TheOpenerAddsASchemeOnlyWhereThereIsNone) {
+    const struct {
+        const char* homePage;
+        const char* opened;
+    } cases[] = {
+        {"www.quillmere.example", "http://www.quillmere.example"},
+        {"HTTP://www.quillmere.example", "HTTP://www.quillmere.example"},
+        {"https://www.quillmere.example", "https://www.quillmere.example"},
+        {"go.example/?to=http://www.quillmere.example", "go.example/?to=http://www.quillmere.example"},
+    };
+    for (const auto& c : cases) {
+        m().ownVersion.comments = c.homePage;
+        m().shellExecutes.clear();
+        WebsiteMode = "Website";
+        auto& website = forms::The<frmWebsite>();
+        website.Unload();
+        sim::AsUser([&] { website.Load(); });
+        ASSERT_EQ(m().shellExecutes.size(), 1u) << c.homePage;
+        EXPECT_EQ(m().shellExecutes[0].file, c.opened);
+    }
+}
+
+TEST_F(WindhoverTest, TheOpenerOpensNothingForAnotherKeyword) {
+    for (const char* mode : {"", "website", "Home"}) {
+        WebsiteMode = mode;
+        auto& website = forms::The<frmWebsite>();
+        website.Unload();
+        sim::AsUser([&] { website.Load(); });
+        EXPECT_EQ(WebsiteMode, mode) << "the keyword is left as it was";
+        sim::Advance(1000);
+        EXPECT_FALSE(website.loaded()) << "the window still unloads itself";
+    }
+    EXPECT_TRUE(m().shellExecutes.empty());
+}
+
+TEST_F(WindhoverTest, ExitWhileTheOpenerIsShownDoesNotEndTheProgram) {
+    Start();
+    forms::The<frmAbout>().Show();
+    forms::The<frmAbout>().lblWebsite.userClick();
+    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_FALSE(m().ended);
+    EXPECT_TRUE(m().trayIcons.empty());
+}
+
+}  // namespace

@@ -1,1 +1,65 @@
+// nightjar from its start: splash, main window with its tray icon, the help
+// and about windows from the menus, and exit.
+#include "frame/form8.h"
+#include "frame/frm_about.h"
+#include "platform/program.h"
+#include "svcstop/frm_main.h"
+#include "svcstop/frm_website.h"
 #include "tests/support/sim_test.h"
+
+namespace {
+
+class NightjarTest : public SimTest {
+protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        m().ownVersion = {"Nightjar", "Quillmere", "www.quillmere.example", 2, 0, 0};
+        m().files.addFile(m().files.programFolder + "\\Help.rtf", "{\\rtf1 help\\par}");
+        sim::AsUser([] { platform::ProgramMain(); });
+        sim::Advance(75 * 10);
+    }
+    frmMain& main() { return forms::The<frmMain>(); }
+};
+
+TEST_F(NightjarTest, StartShowsTheMainWindowWithItsIconAndNoHelp) {
+    ASSERT_TRUE(main().visible());
+    EXPECT_EQ(main().caption(), "Nightjar");
+    ASSERT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_EQ(m().trayIcons.begin()->second.hWnd, main().hwnd());
+    EXPECT_FALSE(forms::The<Form8>().loaded()) << "nightjar shows help from its menu only";
+}
+
+TEST_F(NightjarTest, MenusOpenHelpAndAboutWithTheVersion) {
+    main().mnuHelpItem.userClick();
+    EXPECT_TRUE(forms::The<Form8>().visible());
+    EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("1\0", 2));
+    main().mnuAboutItem0.userClick();
+    EXPECT_EQ(forms::The<frmAbout>().caption(), "About Nightjar");
+    EXPECT_EQ(forms::The<frmAbout>().lblVersion.caption(), "2.0");
+}
+
+TEST_F(NightjarTest, TheAboutBoxOpensTheBuiltInBrowser) {
+    main().mnuAboutItem0.userClick();
+    forms::The<frmAbout>().lblWebsite.userClick();
+    EXPECT_TRUE(forms::The<frmWebsite>().visible());
+    EXPECT_EQ(forms::The<frmWebsite>().caption(), "www.quillmere.example");
+    EXPECT_TRUE(m().shellExecutes.empty()) << "nightjar shows its page itself";
+}
+
+TEST_F(NightjarTest, ExitRemovesTheIconClosesTheOtherWindowsAndEnds) {
+    main().mnuHelpItem.userClick();
+    main().mnuAboutItem0.userClick();
+    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_TRUE(m().trayIcons.empty());
+    EXPECT_FALSE(forms::The<Form8>().loaded());
+    EXPECT_FALSE(forms::The<frmAbout>().loaded());
+    EXPECT_TRUE(m().ended);
+}
+
+TEST_F(NightjarTest, TheCloseBoxEndsTheProgramToo) {
+    main().userClose();
+    EXPECT_TRUE(m().trayIcons.empty());
+    EXPECT_TRUE(m().ended);
+}
+
+}  // namespace
