@@ -1,0 +1,117 @@
+#include "platform/win32/form_proc.h"
+
+#include "platform/win32/control_look.h"
+#include "platform/win32/control_windows.h"
+#include "platform/win32/menus.h"
+#include "platform/win32/metrics.h"
+#include "platform/win32/timers.h"
+
+// Each handler ends in a user* call, which may unload the form and with it
+// free the NativeForm: nothing may follow that call.
+namespace forms::win32 {
+
+namespace {
+
+constexpr char kFormClass[] = "FormsTopLevel";
+
+NativeForm* NativeOf(HWND window) { return reinterpret_cast<NativeForm*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
+
+void Bind(HWND window, LPARAM createParams) {
+    auto* native = static_cast<NativeForm*>(reinterpret_cast<const CREATESTRUCTA*>(createParams)->lpCreateParams);
+    native->window = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(native));
+}
+
+void Unbind(HWND window) { SetWindowLongPtrA(window, GWLP_USERDATA, 0); }
+
+void OnClose(NativeForm& native) { native.form->userClose(); }
+
+void OnSize(NativeForm& native, WPARAM kind) {
+    if (!native.ready) return;
+    FollowFormSize(native);
+    // A hidden window resized from code keeps the state it will show in.
+    if (!IsWindowVisible(native.window)) return;
+    if (kind == SIZE_MINIMIZED) native.form->userSetWindowState(WindowState::Minimized);
+    if (kind == SIZE_MAXIMIZED) native.form->userSetWindowState(WindowState::Maximized);
+    if (kind == SIZE_RESTORED) native.form->userSetWindowState(WindowState::Normal);
+}
+
+// The notification-area icon calls back with WM_MOUSEMOVE too, its mouse
+// message where x stands; the program decodes it from the twips.
+void OnMouseMove(NativeForm& native, WPARAM keys, int x, int y) {
+    if (!native.ready) return;
+    native.form->userMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
+}
+
+void OnActivate(NativeForm& native, WPARAM state) {
+    if (native.ready && LOWORD(state) != WA_INACTIVE) native.form->userActivate();
+}
+
+void OnCommand(NativeForm& native, int id, int code, HWND child) {
+    if (!native.ready) return;
+    if (child) {
+        ControlCommand(native, child, code);
+        return;
+    }
+    if (code != 0) return;  // an accelerator; the forms have none
+    if (Menu* item = MenuByCommand(*native.form, id)) item->userClick();
+}
+
+void OnTimer(NativeForm& native, UINT_PTR id) {
+    if (native.ready) TimerTicked(native, id);
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) Bind(window, lParam);
+    NativeForm* native = NativeOf(window);
+    if (!native) return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+        case WM_CLOSE:
+            OnClose(*native);
+            return 0;
+        case WM_SIZE:
+            OnSize(*native, wParam);
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(*native, wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            return 0;
+        case WM_ACTIVATE:
+            DefWindowProcA(window, message, wParam, lParam);
+            OnActivate(*native, wParam);
+            return 0;
+        case WM_COMMAND:
+            OnCommand(*native, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_TIMER:
+            OnTimer(*native, wParam);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            return ControlColor(*native, message, wParam, lParam);
+        case WM_NCDESTROY:
+            Unbind(window);
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+const char* FormClass() {
+    static const bool registered = [] {
+        WNDCLASSA type{};
+        type.style = CS_DBLCLKS;
+        type.lpfnWndProc = FormProc;
+        type.hInstance = GetModuleHandleA(nullptr);
+        type.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        type.lpszClassName = kFormClass;
+        return RegisterClassA(&type) != 0;
+    }();
+    (void)registered;
+    return kFormClass;
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,155 @@
+// The forms' top-level windows: made hidden when a form loads, changed with
+// its properties, destroyed when it unloads; and the modal loop.
+#include "platform/error.h"
+#include "platform/forms/backend.h"
+#include "platform/win32/control_look.h"
+#include "platform/win32/control_windows.h"
+#include "platform/win32/form_proc.h"
+#include "platform/win32/form_style.h"
+#include "platform/win32/menus.h"
+#include "platform/win32/timers.h"
+
+namespace forms::win32 {
+
+namespace {
+
+// The ShowWindow commands that show a hidden window in a state, and that put
+// a shown one into it.
+struct StateCommands {
+    int show;
+    int change;
+};
+
+StateCommands CommandsFor(WindowState state) {
+    static const StateCommands kCommands[] = {
+        {SW_SHOWNORMAL, SW_RESTORE},        // Normal
+        {SW_SHOWMINIMIZED, SW_MINIMIZE},    // Minimized
+        {SW_SHOWMAXIMIZED, SW_MAXIMIZE},    // Maximized
+    };
+    return kCommands[static_cast<int>(state)];
+}
+
+// Gives back the windows a modal show disabled, before the modal window goes,
+// so that the system activates one of them and not another program.
+void EndModal(NativeForm& native) {
+    for (HWND window : native.disabledByModal)
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    native.disabledByModal.clear();
+}
+
+void ShowVisibility(NativeForm& native) {
+    const Form& form = *native.form;
+    if (!form.visible()) EndModal(native);
+    ShowWindow(native.window, form.visible() ? CommandsFor(form.windowState()).show : SW_HIDE);
+}
+
+void MoveForm(const NativeForm& native) {
+    const RECT outer = OuterRect(*native.form, false);
+    MoveWindow(native.window, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, TRUE);
+}
+
+void DisableOthers(NativeForm& native) {
+    for (Form* other : AllForms()) {
+        if (other == native.form || !other->loaded() || !other->visible()) continue;
+        HWND window = WindowOf(*other);
+        if (window && IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            native.disabledByModal.push_back(window);
+        }
+    }
+}
+
+bool OtherFormLoaded(const Form& form) {
+    for (const Form* other : AllForms())
+        if (other != &form && other->loaded()) return true;
+    return false;
+}
+
+}  // namespace
+
+}  // namespace forms::win32
+
+namespace forms::backend {
+
+using namespace forms::win32;
+
+void CreateFormWindow(Form& form) {
+    NativeForm& native = Add(form);
+    const WindowStyle style = StyleOf(form);
+    const RECT outer = OuterRect(form, form.centred());
+    HWND window = CreateWindowExA(style.exStyle, FormClass(), form.caption().c_str(), style.style, outer.left,
+                                  outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), &native);
+    if (!window) {
+        const long error = static_cast<long>(GetLastError());
+        Remove(form);
+        throw platform::Error(error, "Cannot create the window of " + form.name());
+    }
+    ApplyIcons(native);
+    NumberMenus(form);
+    RebuildMenuBar(native);
+    form.attachNative(reinterpret_cast<Handle>(window), reinterpret_cast<Handle>(native.bigIcon));
+    CreateControlWindows(native);
+    StartTimers(native);
+    native.ready = true;
+}
+
+void DestroyFormWindow(Form& form) {
+    NativeForm* native = Find(form);
+    if (!native) return;
+    native->ready = false;
+    StopTimers(*native);
+    EndModal(*native);
+    // The children and the menu bar go with the window.
+    DestroyWindow(native->window);
+    FreeLook(*native);
+    FreeIcons(*native);
+    Remove(form);
+    // Like the program's runtime, end the message loop with the last form.
+    if (!OtherFormLoaded(form)) PostQuitMessage(0);
+}
+
+void FormChanged(Form& form, FormProp prop) {
+    NativeForm* native = Find(form);
+    if (!native) return;
+    switch (prop) {
+        case FormProp::Caption:
+            SetWindowTextA(native->window, form.caption().c_str());
+            ApplyStyle(*native);
+            break;
+        case FormProp::Visible:
+            ShowVisibility(*native);
+            break;
+        case FormProp::WindowState:
+            if (form.visible()) ShowWindow(native->window, CommandsFor(form.windowState()).change);
+            break;
+        case FormProp::Bounds:
+            MoveForm(*native);
+            break;
+        case FormProp::Icon:
+            ApplyIcons(*native);
+            break;
+        case FormProp::Menus:
+            RebuildMenuBar(*native);
+            break;
+    }
+}
+
+void RunModal(Form& form) {
+    if (NativeForm* native = Find(form)) DisableOthers(*native);
+    MSG message;
+    while (form.showingModal()) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // The outer loop must still see it.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got < 0) break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    if (NativeForm* native = Find(form)) EndModal(*native);
+}
+
+}  // namespace forms::backend

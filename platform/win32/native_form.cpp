@@ -1,0 +1,36 @@
+#include "platform/win32/native_form.h"
+
+#include <memory>
+
+#include "platform/win32/handles.h"
+
+namespace forms::win32 {
+
+namespace {
+
+std::map<const Form*, std::unique_ptr<NativeForm>>& All() {
+    static std::map<const Form*, std::unique_ptr<NativeForm>> all;
+    return all;
+}
+
+}  // namespace
+
+NativeForm* Find(const Form& form) {
+    auto it = All().find(&form);
+    return it == All().end() ? nullptr : it->second.get();
+}
+
+NativeForm& Add(Form& form) {
+    auto& native = All()[&form];
+    native = std::make_unique<NativeForm>();
+    native->form = &form;
+    return *native;
+}
+
+void Remove(const Form& form) { All().erase(&form); }
+
+HWND WindowOf(const Form& form) { return platform::win32::To<HWND>(form.hwnd()); }
+
+HWND WindowOf(const Control& control) { return platform::win32::To<HWND>(control.hwnd()); }
+
+}  // namespace forms::win32

@@ -1,0 +1,53 @@
+// The registry: the ANSI registry calls, passed straight through so that their
+// result codes and stored sizes are the system's own.
+#include "platform/registry.h"
+
+#include "platform/win32/handles.h"
+
+namespace platform::reg {
+
+using win32::From;
+using win32::To;
+
+long OpenKey(Key root, const std::string& path, Key* result) {
+    HKEY key = nullptr;
+    const LONG status = RegOpenKeyA(To<HKEY>(root), path.c_str(), &key);
+    *result = From(key);
+    return status;
+}
+
+long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
+    HKEY key = nullptr;
+    const LONG status = RegOpenKeyExA(To<HKEY>(root), path.c_str(), 0, access, &key);
+    *result = From(key);
+    return status;
+}
+
+long CreateKey(Key root, const std::string& path, Key* result) {
+    HKEY key = nullptr;
+    const LONG status = RegCreateKeyA(To<HKEY>(root), path.c_str(), &key);
+    *result = From(key);
+    return status;
+}
+
+long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
+    DWORD valueType = 0;
+    DWORD valueSize = size ? *size : 0;
+    const LONG status = RegQueryValueExA(To<HKEY>(key), name.c_str(), nullptr, type ? &valueType : nullptr,
+                                         static_cast<BYTE*>(data), size ? &valueSize : nullptr);
+    if (type) *type = valueType;
+    if (size) *size = valueSize;
+    return status;
+}
+
+long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
+    return RegSetValueExA(To<HKEY>(key), name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+}
+
+long DeleteValue(Key key, const std::string& name) { return RegDeleteValueA(To<HKEY>(key), name.c_str()); }
+
+long DeleteKey(Key root, const std::string& path) { return RegDeleteKeyA(To<HKEY>(root), path.c_str()); }
+
+long CloseKey(Key key) { return RegCloseKey(To<HKEY>(key)); }
+
+}  // namespace platform::reg
