@@ -1,0 +1,238 @@
+#!/usr/bin/env python3
+"""Draw the programs' icons and splash picture.
+
+Writes, next to this script:
+  windhover.ico  a hovering kestrel on blue (the program, its tray and window icon)
+  nightjar.ico   a crescent moon and stars on dark blue
+  logo.ico       the Quillmere quill for the about boxes
+  splash.bmp     400x240 hills under a morning sky, no text
+
+Icons hold a 16x16 and a 32x32 image of 32 bits with alpha; the splash is a
+24-bit bitmap. Everything is drawn from shapes in a unit square, supersampled
+4x4 for smooth edges, so the output is the same on every run. Standard
+library only: the build uses the committed files and needs no Python.
+"""
+import math
+import os
+import struct
+
+SUPERSAMPLE = 4
+
+
+# --- shapes: each is a function (x, y) -> bool over the unit square ---------
+
+def circle(cx, cy, r):
+    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+
+def ellipse(cx, cy, rx, ry, angle=0.0):
+    c, s = math.cos(angle), math.sin(angle)
+
+    def inside(x, y):
+        dx, dy = x - cx, y - cy
+        u, v = dx * c + dy * s, -dx * s + dy * c
+        return (u / rx) ** 2 + (v / ry) ** 2 <= 1.0
+    return inside
+
+
+def polygon(points):
+    def inside(x, y):
+        hit = False
+        j = len(points) - 1
+        for i, (xi, yi) in enumerate(points):
+            xj, yj = points[j]
+            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+                hit = not hit
+            j = i
+        return hit
+    return inside
+
+
+def rounded_square(margin, radius):
+    lo, hi = margin, 1.0 - margin
+
+    def inside(x, y):
+        if not (lo <= x <= hi and lo <= y <= hi):
+            return False
+        cx = min(max(x, lo + radius), hi - radius)
+        cy = min(max(y, lo + radius), hi - radius)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
+    return inside
+
+
+def segment(x0, y0, x1, y1, width):
+    def inside(x, y):
+        dx, dy = x1 - x0, y1 - y0
+        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy)))
+        px, py = x0 + t * dx, y0 + t * dy
+        return (x - px) ** 2 + (y - py) ** 2 <= (width / 2) ** 2
+    return inside
+
+
+def union(*shapes):
+    return lambda x, y: any(s(x, y) for s in shapes)
+
+
+def minus(shape, hole):
+    return lambda x, y: shape(x, y) and not hole(x, y)
+
+
+# --- pictures: lists of (shape, colour) painted in order ----------------------
+
+def vertical_gradient(top, bottom):
+    def colour(x, y):
+        return tuple(round(a + (b - a) * y) for a, b in zip(top, bottom))
+    return colour
+
+
+def kestrel():
+    """A kestrel hovering head-on: spread wings, fanned tail, small head."""
+    left_wing = polygon([(0.47, 0.40), (0.30, 0.30), (0.10, 0.26), (0.05, 0.30),
+                         (0.18, 0.38), (0.30, 0.46), (0.47, 0.53)])
+    right_wing = polygon([(1 - x, y) for x, y in
+                          [(0.47, 0.40), (0.30, 0.30), (0.10, 0.26), (0.05, 0.30),
+                           (0.18, 0.38), (0.30, 0.46), (0.47, 0.53)]])
+    body = ellipse(0.50, 0.50, 0.075, 0.17)
+    head = circle(0.50, 0.32, 0.07)
+    tail = polygon([(0.46, 0.62), (0.54, 0.62), (0.62, 0.86), (0.38, 0.86)])
+    return union(left_wing, right_wing, body, head, tail)
+
+
+def windhover_icon():
+    tile = rounded_square(0.02, 0.16)
+    return [
+        (tile, vertical_gradient((70, 150, 230), (20, 70, 170))),
+        (kestrel(), (40, 30, 25)),
+    ]
+
+
+def nightjar_icon():
+    tile = rounded_square(0.02, 0.16)
+    moon = minus(circle(0.46, 0.50, 0.30), circle(0.60, 0.42, 0.25))
+    stars = union(circle(0.76, 0.22, 0.035), circle(0.84, 0.62, 0.03), circle(0.64, 0.80, 0.025))
+    return [
+        (tile, vertical_gradient((25, 35, 95), (5, 10, 45))),
+        (moon, (250, 225, 120)),
+        (stars, (235, 235, 255)),
+    ]
+
+
+def logo_icon():
+    disc = circle(0.5, 0.5, 0.48)
+    vane = ellipse(0.55, 0.42, 0.12, 0.36, angle=0.6)
+    shaft = segment(0.225, 0.895, 0.70, 0.20, 0.045)
+    return [
+        (disc, vertical_gradient((20, 140, 140), (10, 90, 100))),
+        (vane, (250, 250, 245)),
+        (shaft, (60, 45, 35)),
+    ]
+
+
+def splash_picture():
+    """Sky, sun and two ranges of hills, with a bird hovering above them."""
+    aspect = 400 / 240
+
+    def hills(base, height, waves, phase):
+        return lambda x, y: y >= base - height * (
+            0.5 + 0.5 * math.sin(2 * math.pi * waves * x + phase))
+
+    def bird(x, y):
+        # The kestrel, scaled into a small box at the upper right.
+        bx, by, size = 0.66, 0.10, 0.16
+        return kestrel()((x - bx) / size, (y - by) / (size * aspect))
+
+    everything = lambda x, y: True
+    return [
+        (everything, vertical_gradient((120, 180, 240), (250, 225, 190))),
+        (ellipse(0.24, 0.42, 0.09, 0.09 * aspect), (255, 235, 150)),
+        (hills(0.72, 0.18, 1.3, 0.4), (90, 150, 110)),
+        (hills(0.88, 0.16, 2.1, 2.0), (50, 110, 70)),
+        (bird, (45, 35, 30)),
+    ]
+
+
+def render(layers, width, height):
+    """Rows of (r, g, b, a), top row first."""
+    rows = []
+    n = SUPERSAMPLE
+    for py in range(height):
+        row = []
+        for px in range(width):
+            acc = [0.0, 0.0, 0.0, 0.0]
+            for sy in range(n):
+                for sx in range(n):
+                    x = (px + (sx + 0.5) / n) / width
+                    y = (py + (sy + 0.5) / n) / height
+                    sample = None
+                    for shape, colour in layers:
+                        if shape(x, y):
+                            sample = colour(x, y) if callable(colour) else colour
+                    if sample is not None:
+                        for i in range(3):
+                            acc[i] += sample[i]
+                        acc[3] += 1
+            covered = acc[3]
+            if covered:
+                row.append(tuple(round(c / covered) for c in acc[:3]) + (round(255 * covered / (n * n)),))
+            else:
+                row.append((0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+# --- file formats -------------------------------------------------------------
+
+def dib_header(width, height, bits, image_size):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 2835, 2835, 0, 0)
+
+
+def icon_image(rows):
+    """One icon image: header with doubled height, BGRA rows bottom-up, AND mask."""
+    size = len(rows)
+    pixels = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for r, g, b, a in row)
+    mask_stride = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(rows):
+        line = bytearray(mask_stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                line[x // 8] |= 0x80 >> (x % 8)
+        mask += line
+    return dib_header(size, size * 2, 32, len(pixels) + len(mask)) + pixels + bytes(mask)
+
+
+def write_icon(path, layers, sizes=(16, 32)):
+    images = [icon_image(render(layers, s, s)) for s in sizes]
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    entries = b""
+    for size, data in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(header + entries + b"".join(images))
+
+
+def write_bitmap(path, layers, width, height):
+    rows = render(layers, width, height)
+    stride = (width * 3 + 3) // 4 * 4
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = b"".join(bytes((b, g, r)) for r, g, b, _ in row)
+        pixels += line + bytes(stride - len(line))
+    info = dib_header(width, height, 24, len(pixels))
+    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(file_header + info + pixels)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    write_icon(os.path.join(here, "windhover.ico"), windhover_icon())
+    write_icon(os.path.join(here, "nightjar.ico"), nightjar_icon())
+    write_icon(os.path.join(here, "logo.ico"), logo_icon())
+    write_bitmap(os.path.join(here, "splash.bmp"), splash_picture(), 400, 240)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,257 @@
+// wdriver.exe: looks at and works the programs' windows for the Wine
+// end-to-end run. It runs in the same desktop as the programs and only ever
+// touches visible top-level windows, found by their exact caption.
+//
+//   wdriver wait    <title> <ms> [WxH]  0 once such a window shows (WxH: its outer size)
+//   wdriver gone    <title> <ms>        0 once no such window shows
+//   wdriver absent  <title> <ms>        0 if none shows within ms
+//   wdriver click   <title> <text>      BM_CLICK on the child with that text
+//   wdriver checked <title> <text>      prints the check state of that child (0/1/2)
+//   wdriver texts   <title>             prints "class<TAB>text" for every child
+//   wdriver menu    <title> <item>      chooses that item of the menu bar (needs wmenuhook.dll)
+//   wdriver close   <title>             posts WM_CLOSE
+//   wdriver list                        prints every visible top-level window
+//
+// Exit status: 0 done or true, 1 not so (timed out, no such window), 2 misuse.
+// The commands that act on a window give it up to kFindMs to show first.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kPollMs = 20;
+constexpr DWORD kFindMs = 5000;
+constexpr UINT kSendTimeoutMs = 5000;
+
+struct Size {
+    int width = -1, height = -1;  // -1: any
+};
+
+std::string Text(HWND window) {
+    // WM_GETTEXT reaches the control itself, so edit and rich-edit controls
+    // answer with their contents; a hung window cannot stall the driver.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))
+        return {};
+    std::vector<char> buffer(length + 1);
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied))
+        return {};
+    return std::string(buffer.data(), copied);
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// Captions of controls and menu items may carry '&' for the underlined key.
+std::string WithoutMnemonics(const std::string& text) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        if (text[i] == '\t') break;  // an accelerator's name follows
+        plain += text[i];
+    }
+    return plain;
+}
+
+bool SameCaption(const std::string& actual, const std::string& wanted) {
+    return actual == wanted || WithoutMnemonics(actual) == wanted;
+}
+
+struct TopSearch {
+    const std::string* title;
+    Size size;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TopSearch*>(param);
+    if (!IsWindowVisible(window)) return TRUE;
+    char caption[512] = {};
+    GetWindowTextA(window, caption, sizeof caption);  // a top-level window's own caption
+    if (*search->title != caption) return TRUE;
+    if (search->size.width >= 0) {
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        if (outer.right - outer.left != search->size.width || outer.bottom - outer.top != search->size.height)
+            return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindTop(const std::string& title, Size size = {}) {
+    TopSearch search{&title, size};
+    EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Polls until `done` holds or `ms` pass; true if it held.
+template <typename Condition>
+bool PollFor(DWORD ms, Condition done) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount() - start >= ms) return false;
+        Sleep(kPollMs);
+    }
+}
+
+HWND AwaitTop(const std::string& title) {
+    HWND found = nullptr;
+    PollFor(kFindMs, [&] { return (found = FindTop(title)) != nullptr; });
+    if (!found) std::fprintf(stderr, "wdriver: no window \"%s\"\n", title.c_str());
+    return found;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> all;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+HWND FindChild(HWND parent, const std::string& text) {
+    for (HWND child : Children(parent))
+        if (SameCaption(Text(child), text)) return child;
+    std::fprintf(stderr, "wdriver: no control \"%s\"\n", text.c_str());
+    return nullptr;
+}
+
+// Chooses a menu-bar item through wmenuhook.dll, which must lie beside the
+// driver: the hook runs in the window's own thread, where its menu can be read.
+bool ChooseMenuItem(HWND top, const std::string& title, const std::string& item) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string library = path;
+    library = library.substr(0, library.find_last_of('\\') + 1) + "wmenuhook.dll";
+    HMODULE module = LoadLibraryA(library.c_str());
+    auto* proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, "MenuHookProc"))) : nullptr;
+    if (!proc) {
+        std::fprintf(stderr, "wdriver: cannot load %s\n", library.c_str());
+        return false;
+    }
+    const UINT request = RegisterWindowMessageA("wdriver.menu.request");
+    const UINT reply = RegisterWindowMessageA("wdriver.menu.reply");
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // this thread gets its queue before the hook answers
+
+    const ATOM atom = GlobalAddAtomA(item.c_str());
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, proc, module, GetWindowThreadProcessId(top, nullptr));
+    bool found = false, answered = false;
+    if (hook && PostMessageA(top, request, atom, GetCurrentThreadId())) {
+        answered = PollFor(kSendTimeoutMs, [&] {
+            if (!PeekMessageA(&msg, nullptr, reply, reply, PM_REMOVE)) return false;
+            found = msg.wParam != 0;
+            return true;
+        });
+    }
+    if (hook) UnhookWindowsHookEx(hook);
+    GlobalDeleteAtom(atom);
+    if (!answered) std::fprintf(stderr, "wdriver: \"%s\" did not answer the menu request\n", title.c_str());
+    else if (!found) std::fprintf(stderr, "wdriver: no menu item \"%s\"\n", item.c_str());
+    return found;
+}
+
+bool ParseSize(const char* text, Size* size) {
+    int width = 0, height = 0;
+    char tail = 0;
+    if (std::sscanf(text, "%dx%d%c", &width, &height, &tail) != 2) return false;
+    *size = {width, height};
+    return true;
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: wdriver wait|gone|absent <title> <ms> [WxH]\n"
+                 "       wdriver click|checked <title> <text>\n"
+                 "       wdriver texts|close <title>\n"
+                 "       wdriver menu <title> <item>\n"
+                 "       wdriver list\n");
+    return 2;
+}
+
+BOOL CALLBACK PrintTop(HWND window, LPARAM) {
+    if (!IsWindowVisible(window)) return TRUE;
+    char caption[512] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    std::printf("%s\t%s\t%ldx%ld\tpid %lu\n", ClassOf(window).c_str(), caption, outer.right - outer.left,
+                outer.bottom - outer.top, pid);
+    return TRUE;
+}
+
+int List() {
+    EnumWindows(PrintTop, 0);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    const std::string command = argv[1];
+    if (command == "list") return List();
+    if (argc < 3) return Usage();
+    const std::string title = argv[2];
+
+    if (command == "wait" || command == "gone" || command == "absent") {
+        if (argc < 4 || argc > 5) return Usage();
+        const DWORD ms = std::strtoul(argv[3], nullptr, 10);
+        Size size;
+        if (argc == 5 && !ParseSize(argv[4], &size)) return Usage();
+        if (command == "wait") return PollFor(ms, [&] { return FindTop(title, size) != nullptr; }) ? 0 : 1;
+        if (command == "gone") return PollFor(ms, [&] { return FindTop(title, size) == nullptr; }) ? 0 : 1;
+        return PollFor(ms, [&] { return FindTop(title, size) != nullptr; }) ? 1 : 0;
+    }
+
+    HWND top = AwaitTop(title);
+    if (!top) return 1;
+
+    if (command == "close" && argc == 3) return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
+
+    if (command == "texts" && argc == 3) {
+        for (HWND child : Children(top)) {
+            std::string text = Text(child);
+            for (char& c : text)
+                if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+            std::printf("%s\t%s\n", ClassOf(child).c_str(), text.c_str());
+        }
+        return 0;
+    }
+
+    if (argc != 4) return Usage();
+    const std::string target = argv[3];
+
+    if (command == "click" || command == "checked") {
+        HWND control = FindChild(top, target);
+        if (!control) return 1;
+        DWORD_PTR result = 0;
+        if (command == "click")
+            return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) ? 0 : 1;
+        if (!SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) return 1;
+        std::printf("%lu\n", static_cast<unsigned long>(result));
+        return 0;
+    }
+
+    if (command == "menu") {
+        return ChooseMenuItem(top, title, target) ? 0 : 1;
+    }
+
+    return Usage();
+}
