@@ -43,8 +43,12 @@ void OnMouseMove(NativeForm& native, WPARAM keys, int x, int y) {
     native.form->userMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
 }
 
+// Activate means another of the program's forms was active before, as the
+// program's runtime raised it.
 void OnActivate(NativeForm& native, WPARAM state) {
-    if (native.ready && LOWORD(state) != WA_INACTIVE) native.form->userActivate();
+    if (!native.ready || LOWORD(state) == WA_INACTIVE || ActiveForm() == native.form) return;
+    ActiveForm() = native.form;
+    native.form->userActivate();
 }
 
 void OnCommand(NativeForm& native, int id, int code, HWND child) {

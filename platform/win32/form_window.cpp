@@ -59,12 +59,6 @@ void DisableOthers(NativeForm& native) {
     }
 }
 
-bool OtherFormLoaded(const Form& form) {
-    for (const Form* other : AllForms())
-        if (other != &form && other->loaded()) return true;
-    return false;
-}
-
 }  // namespace
 
 }  // namespace forms::win32
@@ -105,8 +99,7 @@ void DestroyFormWindow(Form& form) {
     FreeLook(*native);
     FreeIcons(*native);
     Remove(form);
-    // Like the program's runtime, end the message loop with the last form.
-    if (!OtherFormLoaded(form)) PostQuitMessage(0);
+    if (ActiveForm() == &form) ActiveForm() = nullptr;
 }
 
 void FormChanged(Form& form, FormProp prop) {

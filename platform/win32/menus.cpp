@@ -78,12 +78,13 @@ void ShowPopupMenu(Form& form, Menu& menu) {
     GetCursorPos(&cursor);
     // Without the foreground the menu would not close when the user clicks
     // elsewhere.
-    SetForegroundWindow(native->window);
-    const int chosen = static_cast<int>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y,
-                                                       0, native->window, nullptr));
-    DestroyMenu(popup);
+    // The menu runs its own message loop, whose handlers may unload the form.
     HWND window = native->window;
-    if (Menu* item = chosen ? win32::MenuByCommand(form, chosen) : nullptr) item->userClick();
+    SetForegroundWindow(window);
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window, nullptr));
+    DestroyMenu(popup);
+    if (Menu* item = chosen && form.loaded() ? win32::MenuByCommand(form, chosen) : nullptr) item->userClick();
     PostMessageA(window, WM_NULL, 0, 0);
 }
 

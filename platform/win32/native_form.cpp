@@ -29,6 +29,11 @@ NativeForm& Add(Form& form) {
 
 void Remove(const Form& form) { All().erase(&form); }
 
+Form*& ActiveForm() {
+    static Form* active = nullptr;
+    return active;
+}
+
 HWND WindowOf(const Form& form) { return platform::win32::To<HWND>(form.hwnd()); }
 
 HWND WindowOf(const Control& control) { return platform::win32::To<HWND>(control.hwnd()); }

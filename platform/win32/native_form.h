@@ -35,6 +35,11 @@ NativeForm* Find(const Form& form);
 NativeForm& Add(Form& form);
 void Remove(const Form& form);
 
+// The form the system last activated, while it is loaded: the program's
+// active form, which a message box or another program coming and going
+// leaves as it was.
+Form*& ActiveForm();
+
 HWND WindowOf(const Form& form);
 HWND WindowOf(const Control& control);
 

@@ -1,10 +1,20 @@
 // The programs' entry point: makes the window system ready, lets the program
-// create its first window, then runs the message loop until WM_QUIT.
+// create its first window, then runs the message loop.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "platform/forms/form.h"
 #include "platform/program.h"
+
+namespace {
+
+bool AnyFormLoaded() {
+    for (const forms::Form* form : forms::AllForms())
+        if (form->loaded()) return true;
+    return false;
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
@@ -14,8 +24,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     forms::Dispatch(platform::ProgramMain);
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // Like the programs' runtime, the program ends when a handler has returned
+    // and no form is loaded any more, or at WM_QUIT.
+    MSG message{};
+    while (AnyFormLoaded() && GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
