@@ -29,9 +29,11 @@ display_works() {
     [[ -n ${DISPLAY:-} ]] && timeout 10 xdpyinfo >/dev/null 2>&1
 }
 
-# The environment of a 32-bit prefix at $1, reporting itself as Windows XP.
+# The environment of a 32-bit prefix at $1 (make_prefix sets it to Windows
+# XP). Wine's menu builder stays off: it would add menu entries to the
+# desktop's own menus for the prefix.
 use_prefix() {
-    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all
+    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 }
 
 # Makes the prefix of use_prefix from nothing. With "persistent", one

@@ -10,6 +10,7 @@
 //   wdriver texts   <title>             prints "class<TAB>text" for every child
 //   wdriver menu    <title> <item>      chooses that item of the menu bar (needs wmenuhook.dll)
 //   wdriver close   <title>             posts WM_CLOSE
+//   wdriver settle  <title>             returns once all its program's windows are painted
 //   wdriver list                        prints every visible top-level window
 //
 // Exit status: 0 done or true, 1 not so (timed out, no such window), 2 misuse.
@@ -165,6 +166,21 @@ bool ChooseMenuItem(HWND top, const std::string& title, const std::string& item)
     return found;
 }
 
+BOOL CALLBACK PaintSameThread(HWND window, LPARAM thread) {
+    // A window of another thread is painted by its own thread: RDW_UPDATENOW
+    // sends it WM_PAINT and waits until that is done.
+    if (IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) == static_cast<DWORD>(thread))
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
+// For a screenshot: nothing of the program's is left half drawn.
+void Settle(HWND top) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+    EnumWindows(PaintSameThread, static_cast<LPARAM>(GetWindowThreadProcessId(top, nullptr)));
+}
+
 bool ParseSize(const char* text, Size* size) {
     int width = 0, height = 0;
     char tail = 0;
@@ -177,7 +193,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: wdriver wait|gone|absent <title> <ms> [WxH]\n"
                  "       wdriver click|checked <title> <text>\n"
-                 "       wdriver texts|close <title>\n"
+                 "       wdriver texts|close|settle <title>\n"
                  "       wdriver menu <title> <item>\n"
                  "       wdriver list\n");
     return 2;
@@ -224,6 +240,11 @@ int main(int argc, char** argv) {
     if (!top) return 1;
 
     if (command == "close" && argc == 3) return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
+
+    if (command == "settle" && argc == 3) {
+        Settle(top);
+        return 0;
+    }
 
     if (command == "texts" && argc == 3) {
         for (HWND child : Children(top)) {

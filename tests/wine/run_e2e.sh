@@ -106,8 +106,11 @@ has_text() {
     fi
 }
 
+# screenshot NAME TITLE: the whole display, once the program that shows
+# TITLE has painted all its windows.
 screenshot() {
     local file=$ARTIFACTS/$1.png
+    driver settle "$2"
     if timeout 30 import -window root "$file"; then
         SCREENSHOTS+=("$file")
     else
@@ -151,7 +154,7 @@ windhover_first_start() {
     check "the about box \"About Windhover\" shows" driver wait "About Windhover" "$WAIT_MS"
     check "the about box shows version 2.1" has_text "About Windhover" "2.1"
     check "the about box shows the home page" has_text "About Windhover" "www.quillmere.example"
-    screenshot windhover
+    screenshot windhover "About Windhover"
 
     check "closing the main window is accepted" driver close "$WINDHOVER"
     check "closing the main window ends windhover" process_ended
@@ -186,7 +189,7 @@ nightjar_start() {
     check "About > About this software" driver menu "$NIGHTJAR" "About this software"
     check "the about box \"About Nightjar\" shows" driver wait "About Nightjar" "$WAIT_MS"
     check "the about box shows version 2.0" has_text "About Nightjar" "2.0"
-    screenshot nightjar
+    screenshot nightjar "About Nightjar"
     check "closing the about box" driver close "About Nightjar"
     check "the about box goes" driver gone "About Nightjar" "$WAIT_MS"
     check "the main window stays" driver wait "$NIGHTJAR" 0
