@@ -2,8 +2,6 @@
 
 #include <richedit.h>
 
-#include <cmath>
-
 #include "platform/win32/metrics.h"
 
 namespace forms::win32 {
@@ -11,12 +9,9 @@ namespace forms::win32 {
 namespace {
 
 HFONT MakeFont(const Control& control) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const int height = -static_cast<int>(std::lround(control.fontSize() * dpi / 72.0));
-    return CreateFontA(height, 0, 0, 0, control.fontBold() ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    // A negative height asks for the character height, as point sizes mean.
+    return CreateFontA(-FontPixels(control.fontSize()), 0, 0, 0, control.fontBold() ? FW_BOLD : FW_NORMAL, FALSE,
+                       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, control.fontName().c_str());
 }
 

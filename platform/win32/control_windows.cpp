@@ -3,10 +3,9 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include <cstring>
-
 #include "platform/forms/backend.h"
 #include "platform/win32/control_look.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/metrics.h"
 #include "platform/win32/picture_box.h"
@@ -149,7 +148,7 @@ void CreateControlWindows(NativeForm& native) {
         if (!kind) continue;
         HWND window = CreateChild(native.window, *kind, *control, id++);
         if (!window) continue;
-        control->attachNative(reinterpret_cast<Handle>(window));
+        control->attachNative(platform::win32::From(window));
         native.children[window] = control;
         ApplyFont(native, *control);
         ApplyColors(native, *control);

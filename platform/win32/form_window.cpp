@@ -6,6 +6,7 @@
 #include "platform/win32/control_windows.h"
 #include "platform/win32/form_proc.h"
 #include "platform/win32/form_style.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/timers.h"
 
@@ -82,7 +83,7 @@ void CreateFormWindow(Form& form) {
     ApplyIcons(native);
     NumberMenus(form);
     RebuildMenuBar(native);
-    form.attachNative(reinterpret_cast<Handle>(window), reinterpret_cast<Handle>(native.bigIcon));
+    form.attachNative(platform::win32::From(window), platform::win32::From(native.bigIcon));
     CreateControlWindows(native);
     StartTimers(native);
     native.ready = true;

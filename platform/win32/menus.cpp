@@ -81,8 +81,8 @@ void ShowPopupMenu(Form& form, Menu& menu) {
     // The menu runs its own message loop, whose handlers may unload the form.
     HWND window = native->window;
     SetForegroundWindow(window);
-    const int chosen =
-        static_cast<int>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window, nullptr));
+    const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON;
+    const int chosen = static_cast<int>(TrackPopupMenu(popup, flags, cursor.x, cursor.y, 0, window, nullptr));
     DestroyMenu(popup);
     if (Menu* item = chosen && form.loaded() ? win32::MenuByCommand(form, chosen) : nullptr) item->userClick();
     PostMessageA(window, WM_NULL, 0, 0);

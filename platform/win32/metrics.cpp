@@ -1,5 +1,7 @@
 #include "platform/win32/metrics.h"
 
+#include <cmath>
+
 namespace forms::win32 {
 
 namespace {
@@ -29,6 +31,8 @@ int PixelsX(int twips) { return MulDiv(twips, DpiX(), kTwipsPerInch); }
 int PixelsY(int twips) { return MulDiv(twips, DpiY(), kTwipsPerInch); }
 float TwipsX(int pixels) { return static_cast<float>(pixels) * kTwipsPerInch / DpiX(); }
 float TwipsY(int pixels) { return static_cast<float>(pixels) * kTwipsPerInch / DpiY(); }
+
+int FontPixels(double points) { return static_cast<int>(std::lround(points * DpiY() / 72.0)); }
 
 int MouseButtons(WPARAM keys) {
     return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) | ((keys & MK_MBUTTON) ? 4 : 0);

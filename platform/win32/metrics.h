@@ -11,6 +11,8 @@ int PixelsX(int twips);
 int PixelsY(int twips);
 float TwipsX(int pixels);
 float TwipsY(int pixels);
+// The height of a font of this many points, in pixels.
+int FontPixels(double points);
 
 // The button and shift arguments of a mouse event, from a mouse message's
 // key flags.

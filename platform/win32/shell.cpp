@@ -26,8 +26,9 @@ bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
 
 std::intptr_t Execute(const std::string& file, const std::string& parameters, const std::string& directory,
                       int showCommand) {
-    HINSTANCE result = ShellExecuteA(nullptr, nullptr, file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
-                                     directory.empty() ? nullptr : directory.c_str(), showCommand);
+    const char* arguments = parameters.empty() ? nullptr : parameters.c_str();
+    const char* folder = directory.empty() ? nullptr : directory.c_str();
+    HINSTANCE result = ShellExecuteA(nullptr, nullptr, file.c_str(), arguments, folder, showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
