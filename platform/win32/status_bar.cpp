@@ -10,7 +10,7 @@ namespace forms::win32 {
 
 void ShowPanels(HWND bar, const StatusBar& status) {
     const auto& panels = status.panels();
-    // The control takes each part's right edge, not its width.
+    // SB_SETPARTS takes each panel's right edge, not its width.
     std::vector<int> edges;
     int right = 0;
     for (const auto& panel : panels) {
