@@ -49,6 +49,13 @@ make_prefix() {
     timeout 60 winecfg -v winxp >>"$log" 2>&1 || { echo "winecfg failed; see $log" >&2; return 1; }
 }
 
+# On a display with no window manager, Wine is to draw the windows' captions
+# and borders itself, as Windows would. Not for a prefix used on a desktop,
+# whose window manager then could not move or focus them.
+draw_own_frames() {
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$1" 2>&1
+}
+
 stop_prefix() {
     [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]] || return 0
     wineserver -k 2>/dev/null

@@ -119,6 +119,7 @@ screenshot() {
 }
 
 SPLASH_SIZE=400x240   # 6000x3600 twips
+TRAY="Wine System Tray"  # Wine's own notification area, shown while it holds an icon
 
 # --- windhover ----------------------------------------------------------------
 
@@ -141,6 +142,7 @@ launch_after_splash() {
 windhover_first_start() {
     echo "# windhover, first start"
     launch_after_splash windhover Windhover/windhover.exe "$WINDHOVER" || return
+    check "the notification-area icon shows" driver wait "$TRAY" "$WAIT_MS"
     check "the help window shows on the first start" driver wait "$HELP" "$WAIT_MS"
     check "showHelp is \"1\" after the start" setting_is Windhover showHelp 1
     check "\"$SHOW_AT_STARTUP\" is ticked" check_state_is "$HELP" "$SHOW_AT_STARTUP" 1
@@ -186,6 +188,7 @@ NIGHTJAR="Nightjar"
 nightjar_start() {
     echo "# nightjar"
     launch_after_splash nightjar Nightjar/nightjar.exe "$NIGHTJAR" || return
+    check "the notification-area icon shows" driver wait "$TRAY" "$WAIT_MS"
     check "About > About this software" driver menu "$NIGHTJAR" "About this software"
     check "the about box \"About Nightjar\" shows" driver wait "About Nightjar" "$WAIT_MS"
     check "the about box shows version 2.0" has_text "About Nightjar" "2.0"
@@ -219,7 +222,8 @@ main() {
     start_virtual_display "$ARTIFACTS/xvfb.log" || exit 1
     use_prefix "$REPO/build/wine-e2e"
     echo "# a fresh prefix in $WINEPREFIX on display $DISPLAY"
-    if ! make_prefix "$ARTIFACTS/prefix.log" persistent || ! install_programs; then
+    if ! make_prefix "$ARTIFACTS/prefix.log" persistent || ! draw_own_frames "$ARTIFACTS/prefix.log" ||
+        ! install_programs; then
         fail "the Wine prefix is made and the programs installed"
         echo "$passed passed, $failed failed"
         exit 1
