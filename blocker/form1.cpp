@@ -11,6 +11,7 @@
 
 Form1::Form1() : Form("Form1") {
     design("Form1", 9000, 7200);
+    setCentred(true);
     setIconResource("FORM1ICON");
     onLoad = [this] { Form_Load(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };

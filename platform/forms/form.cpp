@@ -95,7 +95,12 @@ void Form::Load() {
         designSaved_ = true;
     }
     loaded_ = true;
-    backend::CreateFormWindow(*this);
+    try {
+        backend::CreateFormWindow(*this);
+    } catch (...) {
+        loaded_ = false;  // no window, so the next use tries the load afresh
+        throw;
+    }
     if (onLoad) onLoad();
 }
 
