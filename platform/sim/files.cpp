@@ -81,6 +81,19 @@ long FindIn(const FileSystem& fs, const std::string& pattern,
     if (name.empty()) return platform::kErrorFileNotFound;
     const std::string prefix = Fold(folder) + "\\";
     bool found = false;
+    // Every folder but a drive's root lists itself and its parent first.
+    if (folder.size() != 2 || folder[1] != ':') {
+        const File* parent = fs.file(Parent(folder));
+        const std::pair<const char*, std::uint32_t> links[] = {
+            {".", fs.file(folder)->attributes},
+            {"..", parent ? parent->attributes : platform::files::kDirectory},
+        };
+        for (const auto& [link, attributes] : links) {
+            if (!Matches(name.c_str(), link)) continue;
+            found = true;
+            if (!visit(platform::files::FindData{link, attributes})) return platform::kErrorSuccess;
+        }
+    }
     for (const auto& [key, entry] : fs.entries) {
         if (key.compare(0, prefix.size(), prefix) != 0) continue;
         if (key.find('\\', prefix.size()) != std::string::npos) continue;  // deeper down

@@ -129,6 +129,8 @@ std::string Join(const std::string& base, const std::string& path) {
     return base + "\\" + path;
 }
 
+bool IsString(std::uint32_t type) { return type == kSz || type == kExpandSz || type == 7; }  // 7: REG_MULTI_SZ
+
 Key NewHandle(Key root, const std::string& path, bool writable) {
     Key handle = R().nextHandle;
     R().nextHandle += 4;
@@ -136,7 +138,9 @@ Key NewHandle(Key root, const std::string& path, bool writable) {
     return handle;
 }
 
-long Open(Key key, const std::string& path, bool wantWrite, Key* result) {
+// `wantWrite`: refused where the caller may not write. `setValues`: the handle
+// may set and delete values where the caller may write.
+long Open(Key key, const std::string& path, bool wantWrite, bool setValues, Key* result) {
     Key root;
     std::string base;
     bool writable;
@@ -145,7 +149,7 @@ long Open(Key key, const std::string& path, bool wantWrite, Key* result) {
     if (!R().find(root, full)) return kErrorFileNotFound;
     const bool denied = root == kLocalMachine && R().localMachineReadOnly;
     if (wantWrite && denied) return kErrorAccessDenied;
-    *result = NewHandle(root, full, !denied);
+    *result = NewHandle(root, full, setValues && !denied);
     return kErrorSuccess;
 }
 
@@ -158,11 +162,13 @@ sim::RegistryKey* KeyOf(Key key, bool* writable) {
 
 }  // namespace
 
-long OpenKey(Key root, const std::string& path, Key* result) { return Open(root, path, false, result); }
+// RegOpenKeyA asks for all the rights the caller has.
+long OpenKey(Key root, const std::string& path, Key* result) { return Open(root, path, false, true, result); }
 
+// Only a key opened with kSetValue takes values, as on the system.
 long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
     const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
-    return Open(root, path, wantWrite, result);
+    return Open(root, path, wantWrite, (access & kSetValue) != 0, result);
 }
 
 long CreateKey(Key key, const std::string& path, Key* result) {
@@ -196,6 +202,10 @@ long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* dat
         return kErrorMoreData;
     }
     value->second.data.copy(static_cast<char*>(data), needed);
+    // With room to spare the system ends a string stored without its NUL with
+    // one of its own, outside the size it returns.
+    if (IsString(value->second.type) && needed > 0 && *size > needed && value->second.data.back() != '\0')
+        static_cast<char*>(data)[needed] = '\0';
     *size = needed;
     return kErrorSuccess;
 }
@@ -206,7 +216,11 @@ long SetValue(Key key, const std::string& name, std::uint32_t type, const void* 
     sim::RegistryKey* k = KeyOf(key, &writable);
     if (!k) return 1018;
     if (!writable) return kErrorAccessDenied;
-    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(static_cast<const char*>(data), size)};
+    // RegSetValueExA counts the NUL of a string whose size leaves it out when
+    // it follows the text; it reads that one byte past the size to see.
+    const char* bytes = static_cast<const char*>(data);
+    if (IsString(type) && size > 0 && bytes[size - 1] != '\0' && bytes[size] == '\0') ++size;
+    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size)};
     k->valueNames[sim::Fold(name)] = name;
     return kErrorSuccess;
 }
@@ -231,7 +245,8 @@ long DeleteKey(Key key, const std::string& path) {
     while (!full.empty() && full.back() == '\\') full.pop_back();
     sim::RegistryKey* target = R().find(root, full);
     if (!target || full.empty()) return kErrorFileNotFound;
-    if (!writable || (root == kLocalMachine && R().localMachineReadOnly)) return kErrorAccessDenied;
+    // The key is opened anew for deleting: the rights of `key` do not matter.
+    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
     if (!target->subkeys.empty()) return kErrorAccessDenied;
     const auto cut = full.find_last_of('\\');
     sim::RegistryKey* parent = R().find(root, cut == std::string::npos ? "" : full.substr(0, cut));

@@ -42,7 +42,8 @@ install_programs() {
     mkdir -p "$root/Windhover" "$root/Nightjar" "$root/Tools"
     cp "$BUILD/blocker/windhover.exe" "$BUILD/blocker/Help.rtf" "$root/Windhover/" &&
         cp "$BUILD/svcstop/nightjar.exe" "$BUILD/svcstop/Help.rtf" "$root/Nightjar/" &&
-        cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$root/Tools/"
+        cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$BUILD/tests/wine/wcontract.exe" \
+            "$root/Tools/"
 }
 
 program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
@@ -120,6 +121,28 @@ screenshot() {
 
 SPLASH_SIZE=400x240   # 6000x3600 twips
 TRAY="Wine System Tray"  # Wine's own notification area, shown while it holds an icon
+
+# --- the platform contract -----------------------------------------------------
+
+# wcontract.exe checks, row by row, that the real registry, file system and
+# version record answer as the simulation the host tests run on does. Its rows
+# count as checks; the whole table is in contract.log, the failures and the
+# rows where Wine answers otherwise than the simulation are shown here.
+platform_contract() {
+    echo "# the platform contract"
+    local log=$ARTIFACTS/contract.log summary rows_passed rows_failed
+    timeout 120 wine "$(program_path Tools/wcontract.exe)" 2>&1 | tr -d '\r' >"$log"
+    grep -E '^FAIL|Wine answers' "$log" | sed 's/^/     /'
+    summary=$(tail -n 1 "$log")
+    if [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+        rows_passed=${BASH_REMATCH[1]} rows_failed=${BASH_REMATCH[2]}
+        passed=$((passed + rows_passed))
+        failed=$((failed + rows_failed))
+        echo "contract: $rows_passed rows passed, $rows_failed failed (table in $log)"
+    else
+        fail "wcontract.exe runs to its end (see $log)"
+    fi
+}
 
 # --- windhover ----------------------------------------------------------------
 
@@ -211,7 +234,7 @@ cleanup() {
 main() {
     local started=$SECONDS file
     for file in blocker/windhover.exe blocker/Help.rtf svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll; do
+        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe; do
         [[ -f $BUILD/$file ]] || { echo "missing $BUILD/$file: build the Windows target first" >&2; exit 2; }
     done
     rm -rf "$ARTIFACTS"
@@ -229,6 +252,7 @@ main() {
         exit 1
     fi
 
+    platform_contract
     windhover_first_start
     end_program
     windhover_second_start

@@ -1,0 +1,50 @@
+// The contract rows' staging in the simulated machine, so that the same rows
+// show what the simulation answers.
+#include <cstring>
+
+#include "platform/sim/sim.h"
+#include "tests/wine/contract_stage.h"
+
+namespace contract {
+
+void StageSystem() {
+    sim::Reset();
+    platform::version::OsVersionInfo xp;
+    xp.majorVersion = 5;
+    xp.minorVersion = 1;
+    xp.buildNumber = 2600;
+    xp.platformId = platform::version::kPlatformWin32Nt;
+    std::strcpy(xp.csdVersion, "Service Pack 3");
+    xp.servicePackMajor = 3;
+    sim::M().os = xp;
+}
+
+void RemoveKeyTree(platform::reg::Key root, const std::string& path) {
+    const auto cut = path.find_last_of('\\');
+    const std::string parent = cut == std::string::npos ? std::string() : path.substr(0, cut);
+    sim::RegistryKey* key = sim::M().registry.find(root, parent);
+    if (key) key->subkeys.erase(sim::Fold(cut == std::string::npos ? path : path.substr(cut + 1)));
+}
+
+bool MakeFolder(const std::string& path) {
+    auto& fs = sim::M().files;
+    if (fs.exists(path)) return false;
+    fs.addFolder(path);
+    return true;
+}
+
+bool MakeFile(const std::string& path, const std::string& contents, std::uint32_t attributes) {
+    sim::M().files.addFile(path, contents, attributes == 0 ? platform::files::kArchive : attributes);
+    return true;
+}
+
+void RemoveTree(const std::string& path) {
+    auto& entries = sim::M().files.entries;
+    const std::string folder = sim::Fold(path);
+    for (auto it = entries.begin(); it != entries.end();) {
+        const bool inside = it->first == folder || it->first.rfind(folder + "\\", 0) == 0;
+        it = inside ? entries.erase(it) : std::next(it);
+    }
+}
+
+}  // namespace contract

@@ -1,0 +1,26 @@
+#pragma once
+// What the contract rows stage around the platform functions they check: the
+// backends make files and remove scratch keys their own way, the system with
+// its own calls and the simulation in its machine.
+#include <cstdint>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace contract {
+
+// Prepares the machine: the simulation stages the system the Wine run's
+// prefix is (Windows XP Service Pack 3); the real system is as it is.
+void StageSystem();
+
+// Removes the key with all its subkeys and values; nothing when it is missing.
+void RemoveKeyTree(platform::reg::Key root, const std::string& path);
+
+bool MakeFolder(const std::string& path);
+// A file with those contents; with attributes other than 0 they are set
+// afterwards, replacing the ones it was made with.
+bool MakeFile(const std::string& path, const std::string& contents, std::uint32_t attributes);
+// Removes the folder with everything in it, read-only files included.
+void RemoveTree(const std::string& path);
+
+}  // namespace contract
