@@ -1,23 +1,10 @@
 #include "blocker/frm_website.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "frame/guard.h"
 #include "frame/product_info.h"
 #include "frame/program_windows.h"
+#include "frame/text_compare.h"
 #include "platform/shell.h"
-
-namespace {
-
-bool ContainsNoCase(const std::string& text, const std::string& part) {
-    auto it = std::search(text.begin(), text.end(), part.begin(), part.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    });
-    return it != text.end();
-}
-
-}  // namespace
 
 frmWebsite::frmWebsite() : Form("frmWebsite") {
     design("Form5", 3000, 1500);

@@ -12,15 +12,6 @@ std::string AddRemove::UninstallKey(const std::string& ProgramName) {
 
 namespace {
 
-long SetString(reg::Key root, const std::string& path, const std::string& name, const std::string& text) {
-    reg::Key handle = 0;
-    long result = reg::CreateKey(root, path, &handle);
-    if (result != 0) return result;
-    result = WriteStringValue(handle, name, text);
-    reg::CloseKey(handle);
-    return result;
-}
-
 long RemoveValue(reg::Key root, const std::string& path, const std::string& name) {
     reg::Key handle = 0;
     long result = reg::OpenKey(root, path, &handle);
@@ -71,7 +62,7 @@ AddRemove::Variant AddRemove::GetString(HKEY hKey, const std::string& strPath, c
 
 bool AddRemove::SaveString(HKEY hKey, const std::string& strPath, const std::string& strValue,
                            const std::string& strdata) {
-    return SetString(hKey, strPath, strValue, strdata) == 0;
+    return WriteStringAt(hKey, strPath, strValue, strdata) == 0;
 }
 
 AddRemove::Variant AddRemove::DeleteValue(HKEY hKey, const std::string& strPath, const std::string& strValue) {

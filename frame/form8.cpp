@@ -1,8 +1,5 @@
 #include "frame/form8.h"
 
-#include <cctype>
-#include <cstdlib>
-
 #include "frame/guard.h"
 #include "frame/mod_on_top.h"
 #include "frame/product_info.h"

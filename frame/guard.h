@@ -3,8 +3,6 @@
 // skipped and the handler carries on with the next one.
 #include <exception>
 
-#include "platform/error.h"
-
 template <class Step>
 void SkipOnError(Step&& step) {
     try {

@@ -18,3 +18,12 @@ std::optional<std::string> ReadStringValue(reg::Key key, const std::string& name
 long WriteStringValue(reg::Key key, const std::string& name, const std::string& text) {
     return reg::SetValue(key, name, reg::kSz, text.c_str(), static_cast<std::uint32_t>(text.size() + 1));
 }
+
+long WriteStringAt(reg::Key root, const std::string& path, const std::string& name, const std::string& text) {
+    reg::Key handle = 0;
+    long result = reg::CreateKey(root, path, &handle);
+    if (result != 0) return result;
+    result = WriteStringValue(handle, name, text);
+    reg::CloseKey(handle);
+    return result;
+}

@@ -13,3 +13,8 @@ std::optional<std::string> ReadStringValue(platform::reg::Key key, const std::st
 // Stores the text as REG_SZ with its terminating NUL counted in the size.
 // Returns the registry's result code.
 long WriteStringValue(platform::reg::Key key, const std::string& name, const std::string& text);
+
+// Creates the key when it is missing and stores the text there as above.
+// Returns the first failing registry result, or 0.
+long WriteStringAt(platform::reg::Key root, const std::string& path, const std::string& name,
+                   const std::string& text);

@@ -26,12 +26,7 @@ std::string GetSetting(const std::string& application, const std::string& sectio
 
 void SaveSetting(const std::string& application, const std::string& section, const std::string& key,
                  const std::string& value) {
-    reg::Key handle = 0;
-    long result = reg::CreateKey(reg::kCurrentUser, SectionPath(application, section), &handle);
-    if (result == 0) {
-        result = WriteStringValue(handle, key, value);
-        reg::CloseKey(handle);
-    }
+    const long result = WriteStringAt(reg::kCurrentUser, SectionPath(application, section), key, value);
     if (result != 0)
         throw platform::Error(result, "The setting \"" + key + "\" could not be saved (error " +
                                           std::to_string(result) + ").");

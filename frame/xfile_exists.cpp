@@ -1,21 +1,9 @@
 #include "frame/xfile_exists.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "frame/text_compare.h"
 #include "platform/files.h"
 
 namespace xfileExists {
-
-namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-}  // namespace
 
 std::string TrimPath(const std::string& path) {
     const auto cut = path.find_last_of('\\');
@@ -33,7 +21,7 @@ bool fileExists(const std::string& path) {
         first = entry.name;
         return false;
     });
-    return result == 0 && SameName(first, wanted);
+    return result == 0 && EqualsNoCase(first, wanted);
 }
 
 }  // namespace xfileExists

@@ -37,7 +37,6 @@ enum class Prop {
     Value,
     Panels,
     Picture,
-    Items,
     Timer,
 };
 

@@ -118,10 +118,7 @@ void Form::Show(ShowMode mode) {
     }
 }
 
-void Form::Hide() {
-    setVisible(false);
-    modalDepth_ = 0;
-}
+void Form::Hide() { setVisible(false); }
 
 void Form::setVisible(bool visible) {
     if (visible && !loaded_) Load();

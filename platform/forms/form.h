@@ -21,7 +21,7 @@ enum class ShowMode { Modeless = 0, Modal = 1 };
 enum UnloadMode { kFromControlMenu = 0, kFromCode = 1, kFromWindows = 2 };
 
 // Which form property changed, for the backend.
-enum class FormProp { Caption, Visible, WindowState, Bounds, Icon, Menus };
+enum class FormProp { Caption, Visible, WindowState, Bounds };
 
 class Form {
 public:

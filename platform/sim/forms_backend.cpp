@@ -61,7 +61,6 @@ void FormChanged(Form& form, FormProp prop) {
     auto& m = sim::M();
     if (prop != FormProp::Visible || !form.visible() || m.active == &form) return;
     m.active = &form;
-    ++m.activeWindowChanges;
     m.queue.push_back([&form] {
         if (form.loaded() && form.visible()) form.userActivate();
     });

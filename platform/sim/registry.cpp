@@ -3,8 +3,6 @@
 #include "platform/registry.h"
 #include "platform/sim/sim.h"
 
-namespace sim {
-
 namespace {
 
 std::vector<std::string> Split(const std::string& path) {
@@ -27,6 +25,8 @@ bool IsRoot(platform::reg::Key key) {
 }
 
 }  // namespace
+
+namespace sim {
 
 RegistryKey* Registry::find(platform::reg::Key root, const std::string& path) {
     if (!IsRoot(root)) return nullptr;
@@ -54,7 +54,6 @@ void Registry::setValue(platform::reg::Key root, const std::string& path, const 
                         std::uint32_t type, const std::string& data) {
     RegistryKey* key = create(root, path);
     key->values[Fold(name)] = RegistryValue{type, data};
-    key->valueNames[Fold(name)] = name;
 }
 
 void Registry::setString(platform::reg::Key root, const std::string& path, const std::string& name,
@@ -123,12 +122,6 @@ bool Resolve(Key key, Key* root, std::string* path, bool* writable) {
     return true;
 }
 
-std::string Join(const std::string& base, const std::string& path) {
-    if (base.empty()) return path;
-    if (path.empty()) return base;
-    return base + "\\" + path;
-}
-
 bool IsString(std::uint32_t type) { return type == kSz || type == kExpandSz || type == 7; }  // 7: REG_MULTI_SZ
 
 Key NewHandle(Key root, const std::string& path, bool writable) {
@@ -153,11 +146,15 @@ long Open(Key key, const std::string& path, bool wantWrite, bool setValues, Key*
     return kErrorSuccess;
 }
 
-sim::RegistryKey* KeyOf(Key key, bool* writable) {
+constexpr long kErrorKeyDeleted = 1018;
+
+// The key a root or an open handle stands for, or why there is none.
+long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
     Key root;
     std::string path;
-    if (!Resolve(key, &root, &path, writable)) return nullptr;
-    return R().find(root, path);
+    if (!Resolve(key, &root, &path, writable)) return kErrorInvalidHandle;
+    *found = R().find(root, path);
+    return *found ? kErrorSuccess : kErrorKeyDeleted;
 }
 
 }  // namespace
@@ -185,9 +182,8 @@ long CreateKey(Key key, const std::string& path, Key* result) {
 
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
     bool writable;
-    if (!R().handles.count(key) && key != kCurrentUser && key != kLocalMachine) return kErrorInvalidHandle;
-    sim::RegistryKey* k = KeyOf(key, &writable);
-    if (!k) return 1018;  // the key was deleted while open
+    sim::RegistryKey* k = nullptr;
+    if (long result = Lookup(key, &k, &writable)) return result;
     auto value = k->values.find(sim::Fold(name));
     if (value == k->values.end()) return kErrorFileNotFound;
     const auto needed = static_cast<std::uint32_t>(value->second.data.size());
@@ -212,27 +208,23 @@ long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* dat
 
 long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
     bool writable;
-    if (!R().handles.count(key) && key != kCurrentUser && key != kLocalMachine) return kErrorInvalidHandle;
-    sim::RegistryKey* k = KeyOf(key, &writable);
-    if (!k) return 1018;
+    sim::RegistryKey* k = nullptr;
+    if (long result = Lookup(key, &k, &writable)) return result;
     if (!writable) return kErrorAccessDenied;
     // RegSetValueExA counts the NUL of a string whose size leaves it out when
     // it follows the text; it reads that one byte past the size to see.
     const char* bytes = static_cast<const char*>(data);
     if (IsString(type) && size > 0 && bytes[size - 1] != '\0' && bytes[size] == '\0') ++size;
     k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size)};
-    k->valueNames[sim::Fold(name)] = name;
     return kErrorSuccess;
 }
 
 long DeleteValue(Key key, const std::string& name) {
     bool writable;
-    if (!R().handles.count(key) && key != kCurrentUser && key != kLocalMachine) return kErrorInvalidHandle;
-    sim::RegistryKey* k = KeyOf(key, &writable);
-    if (!k) return 1018;
+    sim::RegistryKey* k = nullptr;
+    if (long result = Lookup(key, &k, &writable)) return result;
     if (!writable) return kErrorAccessDenied;
     if (!k->values.erase(sim::Fold(name))) return kErrorFileNotFound;
-    k->valueNames.erase(sim::Fold(name));
     return kErrorSuccess;
 }
 

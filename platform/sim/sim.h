@@ -39,7 +39,6 @@ struct RegistryValue {
 struct RegistryKey {
     std::string name;  // as created
     std::map<std::string, RegistryValue> values;  // by folded name
-    std::map<std::string, std::string> valueNames;  // folded -> as stored
     std::map<std::string, RegistryKey> subkeys;  // by folded name
 };
 
@@ -170,7 +169,6 @@ struct Machine {
     std::deque<std::function<void()>> userActions;
 
     bool ended = false;
-    int activeWindowChanges = 0;
     forms::Form* active = nullptr;
 };
 

@@ -133,7 +133,6 @@ void ShowChange(NativeForm& native, HWND window, Control& control, Prop prop) {
                 ShowPicture(window, static_cast<const PictureBox&>(control).picture());
             break;
         case Prop::ToolTip:
-        case Prop::Items:
         case Prop::Timer:
             break;
     }

@@ -120,12 +120,6 @@ void FormChanged(Form& form, FormProp prop) {
         case FormProp::Bounds:
             MoveForm(*native);
             break;
-        case FormProp::Icon:
-            ApplyIcons(*native);
-            break;
-        case FormProp::Menus:
-            RebuildMenuBar(*native);
-            break;
     }
 }
 

@@ -44,6 +44,16 @@ TEST_F(WindhoverTest, FirstStartShowsTheMainWindowTrayIconAndHelp) {
     EXPECT_FALSE(forms::The<frmSplash>().visible());
 }
 
+TEST_F(WindhoverTest, WithoutANotificationAreaTheProgramRunsOn) {
+    m().trayAvailable = false;
+    Start();
+    EXPECT_TRUE(main().visible());
+    EXPECT_TRUE(m().trayIcons.empty());
+    EXPECT_TRUE(m().messageBoxes.empty()) << "a failed addition is not reported";
+    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_TRUE(m().ended);
+}
+
 TEST_F(WindhoverTest, HelpOffMeansNoHelpWindowAtTheNextStart) {
     Start();
     help().Check1.userClick();

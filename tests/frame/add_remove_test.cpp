@@ -47,7 +47,9 @@ TEST_F(AddRemoveTest, GetStringReadsOnlyStringValues) {
     for (const auto& c : cases) {
         const AddRemove::Variant got = reg.GetString(kCurrentUser, c.key, c.value);
         EXPECT_EQ(got.has_value(), c.expected.has_value()) << c.value << ": an empty variant is not \"\"";
-        if (got && c.expected) EXPECT_EQ(*got, *c.expected) << c.value;
+        if (got && c.expected) {
+            EXPECT_EQ(*got, *c.expected) << c.value;
+        }
     }
 }
 
