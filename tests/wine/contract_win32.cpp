@@ -1,6 +1,7 @@
 // The contract rows' staging on the real system, with its own calls.
 #include <windows.h>
 
+#include "platform/win32/registry_key.h"
 #include "tests/wine/contract_stage.h"
 
 namespace contract {
@@ -22,7 +23,7 @@ void DeleteTree(HKEY root, const std::string& path) {
 void StageSystem() {}
 
 void RemoveKeyTree(platform::reg::Key root, const std::string& path) {
-    DeleteTree(reinterpret_cast<HKEY>(root), path);
+    DeleteTree(platform::win32::NativeKey(root), path);
 }
 
 bool MakeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }

@@ -3,16 +3,23 @@
 # fresh Windows XP prefix on a virtual X display, looking at what the user
 # and the system see: windows, their captions and controls, the registry.
 #
-#   tests/wine/run_e2e.sh [build-dir]     (default build/win32)
+#   [WINE_BITS=32|64|both] tests/wine/run_e2e.sh
 #
-# Every wait has a bound. Screenshots and logs go to build/wine-artifacts/.
-# Ends with "N passed, M failed" and fails if anything failed.
+# The whole run goes once for each width: the 32-bit build (build/win32) in a
+# 32-bit prefix and the 64-bit build (build/win64) in a 64-bit one. Unless
+# WINE_BITS says otherwise, it takes every width this machine runs.
+# Every wait has a bound. Screenshots and logs go to build/wine-artifacts/win32
+# and win64. Ends with "N passed, M failed" over all widths and fails if
+# anything failed.
 set -uo pipefail
 
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-BUILD=$(cd "${1:-$REPO/build/win32}" && pwd) || exit 2
-ARTIFACTS=$REPO/build/wine-artifacts
+source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+ARTIFACTS_ROOT=$REPO/build/wine-artifacts
+# Set for each width by run_width.
+BUILD=
+ARTIFACTS=
 
 WAIT_MS=20000         # a window to show or go
 ABSENT_MS=3000        # how long a window that must not show is watched for
@@ -223,6 +230,25 @@ nightjar_start() {
     check "closing the main window ends nightjar" process_ended
 }
 
+# --- the executables ------------------------------------------------------------
+
+# The system DLLs the programs may import; anything else would have to ship
+# beside them.
+SYSTEM_DLLS="advapi32 comctl32 gdi32 iphlpapi kernel32 msvcrt ole32 oleaut32 shell32 shlwapi user32 version winmm"
+
+# built_for BITS EXE: the executable is a Windows program of that width that
+# imports only system DLLs.
+built_for() {
+    local format dll foreign=()
+    format=$(x86_64-w64-mingw32-objdump -f "$2" | awk '/file format/ { print $NF }')
+    [[ $format == "$([[ $1 == 32 ]] && echo pei-i386 || echo pei-x86-64)" ]] ||
+        { echo "     $2 is $format"; return 1; }
+    for dll in $(x86_64-w64-mingw32-objdump -p "$2" | awk '/DLL Name/ { print tolower($3) }'); do
+        [[ " $SYSTEM_DLLS " == *" ${dll%.dll} "* ]] || foreign+=("$dll")
+    done
+    [[ ${#foreign[@]} -eq 0 ]] || { echo "     $2 needs ${foreign[*]}"; return 1; }
+}
+
 # --- the run --------------------------------------------------------------------
 
 cleanup() {
@@ -231,25 +257,31 @@ cleanup() {
     stop_virtual_display
 }
 
-main() {
-    local started=$SECONDS file
+# run_width BITS: every check, on the programs of that width in a fresh prefix.
+run_width() {
+    local bits=$1 file
+    echo "## the $bits-bit programs"
+    BUILD=$(windows_build_dir "$bits")
+    ARTIFACTS=$ARTIFACTS_ROOT/win$bits
+    mkdir -p "$ARTIFACTS"
     for file in blocker/windhover.exe blocker/Help.rtf svcstop/nightjar.exe svcstop/Help.rtf \
         tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe; do
-        [[ -f $BUILD/$file ]] || { echo "missing $BUILD/$file: build the Windows target first" >&2; exit 2; }
+        [[ -f $BUILD/$file ]] || { fail "$BUILD/$file is built"; return; }
     done
-    rm -rf "$ARTIFACTS"
-    mkdir -p "$ARTIFACTS"
-    SCREENSHOTS=()
+    check "windhover.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/blocker/windhover.exe"
+    check "nightjar.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/svcstop/nightjar.exe"
+    if ! wine_runs "$bits"; then
+        fail "this machine runs $bits-bit Wine"
+        return
+    fi
 
-    trap cleanup EXIT
-    start_virtual_display "$ARTIFACTS/xvfb.log" || exit 1
-    use_prefix "$REPO/build/wine-e2e"
+    use_prefix "$REPO/build/wine-e2e-$bits" "$bits"
     echo "# a fresh prefix in $WINEPREFIX on display $DISPLAY"
     if ! make_prefix "$ARTIFACTS/prefix.log" persistent || ! draw_own_frames "$ARTIFACTS/prefix.log" ||
         ! install_programs; then
         fail "the Wine prefix is made and the programs installed"
-        echo "$passed passed, $failed failed"
-        exit 1
+        stop_prefix
+        return
     fi
 
     platform_contract
@@ -264,9 +296,22 @@ main() {
         echo "# windows on the display at the end:"
         driver list | indent
     fi
-    local shot
+    stop_prefix
+}
+
+main() {
+    local started=$SECONDS widths bits shot
+    widths=$(wine_widths) || { echo "0 passed, 1 failed"; exit 1; }
+    rm -rf "$ARTIFACTS_ROOT"
+    mkdir -p "$ARTIFACTS_ROOT"
+    SCREENSHOTS=()
+
+    trap cleanup EXIT
+    start_virtual_display "$ARTIFACTS_ROOT/xvfb.log" || exit 1
+    for bits in $widths; do run_width "$bits"; done
+
     for shot in "${SCREENSHOTS[@]}"; do echo "screenshot: $shot"; done
-    echo "logs: $ARTIFACTS (took $((SECONDS - started)) s)"
+    echo "logs: $ARTIFACTS_ROOT (took $((SECONDS - started)) s)"
     echo "$passed passed, $failed failed"
     ((failed == 0))
 }
