@@ -110,6 +110,8 @@ namespace platform::files {
 
 std::string ProgramFolder() { return sim::M().files.programFolder; }
 
+std::string ExecutableName() { return sim::M().files.executableName; }
+
 long FindFiles(const std::string& pattern, const std::function<bool(const FindData&)>& visit) {
     return sim::FindIn(sim::M().files, pattern, visit);
 }

@@ -5,6 +5,8 @@
 #include "platform/dialogs.h"
 #include "platform/forms/form.h"
 #include "platform/program.h"
+#include "platform/sim/ip_table.h"
+#include "platform/sim/process_start.h"
 #include "platform/sim/sim.h"
 
 namespace sim {
@@ -24,6 +26,8 @@ Machine& M() { return machine; }
 void Reset() {
     forms::DestroyAllForms();
     machine = Machine{};
+    ResetIpTable();
+    ResetProcessStarts();
 }
 
 void Pump() {

@@ -168,15 +168,22 @@ long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* res
     return Open(root, path, wantWrite, (access & kSetValue) != 0, result);
 }
 
-long CreateKey(Key key, const std::string& path, Key* result) {
+// RegCreateKeyA asks for all access.
+long CreateKey(Key key, const std::string& path, Key* result) { return CreateKeyEx(key, path, kAllAccess, result); }
+
+// Where the caller may not write, an existing key opens for reading only and
+// a missing one is not made.
+long CreateKeyEx(Key key, const std::string& path, std::uint32_t access, Key* result) {
     Key root;
     std::string base;
     bool writable;
     if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
-    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
     const std::string full = Join(base, path);
+    const bool denied = root == kLocalMachine && R().localMachineReadOnly;
+    const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
+    if (denied && (wantWrite || !R().find(root, full))) return kErrorAccessDenied;
     R().create(root, full);
-    *result = NewHandle(root, full, true);
+    *result = NewHandle(root, full, (access & kSetValue) != 0 && !denied);
     return kErrorSuccess;
 }
 
@@ -215,7 +222,7 @@ long SetValue(Key key, const std::string& name, std::uint32_t type, const void* 
     // it follows the text; it reads that one byte past the size to see.
     const char* bytes = static_cast<const char*>(data);
     if (IsString(type) && size > 0 && bytes[size - 1] != '\0' && bytes[size] == '\0') ++size;
-    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size)};
+    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size), ++R().writes};
     return kErrorSuccess;
 }
 

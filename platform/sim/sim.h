@@ -34,6 +34,7 @@ std::string Fold(const std::string& text);
 struct RegistryValue {
     std::uint32_t type = 0;
     std::string data;  // the bytes exactly as stored
+    std::uint64_t written = 0;  // when SetValue last wrote it: orders the writes
 };
 
 struct RegistryKey {
@@ -58,6 +59,7 @@ public:
 
     // HKEY_LOCAL_MACHINE as a limited user sees it: readable, not writable.
     bool localMachineReadOnly = false;
+    std::uint64_t writes = 0;  // SetValue calls so far
 
     // The keys opened and not yet closed, by handle, with their paths.
     std::map<Handle, std::string> openHandles() const;
@@ -93,6 +95,7 @@ public:
     std::set<std::string> unreachable;
 
     std::string programFolder = "C:\\Program Files\\Quillmere";
+    std::string executableName = "windhover";
 
     std::map<std::string, File> entries;  // by folded full path
 };

@@ -46,6 +46,14 @@ long CreateKey(Key root, const std::string& path, Key* result) {
     return status;
 }
 
+long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
+    HKEY key = nullptr;
+    const LONG status =
+        RegCreateKeyExA(NativeKey(root), path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr);
+    *result = From(key);
+    return status;
+}
+
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
     DWORD valueType = 0;
     DWORD valueSize = size ? *size : 0;

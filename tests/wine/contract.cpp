@@ -158,6 +158,16 @@ void RegistryKeys() {
     Row("DeleteKey through an open key and a relative path", reg::DeleteKey(tree, "Tree"), 0L);
     Row("... removes it", KeyExists(kUser, kScratchKey + "\\Tree"), false);
 
+    const std::string text("x", 1);
+    const std::string made = kScratchKey + "\\Made";
+    Row("CreateKeyEx for reading makes a missing key", reg::CreateKeyEx(kUser, made, reg::kRead, &key), 0L);
+    Row("... that takes no values", reg::SetValue(key, "new", reg::kSz, text.data(), 1), 5L);
+    reg::CloseKey(key);
+    Row("CreateKeyEx for all access opens that key", reg::CreateKeyEx(kUser, made, reg::kAllAccess, &key), 0L);
+    Row("... that takes values", reg::SetValue(key, "new", reg::kSz, text.data(), 1), 0L);
+    reg::CloseKey(key);
+    reg::DeleteKey(kUser, made);
+
     Row("CloseKey of HKEY_CURRENT_USER", reg::CloseKey(reg::kCurrentUser), 0L);
     Row("CloseKey of HKEY_LOCAL_MACHINE", reg::CloseKey(reg::kLocalMachine), 0L);
     Row("CloseKey of an open key", reg::CloseKey(tree), 0L);

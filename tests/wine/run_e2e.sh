@@ -47,10 +47,11 @@ INSTALL_DIR="Program Files/Quillmere"
 install_programs() {
     local root=$WINEPREFIX/drive_c/$INSTALL_DIR
     mkdir -p "$root/Windhover" "$root/Nightjar" "$root/Tools"
-    cp "$BUILD/blocker/windhover.exe" "$BUILD/blocker/Help.rtf" "$root/Windhover/" &&
+    cp "$BUILD/blocker/windhover.exe" "$BUILD/blocker/Help.rtf" "$BUILD/blocker/icon.ico" \
+        "$BUILD/blocker/hoticon.ico" "$root/Windhover/" &&
         cp "$BUILD/svcstop/nightjar.exe" "$BUILD/svcstop/Help.rtf" "$root/Nightjar/" &&
         cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$BUILD/tests/wine/wcontract.exe" \
-            "$root/Tools/"
+            "$BUILD/tests/wine/wmodules.exe" "$root/Tools/"
 }
 
 program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
@@ -129,26 +130,40 @@ screenshot() {
 SPLASH_SIZE=400x240   # 6000x3600 twips
 TRAY="Wine System Tray"  # Wine's own notification area, shown while it holds an icon
 
-# --- the platform contract -----------------------------------------------------
+# --- rows checked by our own test programs ----------------------------------------
 
-# wcontract.exe checks, row by row, that the real registry, file system and
-# version record answer as the simulation the host tests run on does. Its rows
-# count as checks; the whole table is in contract.log, the failures and the
-# rows where Wine answers otherwise than the simulation are shown here.
-platform_contract() {
-    echo "# the platform contract"
-    local log=$ARTIFACTS/contract.log summary rows_passed rows_failed
-    timeout 120 wine "$(program_path Tools/wcontract.exe)" 2>&1 | tr -d '\r' >"$log"
+# rows NAME EXE: runs the test program EXE from the tools folder; it prints
+# one "ok" or "FAIL" line a row and then "N passed, M failed". Its rows
+# count as checks; the whole table is in NAME.log, the failures and the rows
+# where Wine answers otherwise than the simulation are shown here.
+rows() {
+    local log=$ARTIFACTS/$1.log summary rows_passed rows_failed
+    timeout 120 wine "$(program_path "Tools/$2")" 2>&1 | tr -d '\r' >"$log"
     grep -E '^FAIL|Wine answers' "$log" | sed 's/^/     /'
-    summary=$(tail -n 1 "$log")
+    # A program the rows started may still write to the console afterwards.
+    summary=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1)
     if [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
         rows_passed=${BASH_REMATCH[1]} rows_failed=${BASH_REMATCH[2]}
         passed=$((passed + rows_passed))
         failed=$((failed + rows_failed))
-        echo "contract: $rows_passed rows passed, $rows_failed failed (table in $log)"
+        echo "$1: $rows_passed rows passed, $rows_failed failed (table in $log)"
     else
-        fail "wcontract.exe runs to its end (see $log)"
+        fail "$2 runs to its end (see $log)"
     fi
+}
+
+# wcontract.exe checks, row by row, that the real registry, file system and
+# version record answer as the simulation the host tests run on does.
+platform_contract() {
+    echo "# the platform contract"
+    rows contract wcontract.exe
+}
+
+# wmodules.exe runs windhover's toolbar-button module against the real
+# registry and nightjar's address lookup and hidden start against the system.
+toolbar_button_and_address() {
+    echo "# the toolbar button, the local address and the hidden start"
+    rows modules wmodules.exe
 }
 
 # --- windhover ----------------------------------------------------------------
@@ -264,8 +279,9 @@ run_width() {
     BUILD=$(windows_build_dir "$bits")
     ARTIFACTS=$ARTIFACTS_ROOT/win$bits
     mkdir -p "$ARTIFACTS"
-    for file in blocker/windhover.exe blocker/Help.rtf svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe; do
+    for file in blocker/windhover.exe blocker/Help.rtf blocker/icon.ico blocker/hoticon.ico \
+        svcstop/nightjar.exe svcstop/Help.rtf \
+        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wmodules.exe; do
         [[ -f $BUILD/$file ]] || { fail "$BUILD/$file is built"; return; }
     done
     check "windhover.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/blocker/windhover.exe"
@@ -285,6 +301,7 @@ run_width() {
     fi
 
     platform_contract
+    toolbar_button_and_address
     windhover_first_start
     end_program
     windhover_second_start
