@@ -88,12 +88,12 @@ TEST_F(FormsTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
     w().Show();
     w().ok.onClick = [] { throw platform::Error(5, "Access is denied."); };
     w().ok.userClick();
-    ASSERT_EQ(m().messageBoxes.size(), 1u);
-    EXPECT_EQ(m().messageBoxes[0].title, "Nightjar");
-    EXPECT_NE(m().messageBoxes[0].text.find("Access is denied."), std::string::npos);
-    EXPECT_EQ(m().messageBoxes[0].icon, platform::kMbIconError);
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_EQ(p().messageBoxes[0].title, "Nightjar");
+    EXPECT_NE(p().messageBoxes[0].text.find("Access is denied."), std::string::npos);
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
     EXPECT_TRUE(w().loaded());
-    EXPECT_FALSE(m().ended);
+    EXPECT_FALSE(p().ended);
 }
 
 TEST_F(FormsTest, EndingTheProgramUnwindsEveryHandler) {
@@ -105,9 +105,9 @@ TEST_F(FormsTest, EndingTheProgramUnwindsEveryHandler) {
         after = true;
     };
     w().ok.userClick();
-    EXPECT_TRUE(m().ended);
+    EXPECT_TRUE(p().ended);
     EXPECT_FALSE(after) << "code after the end must not run";
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(FormsTest, TimersTickOnlyWhileTheirFormIsLoaded) {
@@ -127,7 +127,7 @@ TEST_F(FormsTest, TimersTickOnlyWhileTheirFormIsLoaded) {
 
 TEST_F(FormsTest, AModalShowWaitsForTheUserAndANeverEndingOneIsCaught) {
     w().Show();
-    m().userActions.push_back([this] { w().ok.userClick(); });
+    p().userActions.push_back([this] { w().ok.userClick(); });
     w().ok.onClick = [this] { w().Unload(); };
     bool returned = false;
     sim::AsUser([&] {
@@ -142,15 +142,15 @@ TEST_F(FormsTest, AModalShowWaitsForTheUserAndANeverEndingOneIsCaught) {
 }
 
 TEST_F(FormsTest, UnansweredMessageBoxesTakeTheirFirstButton) {
-    m().answers = {platform::kIdNo};
+    p().answers = {platform::kIdNo};
     EXPECT_EQ(platform::MessageBox("Stop?", platform::kMbYesNo | platform::kMbIconQuestion, "Stopping"),
               platform::kIdNo);
     EXPECT_EQ(platform::MessageBox("Again?", platform::kMbYesNo), platform::kIdYes);
     EXPECT_EQ(platform::MessageBox("Done"), platform::kIdOk);
-    ASSERT_EQ(m().messageBoxes.size(), 3u);
-    EXPECT_EQ(m().messageBoxes[0].title, "Stopping");
-    EXPECT_EQ(m().messageBoxes[0].buttons, platform::kMbYesNo);
-    EXPECT_EQ(m().messageBoxes[0].icon, platform::kMbIconQuestion);
+    ASSERT_EQ(p().messageBoxes.size(), 3u);
+    EXPECT_EQ(p().messageBoxes[0].title, "Stopping");
+    EXPECT_EQ(p().messageBoxes[0].buttons, platform::kMbYesNo);
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconQuestion);
 }
 
 }  // namespace

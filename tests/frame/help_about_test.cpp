@@ -24,7 +24,7 @@ TEST_F(HelpTest, FirstShowLoadsTheFileTicksTheBoxAndStoresIt) {
     EXPECT_EQ(help().rtf1.textRTF(), "{\\rtf1 How to use Windhover\\par}");
     EXPECT_EQ(help().Check1.value(), 1);
     EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("1\0", 2));
-    EXPECT_TRUE(m().topmost.count(help().hwnd())) << "the help window stands above others";
+    EXPECT_TRUE(Topmost(help().hwnd())) << "the help window stands above others";
     EXPECT_EQ(help().caption(), "Readme/Help");
 }
 
@@ -55,7 +55,7 @@ TEST_F(HelpTest, TheStoredValueSetsTheBox) {
         sim::AsUser([&] { help().Show(); });
         EXPECT_EQ(help().Check1.value(), c.box) << "stored \"" << c.stored << "\"";
         EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string(c.afterwards) + '\0') << c.stored;
-        EXPECT_TRUE(m().messageBoxes.empty());
+        EXPECT_TRUE(p().messageBoxes.empty());
     }
 }
 
@@ -77,7 +77,7 @@ TEST_F(HelpTest, AMissingHelpFileIsSaidInTheWindowAndTheBoxStillWorks) {
     EXPECT_EQ(help().Check1.value(), 1);
     help().Check1.userClick();
     EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("0\0", 2));
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(HelpTest, AnUnreadableHelpFileSkipsOnlyThatStep) {
@@ -85,7 +85,7 @@ TEST_F(HelpTest, AnUnreadableHelpFileSkipsOnlyThatStep) {
     sim::AsUser([&] { help().Show(); });
     EXPECT_TRUE(help().visible());
     EXPECT_EQ(help().Check1.value(), 1);
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 class AboutTest : public SimTest {

@@ -18,7 +18,7 @@ protected:
         sim::AsUser([] { platform::ProgramMain(); });
         sim::Advance(75 * 10);
     }
-    frmMain& main() { return forms::The<frmMain>(); }
+    nightjar::frmMain& main() { return forms::The<nightjar::frmMain>(); }
 };
 
 TEST_F(NightjarTest, StartShowsTheMainWindowWithItsIconAndNoHelp) {
@@ -41,9 +41,9 @@ TEST_F(NightjarTest, MenusOpenHelpAndAboutWithTheVersion) {
 TEST_F(NightjarTest, TheAboutBoxOpensTheBuiltInBrowser) {
     main().mnuAboutItem0.userClick();
     forms::The<frmAbout>().lblWebsite.userClick();
-    EXPECT_TRUE(forms::The<frmWebsite>().visible());
-    EXPECT_EQ(forms::The<frmWebsite>().caption(), "www.quillmere.example");
-    EXPECT_TRUE(m().shellExecutes.empty()) << "nightjar shows its page itself";
+    EXPECT_TRUE(forms::The<nightjar::frmWebsite>().visible());
+    EXPECT_EQ(forms::The<nightjar::frmWebsite>().caption(), "www.quillmere.example");
+    EXPECT_TRUE(ShellExecutes().empty()) << "nightjar shows its page itself";
 }
 
 TEST_F(NightjarTest, ExitRemovesTheIconClosesTheOtherWindowsAndEnds) {
@@ -53,13 +53,13 @@ TEST_F(NightjarTest, ExitRemovesTheIconClosesTheOtherWindowsAndEnds) {
     EXPECT_TRUE(m().trayIcons.empty());
     EXPECT_FALSE(forms::The<Form8>().loaded());
     EXPECT_FALSE(forms::The<frmAbout>().loaded());
-    EXPECT_TRUE(m().ended);
+    EXPECT_TRUE(p().ended);
 }
 
 TEST_F(NightjarTest, TheCloseBoxEndsTheProgramToo) {
     main().userClose();
     EXPECT_TRUE(m().trayIcons.empty());
-    EXPECT_TRUE(m().ended);
+    EXPECT_TRUE(p().ended);
 }
 
 }  // namespace
