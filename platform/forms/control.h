@@ -28,8 +28,8 @@ struct Rect {
 // The design values every kind shares, as a form's constructor gives them:
 // `forms::Label title{*this, "title", {.caption = "Hello", .bounds = {120, 120, 2000, 285}}};`
 struct ControlDesign {
-    std::string caption;
-    Rect bounds;  // twips, relative to the form's client area
+    std::string caption{};
+    Rect bounds{};  // twips, relative to the form's client area
     std::string fontName = "MS Sans Serif";
     double fontSize = 8.25;
     bool fontBold = false;
@@ -37,7 +37,7 @@ struct ControlDesign {
     std::uint32_t foreColor = kSystemColor;
     bool visible = true;
     bool enabled = true;
-    std::string toolTip;
+    std::string toolTip{};
 };
 
 class Control {

@@ -134,7 +134,7 @@ std::string KeyName(Key key) {
     std::string path;
     bool writable;
     if (!Resolve(key, &root, &path, &writable)) return "<invalid handle>";
-    return (root == kLocalMachine ? "HKLM\\" : "HKCU\\") + path;
+    return Join(root == kLocalMachine ? "HKLM" : "HKCU", path);
 }
 
 // Journals one write and passes its result on.

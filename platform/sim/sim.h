@@ -101,10 +101,10 @@ public:
 // The journal: the platform calls a test checks in order, one record a call.
 struct RegistryWrite {
     enum Op { SetValue, DeleteValue, CreateKey, DeleteKey } op;
-    std::string key;  // "HKCU\..." or "HKLM\...", the key written
-    std::string name;  // the value, for SetValue and DeleteValue
+    std::string key{};   // "HKCU\..." or "HKLM\...", the key written
+    std::string name{};  // the value, for SetValue and DeleteValue
     std::uint32_t type = 0;
-    std::string data;
+    std::string data{};
     long result = 0;
 };
 struct SetWindowPosCall {

@@ -67,6 +67,20 @@ TEST_F(WindhoverTest, HelpOffMeansNoHelpWindowAtTheNextStart) {
     EXPECT_FALSE(help().loaded());
 }
 
+TEST_F(WindhoverTest, StartShowsHelpOnlyForAStoredOne) {
+    const struct {
+        const char* stored;
+        bool shown;
+    } cases[] = {{"1", true}, {"0", false}, {"7", false}, {"", false}, {" 1", false}};
+    for (const auto& c : cases) {
+        sim::NewProcess();
+        m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", c.stored);
+        Start();
+        EXPECT_TRUE(main().visible()) << c.stored;
+        EXPECT_EQ(help().loaded(), c.shown) << "stored \"" << c.stored << "\"";
+    }
+}
+
 TEST_F(WindhoverTest, MenusOpenTheHelpAndAboutWindows) {
     m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", "0");
     Start();

@@ -25,7 +25,10 @@ TEST_F(NightjarTest, StartShowsTheMainWindowWithItsIconAndNoHelp) {
     ASSERT_TRUE(main().visible());
     EXPECT_EQ(main().caption(), "Nightjar");
     ASSERT_EQ(m().trayIcons.size(), 1u);
-    EXPECT_EQ(m().trayIcons.begin()->second.hWnd, main().hwnd());
+    const auto& icon = m().trayIcons.begin()->second;
+    EXPECT_EQ(icon.hWnd, main().hwnd());
+    EXPECT_EQ(icon.uID, static_cast<std::uint32_t>(main().icon()));
+    EXPECT_STREQ(icon.szTip, "Animated TrayIcon");
     EXPECT_FALSE(forms::The<Form8>().loaded()) << "nightjar shows help from its menu only";
 }
 
@@ -36,6 +39,16 @@ TEST_F(NightjarTest, MenusOpenHelpAndAboutWithTheVersion) {
     main().mnuAboutItem0.userClick();
     EXPECT_EQ(forms::The<frmAbout>().caption(), "About Nightjar");
     EXPECT_EQ(forms::The<frmAbout>().lblVersion.caption(), "2.0");
+}
+
+TEST_F(NightjarTest, TheHelpBoxReadsNightjarsOwnSetting) {
+    m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", "1");
+    m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Nightjar"), "showHelp", "0");
+    main().mnuHelpItem.userClick();
+    EXPECT_EQ(forms::The<Form8>().Check1.value(), 0);
+    forms::The<Form8>().Check1.userClick();
+    EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("1\0", 2));
+    EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("1\0", 2)) << "windhover's own is left alone";
 }
 
 TEST_F(NightjarTest, TheAboutBoxOpensTheBuiltInBrowser) {
