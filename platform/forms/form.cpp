@@ -48,16 +48,20 @@ void Dispatch(const std::function<void()>& handler) {
         Depth() { ++dispatchDepth; }
         ~Depth() { --dispatchDepth; }
     } depth;
+    // The error's message box pumps messages, whose handlers may end the
+    // program too: the outer try sees that end as well.
     try {
-        handler();
+        try {
+            handler();
+        } catch (const platform::Error& e) {
+            platform::MessageBox("Error " + std::to_string(e.number()) + ": " + e.what(),
+                                 platform::kMbOk | platform::kMbIconError);
+        } catch (const std::exception& e) {
+            platform::MessageBox(std::string("Unexpected error: ") + e.what(),
+                                 platform::kMbOk | platform::kMbIconError);
+        }
     } catch (const platform::ProgramEnded&) {
         if (dispatchDepth > 1) throw;
-    } catch (const platform::Error& e) {
-        platform::MessageBox("Error " + std::to_string(e.number()) + ": " + e.what(),
-                             platform::kMbOk | platform::kMbIconError);
-    } catch (const std::exception& e) {
-        platform::MessageBox(std::string("Unexpected error: ") + e.what(),
-                             platform::kMbOk | platform::kMbIconError);
     }
 }
 

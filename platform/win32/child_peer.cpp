@@ -46,8 +46,11 @@ void ChildPeer::create(const ChildClass& kind, void* createParams) {
 }
 
 ChildPeer::~ChildPeer() {
-    if (window_) native_.children.erase(window_);
-    // The window went with the form's; its font and brush go now.
+    if (window_) {
+        native_.children.erase(window_);
+        DestroyWindow(window_);
+    }
+    // Only once the window no longer uses them.
     if (font_) DeleteObject(font_);
     if (brush_) DeleteObject(brush_);
 }

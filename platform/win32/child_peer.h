@@ -1,7 +1,7 @@
 #pragma once
 // The peer of a control kind with a child window of the form: it owns the
-// window's font and brush, mirrors the properties all kinds share, and gets
-// the messages the form's window receives about its child.
+// window, its font and its brush, mirrors the properties all kinds share, and
+// gets the messages the form's window receives about its child.
 #include "platform/forms/control.h"
 #include "platform/win32/native_form.h"
 

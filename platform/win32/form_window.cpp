@@ -95,9 +95,10 @@ void DestroyFormWindow(Form& form) {
     if (!native) return;
     native->ready = false;
     EndModal(*native);
-    // The children and the menu bar go with the window; the peers free the rest.
-    DestroyWindow(native->window);
+    // The peers take their windows, timers and GDI objects with them; the
+    // menu bar goes with the form's window.
     for (Control* control : form.controls()) control->destroyPeer();
+    DestroyWindow(native->window);
     FreeIcons(*native);
     Remove(form);
     if (ActiveForm() == &form) ActiveForm() = nullptr;

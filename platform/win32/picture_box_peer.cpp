@@ -29,7 +29,10 @@ public:
         SetWindowLongPtrA(window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         showPicture();
     }
-    ~PictureBoxPeer() override { freeImage(); }
+    ~PictureBoxPeer() override {
+        SetWindowLongPtrA(window(), GWLP_USERDATA, 0);
+        freeImage();
+    }
     void changed(Prop prop) override {
         if (prop == Prop::Picture) showPicture();
         ChildPeer::changed(prop);

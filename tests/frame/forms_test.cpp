@@ -1,6 +1,7 @@
 // The forms layer's own rules, which every window relies on.
 #include "platform/dialogs.h"
 #include "platform/error.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/sim/sim_hang.h"
 #include "tests/support/sim_test.h"
@@ -108,6 +109,21 @@ TEST_F(FormsTest, EndingTheProgramUnwindsEveryHandler) {
     EXPECT_TRUE(p().ended);
     EXPECT_FALSE(after) << "code after the end must not run";
     EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(FormsTest, AnEndWhileAnErrorIsShownEndsTheProgramQuietly) {
+    w().Show();
+    w().box.onClick = [] { platform::EndProgram(); };
+    w().ok.onClick = [this] {
+        // A click waiting in the queue reaches the program while the error box is open.
+        sim::Post(sim::Message{w().hwnd(), platform::msg::kCommand,
+                               static_cast<std::uintptr_t>(platform::msg::kBnClicked) << 16,
+                               static_cast<std::intptr_t>(w().box.hwnd())});
+        throw platform::Error(5, "Access is denied.");
+    };
+    EXPECT_NO_THROW(w().ok.userClick());
+    EXPECT_TRUE(p().ended);
+    EXPECT_EQ(p().messageBoxes.size(), 1u);
 }
 
 TEST_F(FormsTest, TimersTickOnlyWhileTheirFormIsLoaded) {
