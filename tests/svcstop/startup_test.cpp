@@ -69,6 +69,22 @@ TEST_F(NightjarTest, ExitRemovesTheIconClosesTheOtherWindowsAndEnds) {
     EXPECT_TRUE(p().ended);
 }
 
+TEST_F(NightjarTest, ASecondStartOnTheSameMachineIsLikeTheFirst) {
+    main().mnuHelpItem.userClick();
+    forms::The<Form8>().Check1.userClick();
+    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    ASSERT_TRUE(p().ended);
+
+    sim::NewProcess();
+    sim::AsUser([] { platform::ProgramMain(); });
+    sim::Advance(75 * 10);
+    ASSERT_TRUE(main().visible());
+    EXPECT_EQ(main().caption(), "Nightjar");
+    EXPECT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_FALSE(forms::The<Form8>().loaded());
+    EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("0\0", 2)) << "the first run's setting is kept";
+}
+
 TEST_F(NightjarTest, TheCloseBoxEndsTheProgramToo) {
     main().userClose();
     EXPECT_TRUE(m().trayIcons.empty());
