@@ -9,6 +9,8 @@
 #include "frame/settings.h"
 #include "platform/program.h"
 
+namespace windhover {
+
 Form1::Form1() : Form("Form1") {
     design("Form1", 9000, 7200);
     setCentred(true);
@@ -39,3 +41,5 @@ void Form1::mnuFileItem_Click(int) { Unload(); }
 void Form1::mnuHelpItem_Click(int) { forms::The<Form8>().Show(); }
 
 void Form1::mnuAboutItem_Click(int) { forms::The<frmAbout>().Show(); }
+
+}  // namespace windhover

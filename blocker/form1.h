@@ -5,6 +5,8 @@
 
 #include "platform/forms/form.h"
 
+namespace windhover {
+
 class Form1 : public forms::Form {
 public:
     Form1();
@@ -25,3 +27,5 @@ public:
     // The window's own icon: the notification-area icon and its identifier.
     platform::Handle picTrayIcon = 0;
 };
+
+}  // namespace windhover

@@ -13,6 +13,7 @@ enum : long {
     kErrorPathNotFound = 3,
     kErrorAccessDenied = 5,
     kErrorInvalidHandle = 6,
+    kErrorSharingViolation = 32,
     kErrorInvalidParameter = 87,
     kErrorInsufficientBuffer = 122,
     kErrorInvalidName = 123,

@@ -3,6 +3,8 @@
 #include "frame/product_info.h"
 #include "frame/program_windows.h"
 
+namespace nightjar {
+
 frmWebsite::frmWebsite() : Form("frmWebsite") {
     design("", 10665, 9000);
     onLoad = [this] { Form_Load(); };
@@ -13,3 +15,5 @@ void frmWebsite::Form_Load() {
     WebsiteMode = "Website";
     setCaption(ProductInfo.HomePage);
 }
+
+}  // namespace nightjar

@@ -126,6 +126,7 @@ long ReadFile(const std::string& path, std::string* contents) {
         return folderThere ? kErrorFileNotFound : kErrorPathNotFound;
     }
     if (entry->attributes & kDirectory) return kErrorAccessDenied;
+    if (fs.locked.count(sim::Fold(path))) return kErrorSharingViolation;
     *contents = entry->contents;
     return kErrorSuccess;
 }

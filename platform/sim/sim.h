@@ -1,8 +1,10 @@
 #pragma once
-// The simulated machine the host tests run the programs on: an in-memory
-// registry, file system, shell and window system with a virtual clock. Every
-// test starts from Reset(); the test stages what the machine holds, acts as
-// the user and reads back what the programs did.
+// The simulated platform the host tests run the programs on. The machine
+// (registry, files, OS record, version information, shell, clock) outlives
+// the process (windows, key handles, message queue, timers, message boxes,
+// module globals): sim::NewProcess() starts the program afresh on the same
+// machine. Every test starts from Reset(); the test stages what the machine
+// holds, acts as the user and reads back what the programs did.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -10,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/files.h"
@@ -20,8 +23,8 @@
 
 namespace forms {
 class Form;
+class Control;
 class Menu;
-class Timer;
 }  // namespace forms
 
 namespace sim {
@@ -30,6 +33,8 @@ using platform::Handle;
 
 // Lower-cases ASCII letters, as the registry and the file system compare names.
 std::string Fold(const std::string& text);
+
+// ---- The machine -----------------------------------------------------------
 
 struct RegistryValue {
     std::uint32_t type = 0;
@@ -40,7 +45,7 @@ struct RegistryValue {
 struct RegistryKey {
     std::string name;  // as created
     std::map<std::string, RegistryValue> values;  // by folded name
-    std::map<std::string, RegistryKey> subkeys;  // by folded name
+    std::map<std::string, RegistryKey> subkeys;   // by folded name
 };
 
 class Registry {
@@ -57,23 +62,16 @@ public:
     // Every path of the root that exists, for tests that check nothing was created.
     std::vector<std::string> keyPaths(platform::reg::Key root) const;
 
-    // HKEY_LOCAL_MACHINE as a limited user sees it: readable, not writable.
+    // A root the program may read but not write: HKEY_LOCAL_MACHINE as a
+    // limited user sees it, or a locked-down HKEY_CURRENT_USER.
     bool localMachineReadOnly = false;
+    bool currentUserReadOnly = false;
+    bool readOnly(platform::reg::Key root) const;
     std::uint64_t writes = 0;  // SetValue calls so far
-
-    // The keys opened and not yet closed, by handle, with their paths.
-    std::map<Handle, std::string> openHandles() const;
 
     // Backend use.
     RegistryKey* find(platform::reg::Key root, const std::string& path);
     RegistryKey* create(platform::reg::Key root, const std::string& path);
-    struct OpenKey {
-        platform::reg::Key root;
-        std::string path;
-        bool writable;
-    };
-    std::map<Handle, OpenKey> handles;
-    Handle nextHandle = 0x1000;
     std::map<platform::reg::Key, RegistryKey> roots;
 };
 
@@ -93,6 +91,9 @@ public:
     const File* file(const std::string& path) const;
     // A drive or share the lookup cannot reach: every lookup below it fails with 3.
     std::set<std::string> unreachable;
+    // Files that are there but that another program holds open: reading one
+    // fails with 32 (sharing violation). Folded paths.
+    std::set<std::string> locked;
 
     std::string programFolder = "C:\\Program Files\\Quillmere";
     std::string executableName = "windhover";
@@ -100,26 +101,35 @@ public:
     std::map<std::string, File> entries;  // by folded full path
 };
 
-struct MessageBoxRecord {
-    std::string text;
-    std::string title;
-    std::uint32_t buttons = 0;  // the low four bits of the flags
-    std::uint32_t icon = 0;     // the icon bits of the flags
-    int answer = 0;
+// The journal: the platform calls a test checks in order, one record a call.
+struct RegistryWrite {
+    enum Op { SetValue, DeleteValue, CreateKey, DeleteKey } op;
+    std::string key{};   // "HKCU\..." or "HKLM\...", the key written
+    std::string name{};  // the value, for SetValue and DeleteValue
+    std::uint32_t type = 0;
+    std::string data{};
+    long result = 0;
 };
-
-struct ShellExecuteRecord {
+struct SetWindowPosCall {
+    Handle window;
+    Handle insertAfter;
+    std::uint32_t flags;
+    bool result;
+};
+struct TrayCall {
+    std::uint32_t message;
+    platform::shell::NotifyIconData data;
+    bool result;
+};
+struct ShellExecuteCall {
     std::string file;
     std::string parameters;
     std::string directory;
     int show = 0;
 };
-
-struct SetWindowPosRecord {
-    Handle window;
-    Handle insertAfter;
-    std::uint32_t flags;
-};
+// A new kind of call: a record above, added here, and Record() from its
+// simulated function.
+using JournalEntry = std::variant<RegistryWrite, SetWindowPosCall, TrayCall, ShellExecuteCall>;
 
 struct Machine {
     Registry registry;
@@ -130,58 +140,148 @@ struct Machine {
     std::optional<platform::version::OsVersionInfo> os;
     int getVersionExCalls = 0;
 
-    // Notification area: the icons present, by (window, id).
+    // The notification area: the icons present, by (window, id). A process
+    // that ends takes its icons with it.
     std::map<std::pair<Handle, std::uint32_t>, platform::shell::NotifyIconData> trayIcons;
-    std::vector<std::pair<std::uint32_t, platform::shell::NotifyIconData>> trayCalls;
     bool trayAvailable = true;
-
-    std::vector<ShellExecuteRecord> shellExecutes;
     std::intptr_t shellExecuteResult = 42;
 
-    // Windows: the handles of live native windows, the topmost ones, regions.
-    std::set<Handle> windows;
-    std::set<Handle> topmost;
-    std::map<Handle, std::pair<int, int>> regions;
-    std::vector<SetWindowPosRecord> setWindowPosCalls;
+    // The virtual clock in milliseconds since the machine started; timers
+    // below the resolution are raised to it.
+    std::uint64_t now = 0;
+    int timerResolution = 10;
+
+    std::vector<JournalEntry> journal;
+    // Registry keys that ended processes left open, as "HKCU\path".
+    std::vector<std::string> leakedKeys;
+};
+
+// ---- The process -----------------------------------------------------------
+
+// A window message as a value.
+struct Message {
+    Handle window = 0;
+    std::uint32_t message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+};
+
+using WindowProc = std::function<std::intptr_t(const Message&)>;
+
+// One window: the form or control it belongs to and its procedure chain. A
+// message goes to the last procedure of the chain; a procedure that passes it
+// on calls CallNext, which runs the one below it.
+struct Window {
+    Handle handle = 0;
+    Handle parent = 0;
+    forms::Form* form = nullptr;
+    forms::Control* control = nullptr;
+    std::vector<WindowProc> procedures;
+    bool visible = false;
+    bool topmost = false;
+    std::optional<std::pair<int, int>> region;  // width and height given to SetRectRegion
+};
+
+struct TimerRecord {
+    std::uint64_t period = 0;
+    std::uint64_t due = 0;
+    std::uint64_t order = 0;  // the older of two timers due at once ticks first
+};
+
+struct MessageBoxRecord {
+    std::string text;
+    std::string title;
+    std::uint32_t buttons = 0;  // the low four bits of the flags
+    std::uint32_t icon = 0;     // the icon bits of the flags
+    int answer = 0;
+};
+
+// The user's answer to a message box, given after the box has been open
+// that long (timers tick and posted messages arrive meanwhile).
+struct Answer {
+    Answer(int button, std::uint64_t afterMs = 0) : button(button), afterMs(afterMs) {}
+    int button;
+    std::uint64_t afterMs;
+};
+
+struct OpenKey {
+    platform::reg::Key root;
+    std::string path;
+    bool writable;
+};
+
+struct Process {
+    std::map<Handle, Window> windows;
     Handle nextWindow = 0x10000;
+    std::deque<Message> queue;
+    // Every message delivered, in order.
+    std::vector<Message> delivered;
+    // SetTimer's timers, by window and identifier.
+    std::map<std::pair<Handle, std::uintptr_t>, TimerRecord> timers;
+    std::uint64_t timerOrder = 0;
+
+    std::map<Handle, OpenKey> keys;
+    Handle nextKey = 0x1000;
 
     // Message boxes shown, and the answers the user will give, in order. A box
-    // with no answer left gets its first button.
+    // with no answer left gets its first button at once.
     std::vector<MessageBoxRecord> messageBoxes;
-    std::deque<int> answers;
+    std::deque<Answer> answers;
 
     // The pop-up menus shown, and the items the user will choose from them
     // (nullptr dismisses the menu).
     std::vector<forms::Menu*> popups;
     std::deque<forms::Menu*> popupChoices;
 
-    // Virtual clock in milliseconds; timers below the resolution are raised to it.
-    std::uint64_t now = 0;
-    int timerResolution = 10;
-    struct TimerState {
-        std::uint64_t due;
-        std::uint64_t order;
-    };
-    std::map<forms::Timer*, TimerState> timers;
-    std::uint64_t timerOrder = 0;
-
-    // Posted work: window messages waiting in the queue.
-    std::deque<std::function<void()>> queue;
-    // What the user does when the program waits for the user (a modal window
-    // with nothing else to do), in order.
+    // What the user does when the program waits and nothing else is left to
+    // happen, in order.
     std::deque<std::function<void()>> userActions;
 
     bool ended = false;
     forms::Form* active = nullptr;
+
+    // The idle step's view of a DoEvents loop (see DoEvents).
+    int idleStrikes = 0;
+    bool clockRead = false;
 };
 
-// The machine of the running test.
+// The machine and the process of the running test.
 Machine& M();
+Process& P();
 
-// A fresh machine: destroys every form and clears all state.
+// A fresh machine with a fresh process.
 void Reset();
+// Ends the running process as the system ends one (no handler runs, every
+// window goes, open registry keys are noted in M().leakedKeys) and starts a
+// fresh one on the same machine, every module global back at its start value.
+void NewProcess();
 
-// Runs posted messages until the queue is empty.
+// The registry keys the process has open, as "HKCU\path", by handle.
+std::map<Handle, std::string> OpenKeys();
+
+// The journal's records of one kind, in order.
+template <class Call>
+std::vector<Call> Journal() {
+    std::vector<Call> calls;
+    for (const JournalEntry& entry : M().journal)
+        if (const Call* call = std::get_if<Call>(&entry)) calls.push_back(*call);
+    return calls;
+}
+void Record(JournalEntry entry);
+
+// The window record, or nullptr when no such window exists.
+Window* FindWindow(Handle window);
+Handle CreateWindowRecord(Window window);
+void DestroyWindowRecord(Handle window);
+
+// Queues a message, as PostMessage does.
+void Post(const Message& message);
+// Delivers a message through the window's procedure chain now.
+std::intptr_t Send(const Message& message);
+// From inside a procedure of the chain: passes the message to the one below.
+std::intptr_t CallNext(const Message& message);
+
+// Delivers queued messages until the queue is empty.
 void Pump();
 // Advances the virtual clock, running each timer tick when it falls due, in
 // order of due time. Returns early when the program ends.
@@ -189,12 +289,31 @@ void Advance(std::uint64_t milliseconds);
 // Advances the clock to the next timer tick and runs it; false when no timer runs.
 bool RunNextTimer();
 
-// The notification-area icon's callback: the shell sends the window the
-// callback message with the id and the mouse message.
+// SetTimer and KillTimer on the virtual clock: WM_TIMER goes to the window.
+void SetTimer(Handle window, std::uintptr_t id, std::uint32_t milliseconds);
+void KillTimer(Handle window, std::uintptr_t id);
+
+// The user, through the window system: the notification-area icon's mouse
+// message (the shell posts the icon's callback message), and a hot key.
 void TrayMouse(Handle window, std::uint32_t id, std::uint32_t mouseMessage);
+void HotKey(Handle window, int id);
 
 // Runs a user action the way the window system delivers one: a program that
-// ends inside it is recorded in M().ended.
+// ends inside it is recorded in P().ended; the messages it posted follow.
 void AsUser(const std::function<void()>& action);
+
+// One step of a wait: delivers the queue; else runs the next user action
+// (when `userActs`); else moves the clock to the next timer due by `until`
+// and runs it. Says which it did, or Idle when none could.
+enum class Step { Delivered, Acted, Ticked, Idle };
+inline constexpr std::uint64_t kForever = UINT64_MAX;
+Step IdleStep(const std::string& waiter, bool userActs, std::uint64_t until = kForever);
+
+// A wait that would pass this on the virtual clock throws sim::Hang, so that
+// a timer that never stops cannot hold up the test run.
+inline constexpr std::uint64_t kTimeCap = 10 * 60 * 1000;
+// How long DoEvents lets pass when the program watches the clock and nothing
+// else is due, as the Windows idle step waits at most.
+inline constexpr std::uint64_t kIdleWaitMs = 10;
 
 }  // namespace sim

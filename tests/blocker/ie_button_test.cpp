@@ -226,7 +226,7 @@ TEST_F(IEButtonTest, AddIEButtonWritesTheEightValuesInTheirOrder) {
     }
     EXPECT_EQ(std::string(modIETools::kButtonKey),
               "Software\\Microsoft\\Internet Explorer\\Extensions\\{ECC5777A-6E88-BFCE-13CE-81F134789E7B}");
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(IEButtonTest, AddingTwiceRewritesTheSameButton) {
@@ -246,7 +246,7 @@ TEST_F(IEButtonTest, ALimitedUserGetsNoButtonAndNoMessage) {
     EXPECT_EQ(Dump(), before);
     modIETools::RemoveIEButton();
     EXPECT_EQ(Dump(), before);
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(IEButtonTest, RemoveIEButtonDeletesOnlyTheButtonKey) {
@@ -257,7 +257,7 @@ TEST_F(IEButtonTest, RemoveIEButtonDeletesOnlyTheButtonKey) {
     EXPECT_EQ(Dump(), without);
     modIETools::RemoveIEButton();
     EXPECT_EQ(Dump(), without) << "removing when there is no button changes nothing";
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(IEButtonTest, CheckIEButtonChangesNothing) {
@@ -282,7 +282,7 @@ TEST_F(IEButtonTest, CheckIEButtonChangesNothing) {
         modIETools::CheckIEButton();
         EXPECT_EQ(Dump(), before) << c.what;
     }
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 }  // namespace

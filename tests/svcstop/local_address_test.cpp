@@ -106,7 +106,7 @@ TEST_F(LocalAddressTest, AFailedOrOddAnswerGivesTheEmptyString) {
         sim::Ip().addedAfterFirstCall = Addresses(c.addedAfterFirstCall);
         EXPECT_EQ(modIP::GetLocalIPAddress(), c.expected) << c.what;
     }
-    EXPECT_TRUE(m().messageBoxes.empty()) << "nothing is shown";
+    EXPECT_TRUE(p().messageBoxes.empty()) << "nothing is shown";
 }
 
 TEST(NetSendCommandLine, KeepsItsBlanks) {

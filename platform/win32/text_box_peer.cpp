@@ -1,0 +1,46 @@
+// The text box: an edit control whose changes are the user's typing, except
+// those the backend makes itself.
+#include "platform/forms/text_box.h"
+#include "platform/win32/child_peer.h"
+#include "platform/win32/peer_factory.h"
+
+namespace forms::win32 {
+
+namespace {
+
+std::string WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+class TextBoxPeer final : public ChildPeer {
+public:
+    TextBoxPeer(NativeForm& native, TextBox& box) : ChildPeer(native, box), box_(box) {
+        create({"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE});
+        showText();
+    }
+    void changed(Prop prop) override {
+        if (prop == Prop::Text) showText();
+        ChildPeer::changed(prop);
+    }
+    void command(int code) override {
+        if (code == EN_CHANGE && !settingText_) box_.userType(WindowText(window()));
+    }
+
+private:
+    void showText() {
+        settingText_ = true;
+        SetWindowTextA(window(), box_.text().c_str());
+        settingText_ = false;
+    }
+    TextBox& box_;
+    // True while the backend itself writes the box, whose EN_CHANGE is then no typing.
+    bool settingText_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> Win32Peers::make(TextBox& control) { return std::make_unique<TextBoxPeer>(native, control); }
+
+}  // namespace forms::win32
