@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/forms/form.h"
 #include "platform/program.h"
+#include "platform/sim/services.h"
 #include "platform/sim/sim.h"
 
 namespace sim {
@@ -24,6 +25,7 @@ Machine& M() { return machine; }
 void Reset() {
     forms::DestroyAllForms();
     machine = Machine{};
+    ResetServices();
 }
 
 void Pump() {

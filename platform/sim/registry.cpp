@@ -1,5 +1,7 @@
 #include <sstream>
 
+#include "platform/error.h"
+
 #include "platform/registry.h"
 #include "platform/sim/sim.h"
 
@@ -148,6 +150,14 @@ long Open(Key key, const std::string& path, bool wantWrite, bool setValues, Key*
 
 constexpr long kErrorKeyDeleted = 1018;
 
+// A call the test made raise, as the registry glue may where it fails.
+void RaiseIfStaged(const std::string& call) {
+    auto staged = R().raises.find(call);
+    if (staged == R().raises.end() || staged->second <= 0) return;
+    --staged->second;
+    throw Error(kErrorAccessDenied, "Registry call " + call + " failed");
+}
+
 // The key a root or an open handle stands for, or why there is none.
 long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
     Key root;
@@ -164,6 +174,7 @@ long OpenKey(Key root, const std::string& path, Key* result) { return Open(root,
 
 // Only a key opened with kSetValue takes values, as on the system.
 long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
+    RaiseIfStaged("OpenKeyEx");
     const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
     return Open(root, path, wantWrite, (access & kSetValue) != 0, result);
 }
@@ -180,7 +191,22 @@ long CreateKey(Key key, const std::string& path, Key* result) {
     return kErrorSuccess;
 }
 
+long CreateKeyEx(Key key, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
+    RaiseIfStaged("CreateKeyEx");
+    Key root;
+    std::string base;
+    bool writable;
+    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
+    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
+    const std::string full = Join(base, path);
+    *disposition = R().find(root, full) ? 2 : 1;
+    R().create(root, full);
+    *result = NewHandle(root, full, (access & kSetValue) != 0);
+    return kErrorSuccess;
+}
+
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
+    RaiseIfStaged("QueryValue");
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -207,6 +233,7 @@ long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* dat
 }
 
 long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
+    RaiseIfStaged("SetValue");
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -247,6 +274,7 @@ long DeleteKey(Key key, const std::string& path) {
 }
 
 long CloseKey(Key key) {
+    RaiseIfStaged("CloseKey");
     if (key == kCurrentUser || key == kLocalMachine) return kErrorSuccess;
     return R().handles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }

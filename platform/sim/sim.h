@@ -59,6 +59,11 @@ public:
     // HKEY_LOCAL_MACHINE as a limited user sees it: readable, not writable.
     bool localMachineReadOnly = false;
 
+    // Registry calls that raise platform::Error instead of answering, by name
+    // ("CreateKeyEx", "SetValue", "OpenKeyEx", "QueryValue", "CloseKey"), with
+    // how many of the next calls raise.
+    std::map<std::string, int> raises;
+
     // The keys opened and not yet closed, by handle, with their paths.
     std::map<Handle, std::string> openHandles() const;
 

@@ -30,6 +30,16 @@ long CreateKey(Key root, const std::string& path, Key* result) {
     return status;
 }
 
+long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result,
+                 std::uint32_t* disposition) {
+    HKEY key = nullptr;
+    DWORD created = 0;
+    const LONG status = RegCreateKeyExA(To<HKEY>(root), path.c_str(), 0, nullptr, 0, access, nullptr, &key, &created);
+    *result = From(key);
+    *disposition = created;
+    return status;
+}
+
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
     DWORD valueType = 0;
     DWORD valueSize = size ? *size : 0;

@@ -3,6 +3,7 @@
 #include "frame/mod_skin.h"
 #include "frame/product_info.h"
 #include "frame/program_windows.h"
+#include "platform/sim/services.h"
 
 void SimTest::SetUp() {
     sim::Reset();
@@ -18,6 +19,9 @@ void SimTest::TearDown() {
     std::string list;
     for (const auto& [handle, path] : open) list += " " + path;
     EXPECT_TRUE(open.empty()) << "registry keys left open:" << list;
+    std::string services;
+    for (const std::string& name : sim::Services().openHandles()) services += " " + name;
+    EXPECT_TRUE(services.empty()) << "service handles left open:" << services;
     modSkin::SkinGlobal.reset();
 }
 
