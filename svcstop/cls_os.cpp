@@ -33,16 +33,22 @@ std::string Trimmed(const std::string& text) {
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
-std::string Unknown(const OsVersionInfo& info) {
-    return "Unknown OS Version " + std::to_string(info.majorVersion) + "." + std::to_string(info.minorVersion);
+// major + "." + minor
+std::string Dotted(const OsVersionInfo& info) {
+    std::string text = std::to_string(info.majorVersion);
+    text += '.';
+    text += std::to_string(info.minorVersion);
+    return text;
 }
+
+std::string Unknown(const OsVersionInfo& info) { return "Unknown OS Version " + Dotted(info); }
 
 // The name of the version, and whether the extended record is read.
 std::pair<std::string, bool> Name(const OsVersionInfo& info) {
     const std::uint32_t major = info.majorVersion, minor = info.minorVersion, platform = info.platformId;
     const std::string letters = Upper(CsdText(info));
     if (major == 3) {
-        if (platform == 2) return {"Windows NT " + std::to_string(major) + "." + std::to_string(minor), false};
+        if (platform == 2) return {"Windows NT " + Dotted(info), false};
         return {Unknown(info), false};
     }
     if (major == 4) {
@@ -120,7 +126,7 @@ void clsOS::DetectOS(const VersionQuery& query) {
     if (!query(&info)) return;
     bool extended = false;
     std::tie(OS_Name, extended) = Name(info);
-    OS_Version = std::to_string(info.majorVersion) + "." + std::to_string(info.minorVersion);
+    OS_Version = Dotted(info);
     OS_Build = std::to_string(info.buildNumber);
     OS_Additional = CsdText(info);
     if (!extended) return;
