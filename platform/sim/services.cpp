@@ -23,9 +23,21 @@ SimService& ServiceManager::add(const std::string& name, const std::string& disp
     return services.back();
 }
 
+namespace {
+
+char FoldLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Service names compare without regard to case.
+bool SameName(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return FoldLetter(x) == FoldLetter(y); });
+}
+
+}  // namespace
+
 SimService* ServiceManager::find(const std::string& name) {
     for (SimService& service : services)
-        if (Fold(service.name) == Fold(name)) return &service;
+        if (SameName(service.name, name)) return &service;
     return nullptr;
 }
 
