@@ -43,7 +43,7 @@ install_programs() {
     cp "$BUILD/blocker/windhover.exe" "$BUILD/blocker/Help.rtf" "$root/Windhover/" &&
         cp "$BUILD/svcstop/nightjar.exe" "$BUILD/svcstop/Help.rtf" "$root/Nightjar/" &&
         cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$BUILD/tests/wine/wcontract.exe" \
-            "$root/Tools/"
+            "$BUILD/tests/wine/wsvc.exe" "$BUILD/tests/wine/wsvccheck.exe" "$root/Tools/"
 }
 
 program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
@@ -130,18 +130,56 @@ TRAY="Wine System Tray"  # Wine's own notification area, shown while it holds an
 # rows where Wine answers otherwise than the simulation are shown here.
 platform_contract() {
     echo "# the platform contract"
-    local log=$ARTIFACTS/contract.log summary rows_passed rows_failed
-    timeout 120 wine "$(program_path Tools/wcontract.exe)" 2>&1 | tr -d '\r' >"$log"
+    counted_checks contract Tools/wcontract.exe
+}
+
+# counted_checks NAME EXE: runs a checking program whose lines are "ok" or
+# "FAIL" and whose last line is "N passed, M failed"; its checks count here.
+# The output goes through a file: a service the program started may hold a
+# pipe open for as long as it runs.
+counted_checks() {
+    local name=$1 log=$ARTIFACTS/$1.log summary rows_passed rows_failed
+    timeout 120 wine "$(program_path "$2")" >"$log.raw" 2>&1 </dev/null
+    tr -d '\r' <"$log.raw" >"$log" && rm -f "$log.raw"
     grep -E '^FAIL|Wine answers' "$log" | sed 's/^/     /'
     summary=$(tail -n 1 "$log")
     if [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
         rows_passed=${BASH_REMATCH[1]} rows_failed=${BASH_REMATCH[2]}
         passed=$((passed + rows_passed))
         failed=$((failed + rows_failed))
-        echo "contract: $rows_passed rows passed, $rows_failed failed (table in $log)"
+        echo "$name: $rows_passed rows passed, $rows_failed failed (table in $log)"
     else
-        fail "wcontract.exe runs to its end (see $log)"
+        fail "$2 runs to its end (see $log)"
     fi
+}
+
+# --- nightjar's service layer ---------------------------------------------------
+
+# The test services (tests/wine/test_service.cpp): name, behaviour, dependency.
+TEST_SERVICES=("NjQuick quick" "NjPending pending NjQuick" "NjStall stall" "NjExit exitcode" "NjNoPause nopause")
+
+# Wine's service manager finds a service made with CreateService in a fresh
+# prefix only once the wineserver has restarted.
+restart_wineserver() {
+    wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+    wineserver -p
+}
+
+# wsvccheck.exe drives the test services through nightjar's real service
+# layer and checks what Wine's Service Control Manager reports.
+service_layer() {
+    echo "# the service layer against Wine's Service Control Manager"
+    local log=$ARTIFACTS/service-install.log spec
+    for spec in "${TEST_SERVICES[@]}"; do
+        # shellcheck disable=SC2086  # name, behaviour and dependency as separate words
+        if ! timeout 60 wine "$(program_path Tools/wsvc.exe)" install $spec >>"$log" 2>&1 </dev/null; then
+            fail "the test service \"$spec\" is installed (see $log)"
+            return
+        fi
+    done
+    check "the wineserver restarts" restart_wineserver || return
+    counted_checks service-layer Tools/wsvccheck.exe
 }
 
 # --- windhover ----------------------------------------------------------------
@@ -234,7 +272,8 @@ cleanup() {
 main() {
     local started=$SECONDS file
     for file in blocker/windhover.exe blocker/Help.rtf svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe; do
+        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wsvc.exe \
+        tests/wine/wsvccheck.exe; do
         [[ -f $BUILD/$file ]] || { echo "missing $BUILD/$file: build the Windows target first" >&2; exit 2; }
     done
     rm -rf "$ARTIFACTS"
@@ -253,6 +292,7 @@ main() {
     fi
 
     platform_contract
+    service_layer
     windhover_first_start
     end_program
     windhover_second_start
