@@ -167,6 +167,21 @@ long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
     return *found ? kErrorSuccess : kErrorKeyDeleted;
 }
 
+// Opens the key, creating it and any missing parents; `disposition` 1 when
+// it was created, 2 when it existed.
+long Create(Key key, const std::string& path, bool setValues, Key* result, std::uint32_t* disposition) {
+    Key root;
+    std::string base;
+    bool writable;
+    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
+    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
+    const std::string full = Join(base, path);
+    *disposition = R().find(root, full) ? 2 : 1;
+    R().create(root, full);
+    *result = NewHandle(root, full, setValues);
+    return kErrorSuccess;
+}
+
 }  // namespace
 
 // RegOpenKeyA asks for all the rights the caller has.
@@ -180,29 +195,14 @@ long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* res
 }
 
 long CreateKey(Key key, const std::string& path, Key* result) {
-    Key root;
-    std::string base;
-    bool writable;
-    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
-    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
-    const std::string full = Join(base, path);
-    R().create(root, full);
-    *result = NewHandle(root, full, true);
-    return kErrorSuccess;
+    std::uint32_t disposition = 0;
+    return Create(key, path, true, result, &disposition);
 }
 
+// A key made with RegCreateKeyExA takes values only when asked for kSetValue.
 long CreateKeyEx(Key key, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
     RaiseIfStaged("CreateKeyEx");
-    Key root;
-    std::string base;
-    bool writable;
-    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
-    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
-    const std::string full = Join(base, path);
-    *disposition = R().find(root, full) ? 2 : 1;
-    R().create(root, full);
-    *result = NewHandle(root, full, (access & kSetValue) != 0);
-    return kErrorSuccess;
+    return Create(key, path, (access & kSetValue) != 0, result, disposition);
 }
 
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
