@@ -33,8 +33,8 @@ struct ServiceConfig {
 
 namespace modServiceCode {
 
-// Rebuilds colServices; false (after a message where the Part of the call
-// failed is worth one) when the listing could not be made.
+// Rebuilds colServices; false, after an error box, when the listing could
+// not be made (colServices then keeps the last listing).
 bool EnumerateServices(const std::string& machine, std::uint32_t stateFilter, std::uint32_t typeFilter);
 // All zero and empty when it cannot be read.
 ServiceConfig GetServiceConfig(const std::string& machine, const std::string& serviceName);

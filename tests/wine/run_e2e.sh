@@ -170,11 +170,11 @@ restart_wineserver() {
 # layer and checks what Wine's Service Control Manager reports.
 service_layer() {
     echo "# the service layer against Wine's Service Control Manager"
-    local log=$ARTIFACTS/service-install.log spec
-    for spec in "${TEST_SERVICES[@]}"; do
+    local log=$ARTIFACTS/service-install.log service
+    for service in "${TEST_SERVICES[@]}"; do
         # shellcheck disable=SC2086  # name, behaviour and dependency as separate words
-        if ! timeout 60 wine "$(program_path Tools/wsvc.exe)" install $spec >>"$log" 2>&1 </dev/null; then
-            fail "the test service \"$spec\" is installed (see $log)"
+        if ! timeout 60 wine "$(program_path Tools/wsvc.exe)" install $service >>"$log" 2>&1 </dev/null; then
+            fail "the test service \"$service\" is installed (see $log)"
             return
         fi
     done
