@@ -8,6 +8,7 @@
 #include "platform/program.h"
 #include "platform/sim/ip_table.h"
 #include "platform/sim/process_start.h"
+#include "platform/sim/services.h"
 #include "platform/sim/sim.h"
 #include "platform/sim/sim_hang.h"
 
@@ -45,6 +46,7 @@ void Reset() {
     process = Process{};
     ResetIpTable();
     ResetProcessStarts();
+    ResetServices();
 }
 
 void NewProcess() {

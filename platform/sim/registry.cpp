@@ -1,5 +1,7 @@
 #include <sstream>
 
+#include "platform/error.h"
+
 #include "platform/registry.h"
 #include "platform/sim/sim.h"
 
@@ -161,6 +163,14 @@ long Open(Key key, const std::string& path, bool wantWrite, bool setValues, Key*
 
 constexpr long kErrorKeyDeleted = 1018;
 
+// A call the test made raise, as the registry glue may where it fails.
+void RaiseIfStaged(const std::string& call) {
+    auto staged = R().raises.find(call);
+    if (staged == R().raises.end() || staged->second <= 0) return;
+    --staged->second;
+    throw Error(kErrorAccessDenied, "Registry call " + call + " failed");
+}
+
 // The key a root or an open handle stands for, or why there is none.
 long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
     Key root;
@@ -170,6 +180,21 @@ long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
     return *found ? kErrorSuccess : kErrorKeyDeleted;
 }
 
+// Opens the key, creating it and any missing parents; `disposition` 1 when
+// it was created, 2 when it existed.
+long Create(Key key, const std::string& path, bool setValues, Key* result, std::uint32_t* disposition) {
+    Key root;
+    std::string base;
+    bool writable;
+    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
+    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
+    const std::string full = Join(base, path);
+    *disposition = R().find(root, full) ? 2 : 1;
+    R().create(root, full);
+    *result = NewHandle(root, full, setValues);
+    return kErrorSuccess;
+}
+
 }  // namespace
 
 // RegOpenKeyA asks for all the rights the caller has.
@@ -177,6 +202,7 @@ long OpenKey(Key root, const std::string& path, Key* result) { return Open(root,
 
 // Only a key opened with kSetValue takes values, as on the system.
 long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
+    RaiseIfStaged("OpenKeyEx");
     const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
     return Open(root, path, wantWrite, (access & kSetValue) != 0, result);
 }
@@ -185,16 +211,18 @@ namespace {
 
 // Where the caller may not write, an existing key opens for reading only and
 // a missing one is not made.
-long Create(Key key, const std::string& path, std::uint32_t access, Key* result) {
+long Create(Key key, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
     Key root;
     std::string base;
     bool writable;
     if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
     const std::string full = Join(base, path);
+    const bool exists = R().find(root, full) != nullptr;
     const bool denied = R().readOnly(root);
     const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
-    if (denied && (wantWrite || !R().find(root, full))) return kErrorAccessDenied;
+    if (denied && (wantWrite || !exists)) return kErrorAccessDenied;
     R().create(root, full);
+    if (disposition) *disposition = exists ? 2 : 1;
     *result = NewHandle(root, full, (access & kSetValue) != 0 && !denied);
     return kErrorSuccess;
 }
@@ -202,14 +230,19 @@ long Create(Key key, const std::string& path, std::uint32_t access, Key* result)
 }  // namespace
 
 // RegCreateKeyA asks for all access.
-long CreateKey(Key key, const std::string& path, Key* result) { return CreateKeyEx(key, path, kAllAccess, result); }
-
-long CreateKeyEx(Key key, const std::string& path, std::uint32_t access, Key* result) {
+long CreateKey(Key key, const std::string& path, Key* result) {
     sim::RegistryWrite write{sim::RegistryWrite::CreateKey, Join(KeyName(key), path)};
-    return Journaled(std::move(write), Create(key, path, access, result));
+    return Journaled(std::move(write), Create(key, path, kAllAccess, result, nullptr));
+}
+
+long CreateKeyEx(Key key, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
+    RaiseIfStaged("CreateKeyEx");
+    sim::RegistryWrite write{sim::RegistryWrite::CreateKey, Join(KeyName(key), path)};
+    return Journaled(std::move(write), Create(key, path, access, result, disposition));
 }
 
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
+    RaiseIfStaged("QueryValue");
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -238,6 +271,7 @@ long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* dat
 namespace {
 
 long Set(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
+    RaiseIfStaged("SetValue");
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -296,6 +330,7 @@ long DeleteKey(Key key, const std::string& path) {
 }
 
 long CloseKey(Key key) {
+    RaiseIfStaged("CloseKey");
     if (key == kCurrentUser || key == kLocalMachine) return kErrorSuccess;
     return sim::P().keys.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }

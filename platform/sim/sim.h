@@ -69,6 +69,11 @@ public:
     bool readOnly(platform::reg::Key root) const;
     std::uint64_t writes = 0;  // SetValue calls so far
 
+    // Registry calls that raise platform::Error instead of answering, by name
+    // ("CreateKeyEx", "SetValue", "OpenKeyEx", "QueryValue", "CloseKey"), with
+    // how many of the next calls raise.
+    std::map<std::string, int> raises;
+
     // Backend use.
     RegistryKey* find(platform::reg::Key root, const std::string& path);
     RegistryKey* create(platform::reg::Key root, const std::string& path);

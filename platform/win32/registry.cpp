@@ -46,11 +46,14 @@ long CreateKey(Key root, const std::string& path, Key* result) {
     return status;
 }
 
-long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
+long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result,
+                 std::uint32_t* disposition) {
     HKEY key = nullptr;
+    DWORD created = 0;
     const LONG status =
-        RegCreateKeyExA(NativeKey(root), path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr);
+        RegCreateKeyExA(NativeKey(root), path.c_str(), 0, nullptr, 0, access, nullptr, &key, &created);
     *result = From(key);
+    if (disposition) *disposition = created;
     return status;
 }
 

@@ -1,5 +1,7 @@
 #include "tests/support/sim_test.h"
 
+#include "platform/sim/services.h"
+
 void SimTest::SetUp() { sim::Reset(); }
 
 void SimTest::TearDown() {
@@ -7,6 +9,9 @@ void SimTest::TearDown() {
     for (const auto& [handle, path] : sim::OpenKeys()) list += " " + path;
     for (const std::string& path : m().leakedKeys) list += " " + path + " (an ended process)";
     EXPECT_TRUE(list.empty()) << "registry keys left open:" << list;
+    std::string services;
+    for (const std::string& name : sim::Services().openHandles()) services += " " + name;
+    EXPECT_TRUE(services.empty()) << "service handles left open:" << services;
     sim::Reset();
 }
 

@@ -51,7 +51,8 @@ install_programs() {
         "$BUILD/blocker/hoticon.ico" "$root/Windhover/" &&
         cp "$BUILD/svcstop/nightjar.exe" "$BUILD/svcstop/Help.rtf" "$root/Nightjar/" &&
         cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$BUILD/tests/wine/wcontract.exe" \
-            "$BUILD/tests/wine/wmodules.exe" "$root/Tools/"
+            "$BUILD/tests/wine/wmodules.exe" "$BUILD/tests/wine/wsvc.exe" "$BUILD/tests/wine/wsvccheck.exe" \
+            "$root/Tools/"
 }
 
 program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
@@ -135,10 +136,13 @@ TRAY="Wine System Tray"  # Wine's own notification area, shown while it holds an
 # rows NAME EXE: runs the test program EXE from the tools folder; it prints
 # one "ok" or "FAIL" line a row and then "N passed, M failed". Its rows
 # count as checks; the whole table is in NAME.log, the failures and the rows
-# where Wine answers otherwise than the simulation are shown here.
+# where Wine answers otherwise than the simulation are shown here. The output
+# goes through a file: a service the program started may hold a pipe open for
+# as long as it runs.
 rows() {
     local log=$ARTIFACTS/$1.log summary rows_passed rows_failed
-    timeout 120 wine "$(program_path "Tools/$2")" 2>&1 | tr -d '\r' >"$log"
+    timeout 120 wine "$(program_path "Tools/$2")" >"$log.raw" 2>&1 </dev/null
+    tr -d '\r' <"$log.raw" >"$log" && rm -f "$log.raw"
     grep -E '^FAIL|Wine answers' "$log" | sed 's/^/     /'
     # A program the rows started may still write to the console afterwards.
     summary=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1)
@@ -164,6 +168,35 @@ platform_contract() {
 toolbar_button_and_address() {
     echo "# the toolbar button, the local address and the hidden start"
     rows modules wmodules.exe
+}
+
+# --- nightjar's service layer ---------------------------------------------------
+
+# The test services (tests/wine/test_service.cpp): name, behaviour, dependency.
+TEST_SERVICES=("NjQuick quick" "NjPending pending NjQuick" "NjStall stall" "NjExit exitcode" "NjNoPause nopause")
+
+# Wine's service manager finds a service made with CreateService in a fresh
+# prefix only once the wineserver has restarted.
+restart_wineserver() {
+    wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+    wineserver -p
+}
+
+# wsvccheck.exe drives the test services through nightjar's real service
+# layer and checks what Wine's Service Control Manager reports.
+service_layer() {
+    echo "# the service layer against Wine's Service Control Manager"
+    local log=$ARTIFACTS/service-install.log service
+    for service in "${TEST_SERVICES[@]}"; do
+        # shellcheck disable=SC2086  # name, behaviour and dependency as separate words
+        if ! timeout 60 wine "$(program_path Tools/wsvc.exe)" install $service >>"$log" 2>&1 </dev/null; then
+            fail "the test service \"$service\" is installed (see $log)"
+            return
+        fi
+    done
+    check "the wineserver restarts" restart_wineserver || return
+    rows service-layer wsvccheck.exe
 }
 
 # --- windhover ----------------------------------------------------------------
@@ -281,7 +314,8 @@ run_width() {
     mkdir -p "$ARTIFACTS"
     for file in blocker/windhover.exe blocker/Help.rtf blocker/icon.ico blocker/hoticon.ico \
         svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wmodules.exe; do
+        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wmodules.exe \
+        tests/wine/wsvc.exe tests/wine/wsvccheck.exe; do
         [[ -f $BUILD/$file ]] || { fail "$BUILD/$file is built"; return; }
     done
     check "windhover.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/blocker/windhover.exe"
@@ -302,6 +336,7 @@ run_width() {
 
     platform_contract
     toolbar_button_and_address
+    service_layer
     windhover_first_start
     end_program
     windhover_second_start
