@@ -21,14 +21,6 @@ class ListBoxTest : public SimTest {
 protected:
     Lists& w() { return forms::The<Lists>(); }
     static std::vector<std::string> Items(const forms::ListBox& box) { return box.items(); }
-    static long ErrorOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const platform::Error& e) {
-            return e.number();
-        }
-        return 0;
-    }
 };
 
 TEST_F(ListBoxTest, ItemsStandInAddedOrderOrSortedWithoutRegardToCase) {
@@ -80,8 +72,8 @@ TEST_F(ListBoxTest, SettingListIndexRaisesClickOnAChangeAndRefusesANumberOutside
     w().plain.setListIndex(-1);
     EXPECT_EQ(w().clicks, (std::vector<int>{1, -1}));
     EXPECT_FALSE(w().plain.selected(0));
-    EXPECT_EQ(ErrorOf([&] { w().plain.setListIndex(2); }), platform::kErrInvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { w().plain.setListIndex(-2); }), platform::kErrInvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { w().plain.setListIndex(2); }), platform::kErrInvalidPropertyValue);
+    EXPECT_EQ(ErrorNumber([&] { w().plain.setListIndex(-2); }), platform::kErrInvalidPropertyValue);
     EXPECT_EQ(w().plain.listIndex(), -1);
     EXPECT_EQ(w().clicks.size(), 2u);
 }
@@ -89,10 +81,10 @@ TEST_F(ListBoxTest, SettingListIndexRaisesClickOnAChangeAndRefusesANumberOutside
 TEST_F(ListBoxTest, ANumberOutsideTheListCannotBeReadOrRemoved) {
     w().Show();
     for (int index : {-1, 1}) {
-        EXPECT_EQ(ErrorOf([&] { w().plain.list(index); }), platform::kErrInvalidArrayIndex) << index;
-        EXPECT_EQ(ErrorOf([&] { w().plain.removeItem(index); }), platform::kErrInvalidArrayIndex) << index;
+        EXPECT_EQ(ErrorNumber([&] { w().plain.list(index); }), platform::kErrInvalidArrayIndex) << index;
+        EXPECT_EQ(ErrorNumber([&] { w().plain.removeItem(index); }), platform::kErrInvalidArrayIndex) << index;
     }
-    EXPECT_EQ(ErrorOf([&] { w().sorted.list(0); }), platform::kErrInvalidArrayIndex);
+    EXPECT_EQ(ErrorNumber([&] { w().sorted.list(0); }), platform::kErrInvalidArrayIndex);
     EXPECT_EQ(Items(w().plain), (std::vector<std::string>{"design item"}));
 }
 

@@ -48,14 +48,6 @@ protected:
     void Key(std::uintptr_t code) {
         sim::AsUser([&] { sim::Send(sim::Message{list().hwnd(), platform::msg::kKeyDown, code, 0}); });
     }
-    static long ErrorOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const platform::Error& e) {
-            return e.number();
-        }
-        return 0;
-    }
 };
 
 TEST_F(ListViewTest, RowsAreFoundByKeyWithoutRegardToCaseAndAKeyIsUnique) {
@@ -67,7 +59,7 @@ TEST_F(ListViewTest, RowsAreFoundByKeyWithoutRegardToCaseAndAKeyIsUnique) {
     EXPECT_EQ(list().findItem(""), nullptr);
     EXPECT_EQ(messenger.key(), "MESSENGER");
 
-    EXPECT_EQ(ErrorOf([&] { list().add("messenger", "again"); }), platform::kErrKeyNotUnique);
+    EXPECT_EQ(ErrorNumber([&] { list().add("messenger", "again"); }), platform::kErrKeyNotUnique);
     EXPECT_EQ(list().itemCount(), 4);
     // Rows without a key are not alike.
     list().add("", "one");
@@ -80,7 +72,7 @@ TEST_F(ListViewTest, RowsAreNumberedFromOneInTheirOrderAndSortedRowsFollowTheirT
     EXPECT_EQ(Texts(), (std::vector<std::string>{"b", "c", "a"}));
     EXPECT_EQ(list().findItem("A")->index(), 3);
     EXPECT_EQ(&list().item(1), list().findItem("B"));
-    for (int index : {0, 4}) EXPECT_EQ(ErrorOf([&] { list().item(index); }), platform::kErrIndexOutOfBounds) << index;
+    for (int index : {0, 4}) EXPECT_EQ(ErrorNumber([&] { list().item(index); }), platform::kErrIndexOutOfBounds) << index;
 
     list().setSorted(true);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "b", "c"}));
@@ -100,15 +92,15 @@ TEST_F(ListViewTest, SubItemsStandUnderTheColumnsAfterTheFirst) {
     EXPECT_EQ(row.subItem(1), "Started");
     EXPECT_EQ(row.subItem(2), "Automatic");
     for (int index : {0, 3}) {
-        EXPECT_EQ(ErrorOf([&] { row.subItem(index); }), platform::kErrInvalidPropertyValue) << index;
-        EXPECT_EQ(ErrorOf([&] { row.setSubItem(index, "x"); }), platform::kErrInvalidPropertyValue) << index;
+        EXPECT_EQ(ErrorNumber([&] { row.subItem(index); }), platform::kErrInvalidPropertyValue) << index;
+        EXPECT_EQ(ErrorNumber([&] { row.setSubItem(index, "x"); }), platform::kErrInvalidPropertyValue) << index;
     }
     EXPECT_EQ(row.foreColor(), forms::kSystemColor);
     row.setForeColor(0x0000FF);
     EXPECT_EQ(row.foreColor(), 0x0000FFu);
     EXPECT_EQ(list().column(2).text, "Status");
     EXPECT_EQ(list().column(2).alignment, forms::ColumnAlignment::Center);
-    EXPECT_EQ(ErrorOf([&] { list().column(4); }), platform::kErrIndexOutOfBounds);
+    EXPECT_EQ(ErrorNumber([&] { list().column(4); }), platform::kErrIndexOutOfBounds);
 }
 
 TEST_F(ListViewTest, TheFirstRowOfAnEmptyListIsSelectedAndOneRowAtATimeIs) {

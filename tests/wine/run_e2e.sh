@@ -51,7 +51,7 @@ install_programs() {
         "$BUILD/blocker/hoticon.ico" "$root/Windhover/" &&
         cp "$BUILD/svcstop/nightjar.exe" "$BUILD/svcstop/Help.rtf" "$root/Nightjar/" &&
         cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$BUILD/tests/wine/wcontract.exe" \
-            "$BUILD/tests/wine/wmodules.exe" "$root/Tools/"
+            "$BUILD/tests/wine/wmodules.exe" "$BUILD/tests/wine/wcontrols.exe" "$root/Tools/"
 }
 
 program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
@@ -164,6 +164,13 @@ platform_contract() {
 toolbar_button_and_address() {
     echo "# the toolbar button, the local address and the hidden start"
     rows modules wmodules.exe
+}
+
+# wcontrols.exe shows a list box and a report-view list through the real
+# backend and checks the native controls against the forms layer's.
+list_controls() {
+    echo "# the list box and the report-view list"
+    rows controls wcontrols.exe
 }
 
 # --- windhover ----------------------------------------------------------------
@@ -281,7 +288,8 @@ run_width() {
     mkdir -p "$ARTIFACTS"
     for file in blocker/windhover.exe blocker/Help.rtf blocker/icon.ico blocker/hoticon.ico \
         svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wmodules.exe; do
+        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wmodules.exe \
+        tests/wine/wcontrols.exe; do
         [[ -f $BUILD/$file ]] || { fail "$BUILD/$file is built"; return; }
     done
     check "windhover.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/blocker/windhover.exe"
@@ -302,6 +310,7 @@ run_width() {
 
     platform_contract
     toolbar_button_and_address
+    list_controls
     windhover_first_start
     end_program
     windhover_second_start
