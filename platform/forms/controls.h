@@ -5,6 +5,8 @@
 #include "platform/forms/check_box.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/label.h"
+#include "platform/forms/list_box.h"
+#include "platform/forms/list_view.h"
 #include "platform/forms/menu.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/rich_text_box.h"

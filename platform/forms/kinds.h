@@ -9,6 +9,8 @@
     KIND(CheckBox)                \
     KIND(CommandButton)           \
     KIND(Label)                   \
+    KIND(ListBox)                 \
+    KIND(ListView)                \
     KIND(TextBox)                 \
     KIND(StatusBar)               \
     KIND(Timer)                   \

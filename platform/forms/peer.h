@@ -26,6 +26,9 @@ enum class Prop {
     ToolTip,
     Value,
     Panels,
+    Items,      // a list's items or rows
+    Selection,  // a list's selected item or row
+    Columns,    // a report view's column headers and display options
     Picture,
     Timer,
 };

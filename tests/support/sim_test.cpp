@@ -1,5 +1,6 @@
 #include "tests/support/sim_test.h"
 
+#include "platform/error.h"
 #include "platform/sim/services.h"
 
 void SimTest::SetUp() { sim::Reset(); }
@@ -33,4 +34,13 @@ std::string SimTest::StoredSetting(const std::string& application, const std::st
 bool SimTest::Topmost(platform::Handle window) {
     const sim::Window* record = sim::FindWindow(window);
     return record && record->topmost;
+}
+
+long SimTest::ErrorNumber(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const platform::Error& e) {
+        return e.number();
+    }
+    return 0;
 }

@@ -4,6 +4,7 @@
 // again, by this process and by any the test ended with sim::NewProcess().
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/forms/form.h"
@@ -25,4 +26,6 @@ protected:
     // Whether the window stands in the topmost band.
     static bool Topmost(platform::Handle window);
     static std::vector<sim::ShellExecuteCall> ShellExecutes() { return sim::Journal<sim::ShellExecuteCall>(); }
+    // The number of the platform::Error the action raises; 0 when it raises none.
+    static long ErrorNumber(const std::function<void()>& action);
 };
