@@ -40,7 +40,10 @@ std::map<HWND, Procedure>& Subclassed() {
 LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto found = Subclassed().find(window);
     if (found == Subclassed().end()) return DefWindowProcA(window, message, wParam, lParam);
-    return found->second(win32::From(window), message, wParam, lParam);
+    const Procedure procedure = found->second;
+    // The window's last message: its handle may be reused once it is gone.
+    if (message == WM_NCDESTROY) Subclassed().erase(found);
+    return procedure(win32::From(window), message, wParam, lParam);
 }
 
 }  // namespace
