@@ -7,6 +7,7 @@ namespace platform::msg {
 
 inline constexpr std::uint32_t kActivate = 0x0006;
 inline constexpr std::uint32_t kClose = 0x0010;
+inline constexpr std::uint32_t kNcDestroy = 0x0082;
 inline constexpr std::uint32_t kNotify = 0x004E;
 inline constexpr std::uint32_t kKeyDown = 0x0100;
 inline constexpr std::uint32_t kCommand = 0x0111;

@@ -20,6 +20,9 @@ enum : long {
     kErrorMoreData = 234,
     kErrorNoMoreItems = 259,
     kErrorServiceDoesNotExist = 1060,
+    kErrorInvalidWindowHandle = 1400,
+    kErrorHotkeyAlreadyRegistered = 1409,
+    kErrorHotkeyNotRegistered = 1419,
 };
 
 }  // namespace platform

@@ -11,7 +11,7 @@ ControlPeer::ControlPeer(FormWindow& form, forms::Control& control, bool hasWind
     record.parent = form.window;
     record.form = form.form;
     record.control = &control;
-    record.procedures.push_back([](const Message&) { return std::intptr_t{0}; });
+    record.procedures.push_back([this](const Message& message) { return this->message(message); });
     record.visible = control.visible();
     window_ = CreateWindowRecord(std::move(record));
     form_.children[window_] = this;
@@ -92,8 +92,27 @@ std::unique_ptr<forms::Peer> Peers::make(forms::Menu& control) {
     return std::make_unique<ControlPeer>(form, control, false);
 }
 
+namespace {
+
+// A picture box reports the mouse over its own window.
+class PictureBoxPeer final : public ControlPeer {
+public:
+    PictureBoxPeer(FormWindow& form, forms::PictureBox& box) : ControlPeer(form, box), box_(box) {}
+    std::intptr_t message(const Message& message) override {
+        if (message.message != platform::msg::kMouseMove) return 0;
+        const MouseArguments mouse = MouseOf(message);
+        box_.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+        return 0;
+    }
+
+private:
+    forms::PictureBox& box_;
+};
+
+}  // namespace
+
 std::unique_ptr<forms::Peer> Peers::make(forms::PictureBox& control) {
-    return std::make_unique<ControlPeer>(form, control);
+    return std::make_unique<PictureBoxPeer>(form, control);
 }
 
 std::unique_ptr<forms::Peer> Peers::make(forms::RichTextBox& control) {

@@ -14,13 +14,6 @@ namespace {
 
 std::map<const Form*, std::unique_ptr<sim::FormWindow>> loadedForms;
 
-std::uint32_t Low(std::intptr_t value) { return static_cast<std::uint32_t>(value) & 0xFFFF; }
-
-// The button and shift arguments of a mouse event from a mouse message's key
-// flags: MK_LBUTTON 1, MK_RBUTTON 2, MK_SHIFT 4, MK_CONTROL 8, MK_MBUTTON 0x10.
-int MouseButtons(std::uintptr_t keys) { return (keys & 1 ? 1 : 0) | (keys & 2 ? 2 : 0) | (keys & 0x10 ? 4 : 0); }
-int ShiftKeys(std::uintptr_t keys) { return (keys & 4 ? 1 : 0) | (keys & 8 ? 2 : 0); }
-float Twips(std::uint32_t pixels) { return static_cast<float>(static_cast<std::int16_t>(pixels)) * 15.0f; }
 
 // Each event ends in a user* call, which may unload the form and with it
 // free `native`: nothing may follow that call.
@@ -37,9 +30,11 @@ std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {
         case msg::kMouseMove:
             // The notification-area icon calls back with WM_MOUSEMOVE too, its
             // mouse message where x stands.
-            form.userMouseMove(MouseButtons(message.wParam), ShiftKeys(message.wParam), Twips(Low(message.lParam)),
-                               Twips(Low(message.lParam >> 16)));
+        {
+            const sim::MouseArguments mouse = sim::MouseOf(message);
+            form.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
             return 0;
+        }
         case msg::kCommand:
             if (auto child = native.children.find(static_cast<Handle>(message.lParam)); child != native.children.end())
                 child->second->command(static_cast<int>((message.wParam >> 16) & 0xFFFF));

@@ -90,6 +90,8 @@ std::intptr_t CallNext(const Message& message) {
     return CallAt(message, calls.back().index - 1);
 }
 
+std::intptr_t CallLink(const Message& message, std::size_t index) { return CallAt(message, index); }
+
 void Pump() {
     auto& p = P();
     while (!p.queue.empty() && !p.ended) {
@@ -139,6 +141,17 @@ void HotKey(Handle window, int id) {
     Post(Message{window, platform::msg::kHotKey, static_cast<std::uintptr_t>(id), 0});
     P().idleStrikes = 0;
     Pump();
+}
+
+void PressHotKey(std::uint32_t modifiers, std::uint32_t key) {
+    for (const HotKeyRecord& hotKey : P().hotKeys) {
+        if (hotKey.modifiers != modifiers || hotKey.key != key) continue;
+        const auto keys = static_cast<std::intptr_t>((key << 16) | (modifiers & 0xFFFF));
+        Post(Message{hotKey.window, platform::msg::kHotKey, static_cast<std::uintptr_t>(hotKey.id), keys});
+        P().idleStrikes = 0;
+        Pump();
+        return;
+    }
 }
 
 Step IdleStep(const std::string& waiter, bool userActs, std::uint64_t until) {

@@ -30,6 +30,11 @@ public:
     void changed(forms::Prop prop) override;
     // WM_COMMAND from the control, with its notification code.
     virtual void command(int code) { (void)code; }
+    // A message to the control's own window.
+    virtual std::intptr_t message(const Message& message) {
+        (void)message;
+        return 0;
+    }
 
 protected:
     FormWindow& form_;
@@ -50,6 +55,22 @@ private:
     forms::Timer& timer_;
     std::uintptr_t id_;
 };
+
+// A mouse message's arguments as a mouse event takes them: the button and
+// shift flags from its key flags (MK_LBUTTON 1, MK_RBUTTON 2, MK_SHIFT 4,
+// MK_CONTROL 8, MK_MBUTTON 0x10) and the position in twips.
+struct MouseArguments {
+    int button;
+    int shift;
+    float x;
+    float y;
+};
+inline MouseArguments MouseOf(const Message& message) {
+    const std::uintptr_t keys = message.wParam;
+    const auto twips = [](std::intptr_t pixels) { return static_cast<float>(static_cast<std::int16_t>(pixels & 0xFFFF)) * 15.0f; };
+    return {(keys & 1 ? 1 : 0) | (keys & 2 ? 2 : 0) | (keys & 0x10 ? 4 : 0), (keys & 4 ? 1 : 0) | (keys & 8 ? 2 : 0),
+            twips(message.lParam), twips(message.lParam >> 16)};
+}
 
 class Peers final : public forms::PeerFactory {
 public:

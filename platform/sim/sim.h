@@ -132,9 +132,17 @@ struct ShellExecuteCall {
     std::string directory;
     int show = 0;
 };
+struct HotKeyCall {
+    enum Op { Register, Unregister } op;
+    Handle window;
+    int id;
+    std::uint32_t modifiers = 0;  // Register only
+    std::uint32_t key = 0;        // Register only
+    long result = 0;              // 0 or the last error
+};
 // A new kind of call: a record above, added here, and Record() from its
 // simulated function.
-using JournalEntry = std::variant<RegistryWrite, SetWindowPosCall, TrayCall, ShellExecuteCall>;
+using JournalEntry = std::variant<RegistryWrite, SetWindowPosCall, TrayCall, ShellExecuteCall, HotKeyCall>;
 
 struct Machine {
     Registry registry;
@@ -150,6 +158,10 @@ struct Machine {
     std::map<std::pair<Handle, std::uint32_t>, platform::shell::NotifyIconData> trayIcons;
     bool trayAvailable = true;
     std::intptr_t shellExecuteResult = 42;
+
+    // System-wide hot keys other programs hold, as (modifiers, virtual key):
+    // registering one of them fails with 1409.
+    std::set<std::pair<std::uint32_t, std::uint32_t>> hotKeysTaken;
 
     // The virtual clock in milliseconds since the machine started; timers
     // below the resolution are raised to it.
@@ -209,6 +221,14 @@ struct Answer {
     std::uint64_t afterMs;
 };
 
+// A hot key this process registered for one of its windows.
+struct HotKeyRecord {
+    Handle window = 0;
+    int id = 0;
+    std::uint32_t modifiers = 0;
+    std::uint32_t key = 0;
+};
+
 struct OpenKey {
     platform::reg::Key root;
     std::string path;
@@ -227,6 +247,9 @@ struct Process {
 
     std::map<Handle, OpenKey> keys;
     Handle nextKey = 0x1000;
+
+    // The hot keys the process holds; they end with it.
+    std::vector<HotKeyRecord> hotKeys;
 
     // Message boxes shown, and the answers the user will give, in order. A box
     // with no answer left gets its first button at once.
@@ -285,6 +308,9 @@ void Post(const Message& message);
 std::intptr_t Send(const Message& message);
 // From inside a procedure of the chain: passes the message to the one below.
 std::intptr_t CallNext(const Message& message);
+// Runs link `index` of the window's chain (0 is the window's own procedure)
+// with the message, as CallWindowProc runs a procedure it is given.
+std::intptr_t CallLink(const Message& message, std::size_t index);
 
 // Delivers queued messages until the queue is empty.
 void Pump();
@@ -302,6 +328,11 @@ void KillTimer(Handle window, std::uintptr_t id);
 // message (the shell posts the icon's callback message), and a hot key.
 void TrayMouse(Handle window, std::uint32_t id, std::uint32_t mouseMessage);
 void HotKey(Handle window, int id);
+// The user pressing a key combination: the window of this process that
+// registered it as a hot key gets WM_HOTKEY (wParam the id, lParam the
+// modifiers in the low word and the key in the high word); nothing when the
+// process holds no such hot key.
+void PressHotKey(std::uint32_t modifiers, std::uint32_t key);
 
 // Runs a user action the way the window system delivers one: a program that
 // ends inside it is recorded in P().ended; the messages it posted follow.

@@ -58,4 +58,12 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
+platform::Handle MakeWindow() {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    return reinterpret_cast<platform::Handle>(window);
+}
+
+void DestroyWindow(platform::Handle window) { ::DestroyWindow(reinterpret_cast<HWND>(window)); }
+
 }  // namespace contract
