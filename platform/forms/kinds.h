@@ -14,4 +14,5 @@
     KIND(Timer)                   \
     KIND(Menu)                    \
     KIND(PictureBox)              \
-    KIND(RichTextBox)
+    KIND(RichTextBox)             \
+    KIND(WebBrowser)

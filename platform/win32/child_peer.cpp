@@ -41,6 +41,7 @@ void ChildPeer::create(const ChildClass& kind, void* createParams) {
                               GetModuleHandleA(nullptr), createParams);
     if (!window_) return;
     native_.children[window_] = this;
+    if (kind.beneath) SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     applyFont();
     applyColors();
 }

@@ -13,6 +13,8 @@ struct ChildClass {
     DWORD style;
     DWORD exStyle = 0;
     bool showsCaption = false;
+    // Lies beneath its sibling windows, as a label does under a control it overlaps.
+    bool beneath = false;
 };
 
 class ChildPeer : public Peer {
