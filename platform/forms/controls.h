@@ -13,3 +13,4 @@
 #include "platform/forms/status_bar.h"
 #include "platform/forms/text_box.h"
 #include "platform/forms/timer.h"
+#include "platform/forms/web_browser.h"

@@ -191,6 +191,16 @@ void Form::userSetWindowState(WindowState state) {
     });
 }
 
+void Form::userResize(WindowState state, int width, int height) {
+    Dispatch([=, this] {
+        if (windowState_ == state && bounds_.width == width && bounds_.height == height) return;
+        windowState_ = state;
+        bounds_.width = width;
+        bounds_.height = height;
+        if (onResize) onResize();
+    });
+}
+
 void Form::userMouseMove(int button, int shift, float x, float y) {
     Dispatch([&] {
         if (onMouseMove) onMouseMove(button, shift, x, y);

@@ -46,6 +46,9 @@ public:
     void userClose();
     // The window system minimising, restoring or maximising the window.
     void userSetWindowState(WindowState state);
+    // The window system giving the window a new state or outer size (twips):
+    // Resize runs when either changed.
+    void userResize(WindowState state, int width, int height);
     // The window system reporting the mouse over the client area (twips).
     void userMouseMove(int button, int shift, float x, float y);
     // The window system activating the window.

@@ -16,4 +16,5 @@
     KIND(Timer)                   \
     KIND(Menu)                    \
     KIND(PictureBox)              \
-    KIND(RichTextBox)
+    KIND(RichTextBox)             \
+    KIND(WebBrowser)

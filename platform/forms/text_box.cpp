@@ -22,6 +22,13 @@ void TextBox::userType(const std::string& text) {
     });
 }
 
+int TextBox::userKeyPress(int keyAscii) {
+    Dispatch([&] {
+        if (onKeyPress) onKeyPress(keyAscii);
+    });
+    return keyAscii;
+}
+
 void TextBox::captureDesign() {
     Control::captureDesign();
     design_ = text_;

@@ -12,7 +12,11 @@ public:
     void setText(const std::string& text);
     // The user's typing: the whole text as it now stands.
     void userType(const std::string& text);
+    // The user's key that types a character, before the box takes it: returns
+    // the character KeyPress leaves, 0 when it consumed the key.
+    int userKeyPress(int keyAscii);
     std::function<void()> onChange;
+    std::function<void(int& keyAscii)> onKeyPress;
 
     void captureDesign() override;
     void restoreDesign() override;

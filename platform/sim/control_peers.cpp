@@ -2,6 +2,7 @@
 // the clickable kinds take their click from WM_COMMAND, as on Windows.
 #include "platform/messages.h"
 #include "platform/sim/peers.h"
+#include "platform/sim/web_browser.h"
 
 namespace sim {
 
@@ -117,6 +118,10 @@ std::unique_ptr<forms::Peer> Peers::make(forms::PictureBox& control) {
 
 std::unique_ptr<forms::Peer> Peers::make(forms::RichTextBox& control) {
     return std::make_unique<ControlPeer>(form, control);
+}
+
+std::unique_ptr<forms::Peer> Peers::make(forms::WebBrowser& control) {
+    return std::make_unique<Browser>(form, control);
 }
 
 }  // namespace sim

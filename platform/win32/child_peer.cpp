@@ -31,6 +31,7 @@ void Replace(Object& held, Object object) {
 
 void ChildPeer::create(const ChildClass& kind, void* createParams) {
     showsCaption_ = kind.showsCaption;
+    beneath_ = kind.beneath;
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control_.visible() ? WS_VISIBLE : 0) |
                         (control_.enabled() ? 0 : WS_DISABLED);
     const RECT bounds = PixelBounds(control_);
@@ -53,6 +54,10 @@ ChildPeer::~ChildPeer() {
     // Only once the window no longer uses them.
     if (font_) DeleteObject(font_);
     if (brush_) DeleteObject(brush_);
+}
+
+void ChildPeer::settleZOrder() {
+    if (beneath_ && window_) SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Handle ChildPeer::handle() const { return platform::win32::From(window_); }

@@ -13,6 +13,8 @@ struct ChildClass {
     DWORD style;
     DWORD exStyle = 0;
     bool showsCaption = false;
+    // Lies beneath its sibling windows, as a label does under a control it overlaps.
+    bool beneath = false;
 };
 
 class ChildPeer : public Peer {
@@ -33,6 +35,9 @@ public:
     virtual LRESULT color(UINT message, HDC dc);
     // The form's client area changed size.
     virtual void formResized() {}
+    // Once all the form's controls are made: a kind that lies beneath its
+    // siblings goes below every one of them.
+    void settleZOrder();
 
 protected:
     ChildPeer(NativeForm& native, Control& control) : native_(native), control_(control) {}
@@ -51,6 +56,7 @@ private:
 
     Control& control_;
     bool showsCaption_ = false;
+    bool beneath_ = false;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH brush_ = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/win32/form_proc.h"
 
+#include <cmath>
+
 #include "platform/win32/child_peer.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/metrics.h"
@@ -29,14 +31,32 @@ void FollowFormSize(const NativeForm& native) {
     for (const auto& [window, child] : native.children) child->formResized();
 }
 
+// A length in twips that the window's pixels show: the form's own while it
+// still gives those pixels, so that rounding alone changes nothing.
+int TwipsFor(int pixels, int twips, int (*toPixels)(int), float (*toTwips)(int)) {
+    return toPixels(twips) == pixels ? twips : static_cast<int>(std::lround(toTwips(pixels)));
+}
+
 void OnSize(NativeForm& native, WPARAM kind) {
     if (!native.ready) return;
     FollowFormSize(native);
+    Form& form = *native.form;
     // A hidden window resized from code keeps the state it will show in.
-    if (!IsWindowVisible(native.window)) return;
-    if (kind == SIZE_MINIMIZED) native.form->userSetWindowState(WindowState::Minimized);
-    if (kind == SIZE_MAXIMIZED) native.form->userSetWindowState(WindowState::Maximized);
-    if (kind == SIZE_RESTORED) native.form->userSetWindowState(WindowState::Normal);
+    WindowState state = form.windowState();
+    if (IsWindowVisible(native.window)) {
+        if (kind == SIZE_MINIMIZED) state = WindowState::Minimized;
+        if (kind == SIZE_MAXIMIZED) state = WindowState::Maximized;
+        if (kind == SIZE_RESTORED) state = WindowState::Normal;
+    }
+    // A minimised window keeps the size it comes back at.
+    int width = form.bounds().width;
+    int height = form.bounds().height;
+    RECT outer{};
+    if (kind != SIZE_MINIMIZED && GetWindowRect(native.window, &outer)) {
+        width = TwipsFor(outer.right - outer.left, width, PixelsX, TwipsX);
+        height = TwipsFor(outer.bottom - outer.top, height, PixelsY, TwipsY);
+    }
+    form.userResize(state, width, height);
 }
 
 // The notification-area icon calls back with WM_MOUSEMOVE too, its mouse

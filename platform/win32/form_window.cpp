@@ -86,7 +86,10 @@ void CreateFormWindow(Form& form) {
     for (Control* control : form.controls()) control->createPeer(peers);
     RebuildMenuBar(native);
     // The menu bar took its room from the client area.
-    for (const auto& [child, peer] : native.children) peer->formResized();
+    for (const auto& [child, peer] : native.children) {
+        peer->formResized();
+        peer->settleZOrder();
+    }
     native.ready = true;
 }
 

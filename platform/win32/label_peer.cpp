@@ -6,7 +6,7 @@
 namespace forms::win32 {
 
 std::unique_ptr<Peer> Win32Peers::make(Label& control) {
-    return std::make_unique<ClickPeer<Label>>(native, control, ChildClass{"STATIC", SS_LEFT | SS_NOTIFY, 0, true},
+    return std::make_unique<ClickPeer<Label>>(native, control, ChildClass{"STATIC", SS_LEFT | SS_NOTIFY, 0, true, true},
                                               STN_CLICKED);
 }
 

@@ -5,7 +5,9 @@
 //   wdriver wait    <title> <ms> [WxH]  0 once such a window shows (WxH: its outer size)
 //   wdriver gone    <title> <ms>        0 once no such window shows
 //   wdriver absent  <title> <ms>        0 if none shows within ms
-//   wdriver click   <title> <text>      BM_CLICK on the child with that text
+//   wdriver click   <title> <text>      clicks the child with that text (BM_CLICK on a
+//                                       button, a posted left click on anything else)
+//   wdriver enter   <title> <text> <new> sets the edit reading <text> to <new>, then presses Enter in it
 //   wdriver checked <title> <text>      prints the check state of that child (0/1/2)
 //   wdriver texts   <title>             prints "class<TAB>text" for every child
 //   wdriver menu    <title> <item>      chooses that item of the menu bar (needs wmenuhook.dll)
@@ -193,6 +195,16 @@ void Settle(HWND top) {
     EnumWindows(PaintSameThread, static_cast<LPARAM>(GetWindowThreadProcessId(top, nullptr)));
 }
 
+// A left click in the middle of a control that is no button (a label that
+// reports clicks): posted, so that whatever the click opens cannot hold up
+// the driver.
+bool PostClick(HWND control) {
+    RECT area{};
+    GetClientRect(control, &area);
+    const LPARAM at = MAKELPARAM(area.right / 2, area.bottom / 2);
+    return PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(control, WM_LBUTTONUP, 0, at);
+}
+
 bool ParseSize(const char* text, Size* size) {
     int width = 0, height = 0;
     char tail = 0;
@@ -244,6 +256,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: wdriver wait|gone|absent <title> <ms> [WxH]\n"
                  "       wdriver click|checked <title> <text>\n"
+                 "       wdriver enter <title> <text> <new>\n"
                  "       wdriver texts|close|settle <title>\n"
                  "       wdriver menu <title> <item>\n"
                  "       wdriver list\n"
@@ -315,6 +328,16 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (command == "enter" && argc == 5) {
+        HWND edit = FindChild(top, argv[3]);
+        DWORD_PTR result = 0;
+        return edit && SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG,
+                                           kSendTimeoutMs, &result) &&
+                       PostMessageA(edit, WM_CHAR, '\r', 1)
+                   ? 0
+                   : 1;
+    }
+
     if (argc != 4) return Usage();
     const std::string target = argv[3];
 
@@ -322,6 +345,7 @@ int main(int argc, char** argv) {
         HWND control = FindChild(top, target);
         if (!control) return 1;
         DWORD_PTR result = 0;
+        if (command == "click" && ClassOf(control) != "Button") return PostClick(control) ? 0 : 1;
         if (command == "click")
             return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) ? 0 : 1;
         if (!SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) return 1;

@@ -294,6 +294,11 @@ windhover_second_start() {
 # --- nightjar -----------------------------------------------------------------
 
 NIGHTJAR="Nightjar"
+HOME_PAGE="www.quillmere.example"
+# The website window's caption once its page came: Wine has no HTML engine
+# offline, so the page stays blank, has no title, and goes by its address.
+HOME_URL="http://www.quillmere.example/"
+WEBSITE_BUTTONS=(Go "<" ">" X R)
 
 nightjar_start() {
     echo "# nightjar"
@@ -303,11 +308,73 @@ nightjar_start() {
     check "the about box \"About Nightjar\" shows" driver wait "About Nightjar" "$WAIT_MS"
     check "the about box shows version 2.0" has_text "About Nightjar" "2.0"
     screenshot nightjar "About Nightjar"
+    nightjar_website
     check "closing the about box" driver close "About Nightjar"
     check "the about box goes" driver gone "About Nightjar" "$WAIT_MS"
     check "the main window stays" driver wait "$NIGHTJAR" 0
+    nightjar_website_last
+}
+
+# The about box's home page opens the built-in browser window.
+open_website() {
+    check "clicking the home page in the about box" driver click "About Nightjar" "$HOME_PAGE"
+    check "the website window shows, named by its page's address" driver wait "$HOME_URL" "$WAIT_MS"
+}
+
+website_buttons() {
+    local button
+    for button in "${WEBSITE_BUTTONS[@]}"; do has_text "$HOME_URL" "$button" || return; done
+}
+
+# maximised TITLE: the window is larger than its design size of 711x600.
+maximised() {
+    driver list | tr -d '\r' | awk -F'\t' -v title="$1" '
+        $2 == title { split($3, size, "x"); if (size[1] > 711 && size[2] > 600) found = 1 }
+        END { exit !found }'
+}
+
+window_count() { driver list | wc -l; }
+
+# one_window TITLE: exactly one window shows with that caption.
+one_window() {
+    local count
+    count=$(driver list | tr -d '\r' | awk -F'\t' -v title="$1" '$2 == title' | wc -l)
+    [[ $count -eq 1 ]] || { echo "     $count windows \"$1\""; return 1; }
+}
+
+nightjar_website() {
+    local before
+    open_website || return
+    check "the website window is maximised" maximised "$HOME_URL"
+    check "its address box shows the page's address" has_text "$HOME_URL" "$HOME_URL"
+    check "its address label, go, back, forward, stop and refresh buttons show" website_buttons
+    check "clicking the home page again" driver click "About Nightjar" "$HOME_PAGE"
+    check "still only one website window" one_window "$HOME_URL"
+    before=$(window_count)
+    check "back with no history is ignored" driver click "$HOME_URL" "<"
+    check "forward with no history is ignored" driver click "$HOME_URL" ">"
+    check "stop is ignored" driver click "$HOME_URL" X
+    check "refresh works" driver click "$HOME_URL" R
+    check "none of them opened a box" test "$(window_count)" -eq "$before"
+    screenshot nightjar-website "$HOME_URL"
+    check "Enter in the address box opens what was typed" driver enter "$HOME_URL" "$HOME_URL" "about:blank"
+    check "the window is then named about:blank" driver wait "about:blank" "$WAIT_MS"
+    check "closing the website window" driver close "about:blank"
+    check "the website window goes" driver gone "about:blank" "$WAIT_MS"
+    check "the main window stays" driver wait "$NIGHTJAR" 0
+}
+
+# The main window closes while the website window is open: the program runs
+# on with the website window and ends once that closes.
+nightjar_website_last() {
+    check "About > About this software" driver menu "$NIGHTJAR" "About this software"
+    open_website || return
     check "closing the main window is accepted" driver close "$NIGHTJAR"
-    check "closing the main window ends nightjar" process_ended
+    check "the main window goes" driver gone "$NIGHTJAR" "$WAIT_MS"
+    check "the website window stays open" driver wait "$HOME_URL" 0
+    check "nightjar runs on" kill -0 "$PROGRAM_PID"
+    check "closing the website window, the last one" driver close "$HOME_URL"
+    check "closing the last window ends nightjar" process_ended
 }
 
 # --- the executables ------------------------------------------------------------

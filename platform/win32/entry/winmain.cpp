@@ -2,6 +2,7 @@
 // create its first window, then runs the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "platform/forms/form.h"
 #include "platform/program.h"
@@ -17,6 +18,9 @@ bool AnyFormLoaded() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // The window thread is COM's single-threaded apartment: the embedded web
+    // browser and the browsers' events need it.
+    const bool ole = SUCCEEDED(OleInitialize(nullptr));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     // The rich-text box needs the class "RichEdit20A" registered.
@@ -31,5 +35,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    if (ole) OleUninitialize();
     return static_cast<int>(message.wParam);
 }
