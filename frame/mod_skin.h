@@ -38,6 +38,12 @@ extern std::function<std::unique_ptr<SkinGlobalObject>()> CreateSkinGlobal;
 bool IsVistaOrLater();
 void InitSkinGlobal();
 void ApplySkin(forms::Form& window);
+// nightjar's skin step: one attempt; after a failure it reloads the splash
+// window, whose load sets SkinControl, and tries once more, letting a second
+// failure reach the caller.
+void ApplySkinRetry(forms::Form& frm);
+// The longest ApplySkinRetry waits for the splash window's timer.
+inline constexpr std::uint32_t kSplashWaitMs = 5000;
 void SetRectRegion(forms::Form& window);
 void SetControlColors(forms::Form& window, std::uint32_t colour1, std::uint32_t colour2, std::uint32_t colour3);
 

@@ -2,6 +2,7 @@
 // The main window of nightjar.
 #include <cstdint>
 
+#include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 
 namespace nightjar {
@@ -9,6 +10,9 @@ namespace nightjar {
 class frmMain : public forms::Form {
 public:
     frmMain();
+
+    // The service list: never shown, it lies below the client area.
+    forms::ListView lvServices{*this, "lvServices", {.bounds = {120, 6360, 7005, 1335}, .visible = false}};
 
     forms::Menu mnuFile{*this, "mnuFile", "File"};
     forms::Menu mnuFileItem0{*this, "mnuFileItem", "Minimize", &mnuFile, 0};

@@ -6,4 +6,4 @@
 
 forms::Form& MainWindow() { return forms::The<nightjar::frmMain>(); }
 forms::Form& WebsiteWindow() { return forms::The<nightjar::frmWebsite>(); }
-void ApplyProgramSkin(forms::Form& window) { modSkin::ApplySkin(window); }
+void ApplyProgramSkin(forms::Form& window) { modSkin::ApplySkinRetry(window); }

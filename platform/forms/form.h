@@ -16,7 +16,7 @@
 namespace forms {
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-enum class BorderStyle { Sizable, FixedSingle, FixedDialog, FixedToolWindow };
+enum class BorderStyle { None, Sizable, FixedSingle, FixedDialog, FixedToolWindow };
 enum class ShowMode { Modeless = 0, Modal = 1 };
 
 // Why a form is asked to unload, as QueryUnload reports it.

@@ -78,6 +78,8 @@ std::unique_ptr<forms::Peer> Peers::make(forms::Label& control) {
     return std::make_unique<ClickPeer<forms::Label>>(form, control, platform::msg::kStnClicked);
 }
 
+std::unique_ptr<forms::Peer> Peers::make(forms::Frame& control) { return std::make_unique<ControlPeer>(form, control); }
+
 std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) { return std::make_unique<ControlPeer>(form, control); }
 
 std::unique_ptr<forms::Peer> Peers::make(forms::TextBox& control) { return std::make_unique<ControlPeer>(form, control); }

@@ -36,6 +36,8 @@ HICON LoadFormIcon(const Form& form, int size) {
 WindowStyle StyleOf(const Form& form) {
     const DWORD common = WS_CLIPCHILDREN;
     switch (form.borderStyle()) {
+        case BorderStyle::None:
+            return {common | WS_POPUP, 0};
         case BorderStyle::Sizable:
             return {common | WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | Boxes(form), 0};
         case BorderStyle::FixedSingle:

@@ -2,7 +2,10 @@
 // pass, with a stand-in for the skinning library that neither build has.
 #include <cstring>
 
+#include "frame/frm_splash.h"
 #include "frame/mod_skin.h"
+#include "platform/error.h"
+#include "tests/frame/stub_program.h"
 #include "frame/product_info.h"
 #include "tests/support/sim_test.h"
 
@@ -30,6 +33,19 @@ struct FakeControl : modSkin::SkinControlObject {
     std::uint32_t Color(int id) override { return 0x100u * static_cast<std::uint32_t>(id); }
     void ApplyToWindow(platform::Handle window) override { applied.push_back(window); }
     std::vector<platform::Handle> applied;
+};
+
+// A skin control that fails its first `failures` colour reads.
+struct FlakyControl : FakeControl {
+    explicit FlakyControl(int failures) : failures(failures) {}
+    std::uint32_t Color(int id) override {
+        if (failures > 0) {
+            --failures;
+            throw platform::Error(5, "the skin is not ready");
+        }
+        return FakeControl::Color(id);
+    }
+    int failures;
 };
 
 struct Skinned : forms::Form {
@@ -126,6 +142,48 @@ TEST_F(SkinTest, ApplySkinWithoutTheSkinControlLeavesColoursAlone) {
     modSkin::ApplySkin(form);
     EXPECT_EQ(form.button.backColor(), forms::kSystemColor) << "no skin colours, no black controls";
     EXPECT_FALSE(sim::FindWindow(form.hwnd())->region) << "no region with skins off";
+}
+
+// nightjar's retry: a first failure reloads the splash, stops its countdown
+// and hides it before the second attempt.
+TEST_F(SkinTest, ApplySkinRetryTouchesNoSplashWhenTheFirstAttemptWorks) {
+    FakeControl control;
+    modSkin::SkinControl = &control;
+    auto& form = forms::The<Skinned>();
+    form.Show();
+    modSkin::ApplySkinRetry(form);
+    EXPECT_EQ(control.applied, std::vector<platform::Handle>{form.hwnd()});
+    EXPECT_EQ(form.button.backColor(), 0x200u);
+    EXPECT_FALSE(forms::The<frmSplash>().loaded());
+}
+
+TEST_F(SkinTest, ApplySkinRetryLoadsTheSplashStopsItsCountdownAndTriesAgain) {
+    FlakyControl control(1);
+    modSkin::SkinControl = &control;
+    auto& form = forms::The<Skinned>();
+    form.Show();
+    modSkin::ApplySkinRetry(form);
+    EXPECT_EQ(control.applied, std::vector<platform::Handle>{form.hwnd()}) << "the second attempt skins the window";
+    auto& splash = forms::The<frmSplash>();
+    EXPECT_TRUE(splash.loaded());
+    EXPECT_FALSE(splash.visible());
+    EXPECT_FALSE(splash.Timer2.timerEnabled());
+    sim::Advance(5000);
+    EXPECT_FALSE(forms::The<StubMain>().loaded()) << "the stopped countdown never shows the main window";
+}
+
+TEST_F(SkinTest, ApplySkinRetryWaitsForNoSplashThatIsLoadedAlreadyAndPassesTheSecondFailureOn) {
+    auto& splash = forms::The<frmSplash>();
+    splash.Show();
+    sim::Advance(75 * 10);  // the countdown ran out: the splash is hidden, its timer off
+    ASSERT_FALSE(splash.Timer2.timerEnabled());
+    auto& form = forms::The<Skinned>();
+    form.Show();
+    const std::uint64_t before = m().now;
+    modSkin::SkinControl = nullptr;
+    EXPECT_EQ(ErrorNumber([&] { modSkin::ApplySkinRetry(form); }), 91) << "the second failure reaches the caller";
+    EXPECT_EQ(m().now, before) << "a loaded splash does not load again, so its timer is not waited for";
+    EXPECT_FALSE(splash.visible());
 }
 
 }  // namespace

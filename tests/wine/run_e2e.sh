@@ -197,6 +197,8 @@ service_layer() {
     done
     check "the wineserver restarts" restart_wineserver || return
     rows service-layer wsvccheck.exe
+    echo "# the service wait box against Wine's Service Control Manager"
+    rows wait-box wwaitbox.exe
 }
 
 # wcontrols.exe shows a list box and a report-view list through the real

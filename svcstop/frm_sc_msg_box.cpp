@@ -1,0 +1,166 @@
+#include "svcstop/frm_sc_msg_box.h"
+
+#include <algorithm>
+
+#include "frame/mod_skin.h"
+#include "frame/product_info.h"
+#include "platform/dialogs.h"
+#include "platform/process_globals.h"
+#include "platform/program.h"
+#include "svcstop/frm_main.h"
+#include "svcstop/mod_general.h"
+#include "svcstop/mod_service_code.h"
+
+namespace nightjar {
+
+std::string SCMsgText;
+std::int32_t SCMsgInterval = 0;
+std::string SCMsgTitle;
+std::string SCMsgService;
+std::string SCMsgMachine;
+std::int32_t SCMsgTargetState = 0;
+
+namespace {
+
+const platform::ResetAtStart resetParameters([] {
+    SCMsgText.clear();
+    SCMsgInterval = 0;
+    SCMsgTitle.clear();
+    SCMsgService.clear();
+    SCMsgMachine.clear();
+    SCMsgTargetState = 0;
+});
+
+namespace svc = platform::svc;
+
+// What the list row of a service shows for the state it reached.
+struct RowLook {
+    std::uint32_t state;
+    const char* status;
+    std::uint32_t color;
+};
+constexpr RowLook kRowLooks[] = {
+    {svc::kStopped, "", kRowRed},
+    {svc::kRunning, "Started", kRowBlack},
+    {svc::kPaused, "Paused", kRowGreen},
+};
+
+constexpr std::int32_t kServiceSpecificError = 1066;
+
+forms::ControlDesign Verdana(const char* caption, forms::Rect bounds, bool bold = false) {
+    return {.caption = caption, .bounds = bounds, .fontName = "Verdana", .fontBold = bold};
+}
+
+}  // namespace
+
+frmSCMsgBox::frmSCMsgBox()
+    : Form("frmSCMsgBox"),
+      Frame1(*this, "Frame1", Verdana("STATUS REPORT", {60, 30, 4890, 1200}, true)),
+      SkinLabel2(*this, "SkinLabel2", Verdana("Please Wait...", {240, 330, 4530, 285})),
+      lblMessage(*this, "lblMessage", Verdana("Disabling Windows Popup Messages", {240, 690, 4530, 285})) {
+    design("", 5010, 1290, forms::BorderStyle::None);
+    setButtons(false, false);
+    setCentred(true);
+    onLoad = [this] { Form_Load(); };
+    tmrMain.onTimer = [this] { tmrMain_Timer(); };
+}
+
+void frmSCMsgBox::Form_Load() {
+    if (ProductInfo.SkinsEnabled) modSkin::ApplySkinRetry(*this);
+    modGeneral::MakeWindowTopMost(hwnd());
+    tmrMain.setTimerEnabled(true);
+    tmrMain.setInterval(std::clamp(SCMsgInterval, std::int32_t{1}, kLongestPollMs));
+    lblMessage.setCaption(SCMsgText);
+    setCaption(SCMsgTitle);
+    lngLastCheckPoint = 0;
+    telling_ = false;
+    polled_ = false;
+    stillSince_ = platform::TickCount();
+    lastWaitHint_ = 0;
+}
+
+void frmSCMsgBox::tmrMain_Timer() {
+    if (telling_) return;
+    const svc::ServiceStatus status = modServiceCode::GetServiceStatus(SCMsgMachine, SCMsgService);
+    if (static_cast<std::int32_t>(status.currentState) == SCMsgTargetState) {
+        Reached(status);
+        return;
+    }
+    const auto checkPoint = static_cast<std::int32_t>(status.checkPoint);
+    if (lngLastCheckPoint > 0 && checkPoint == lngLastCheckPoint) {
+        GiveUp();
+        return;
+    }
+    const auto waitHint = static_cast<std::int32_t>(status.waitHint);
+    if (waitHint > 0) {
+        // The timer takes no longer interval; the bound still uses the clamped hint.
+        lastWaitHint_ = static_cast<std::uint32_t>(std::min(waitHint, kLongestPollMs));
+        tmrMain.setInterval(static_cast<std::int32_t>(lastWaitHint_));
+        lngLastCheckPoint = checkPoint;
+    }
+    const auto win32Exit = static_cast<std::int32_t>(status.win32ExitCode);
+    const auto specificExit = static_cast<std::int32_t>(status.serviceSpecificExitCode);
+    const bool exitCode = win32Exit > 0 || specificExit > 0;
+    if (exitCode) {
+        if (win32Exit == kServiceSpecificError)
+            Tell(std::to_string(specificExit), platform::kMbOk | platform::kMbIconError, "Service Specific Error");
+        else
+            Tell(std::to_string(win32Exit), platform::kMbOk | platform::kMbIconError,
+                 "Error performing an action on the service");
+        if (!loaded()) return;  // the main window closed meanwhile
+    }
+    // A service that stopped with an exit code will not reach any other state.
+    const bool stoppedShort = exitCode && status.currentState == svc::kStopped;
+    if (stoppedShort || PastBound(status)) GiveUp();
+}
+
+bool frmSCMsgBox::PastBound(const svc::ServiceStatus& status) {
+    const std::uint32_t now = platform::TickCount();
+    const bool moved = status.currentState != lastState_ || status.checkPoint != lastCheckPoint_;
+    lastState_ = status.currentState;
+    lastCheckPoint_ = status.checkPoint;
+    if (moved && polled_) stillSince_ = now;
+    polled_ = true;
+    return now - stillSince_ >= std::max(kMinimumWaitMs, 3 * lastWaitHint_);
+}
+
+void frmSCMsgBox::Reached(const svc::ServiceStatus& status) {
+    tmrMain.setTimerEnabled(false);
+    const std::string key = ServiceKey(SCMsgService);
+    if (forms::ListItem* row = forms::The<frmMain>().lvServices.findItem(key)) {
+        for (const RowLook& look : kRowLooks) {
+            if (look.state != status.currentState) continue;
+            row->setSubItem(1, look.status);
+            row->setForeColor(look.color);
+        }
+    }
+    const auto waitHint = static_cast<std::int32_t>(status.waitHint);
+    if (waitHint > 0) Tell(std::to_string(waitHint), platform::kMbOk);
+    if (CServices* record = colServices.Item(key)) {
+        record->CurrentStatus = static_cast<std::int32_t>(status.currentState);
+        record->ControlsAccepted = static_cast<std::int32_t>(status.controlsAccepted);
+    }
+    Unload();
+}
+
+void frmSCMsgBox::Tell(const std::string& text, std::uint32_t flags, const std::string& title) {
+    const std::uint32_t opened = platform::TickCount();
+    struct Held {
+        frmSCMsgBox& box;
+        std::uint32_t opened;
+        ~Held() {
+            box.telling_ = false;
+            box.stillSince_ += platform::TickCount() - opened;
+        }
+    } held{*this, opened};
+    telling_ = true;
+    platform::MessageBox(text, flags, title);
+}
+
+void frmSCMsgBox::GiveUp() {
+    Tell("Unable to perform the selected action on the service.", platform::kMbOk);
+    tmrMain.setTimerEnabled(false);
+    Unload();
+}
+
+}  // namespace nightjar
