@@ -10,6 +10,7 @@
 #include "frame/mod_skin.h"
 #include "frame/mod_taskbar.h"
 #include "frame/product_info.h"
+#include "frame/text_compare.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "platform/files.h"
@@ -100,10 +101,8 @@ frmMain::frmMain()
 
 bool frmMain::OperatingSystemAccepted() {
     const std::string name = clsOS().OS_Name;
-    std::string folded;
-    for (char c : name) folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* family : {"windows 2000", "windows nt", "windows xp"})
-        if (folded.find(family) != std::string::npos) return true;
+    for (const char* family : {"Windows 2000", "Windows NT", "Windows XP"})
+        if (ContainsNoCase(name, family)) return true;
     platform::MessageBox("This program can only be run on Windows NT/2000/XP.", platform::kMbOk);
     return false;
 }
@@ -200,6 +199,7 @@ void frmMain::Form_QueryUnload(int&, int) {
 void frmMain::Form_Resize() { setVisible(windowState() != forms::WindowState::Minimized); }
 
 void frmMain::Form_Unload(int&) {
+    liPreviousItem = nullptr;  // the list's rows go with the window
     forms::The<frmSCMsgBox>().Unload();
     forms::The<frmStartup>().Unload();
     forms::The<Form8>().Unload();
