@@ -16,6 +16,9 @@ inline constexpr std::uint32_t kSwpNoMove = 0x0002;
 bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
                   std::uint32_t flags);
 
+// The screen's twips per pixel across, as a whole number (15 at 96 dots per inch).
+int TwipsPerPixelX();
+
 // CreateRectRgn(0, 0, width, height) followed by SetWindowRgn(window, region,
 // redraw): the system owns the region afterwards. True on success.
 bool SetRectRegion(Handle window, int width, int height);

@@ -34,11 +34,6 @@ const platform::ResetAtStart resetParameters([] {
 namespace svc = platform::svc;
 
 // What the list row of a service shows for the state it reached.
-struct RowLook {
-    std::uint32_t state;
-    const char* status;
-    std::uint32_t color;
-};
 constexpr RowLook kRowLooks[] = {
     {svc::kStopped, "", kRowRed},
     {svc::kRunning, "Started", kRowBlack},
@@ -127,13 +122,8 @@ bool frmSCMsgBox::PastBound(const svc::ServiceStatus& status) {
 void frmSCMsgBox::Reached(const svc::ServiceStatus& status) {
     tmrMain.setTimerEnabled(false);
     const std::string key = ServiceKey(SCMsgService);
-    if (forms::ListItem* row = forms::The<frmMain>().lvServices.findItem(key)) {
-        for (const RowLook& look : kRowLooks) {
-            if (look.state != status.currentState) continue;
-            row->setSubItem(1, look.status);
-            row->setForeColor(look.color);
-        }
-    }
+    if (forms::ListItem* row = forms::The<frmMain>().lvServices.findItem(key))
+        ShowRowLook(*row, static_cast<std::int32_t>(status.currentState), kRowLooks);
     const auto waitHint = static_cast<std::int32_t>(status.waitHint);
     if (waitHint > 0) Tell(std::to_string(waitHint), platform::kMbOk);
     if (CServices* record = colServices.Item(key)) {

@@ -155,6 +155,7 @@ void Form::finishUnload() {
     modalDepth_ = 0;
     native_ = 0;
     icon_ = 0;
+    mousePointer_ = kPointerDefault;
     windowState_ = WindowState::Normal;
     caption_ = designCaption_;
     bounds_ = designBounds_;
@@ -174,6 +175,11 @@ void Form::userClose() {
 void Form::setCaption(const std::string& caption) {
     caption_ = caption;
     changed(FormProp::Caption);
+}
+
+void Form::setMousePointer(int pointer) {
+    mousePointer_ = pointer;
+    changed(FormProp::MousePointer);
 }
 
 void Form::setWindowState(WindowState state) {

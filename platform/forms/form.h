@@ -23,7 +23,11 @@ enum class ShowMode { Modeless = 0, Modal = 1 };
 enum UnloadMode { kFromControlMenu = 0, kFromCode = 1, kFromWindows = 2 };
 
 // Which form property changed, for the backend.
-enum class FormProp { Caption, Visible, WindowState, Bounds };
+enum class FormProp { Caption, Visible, WindowState, Bounds, MousePointer };
+
+// Mouse pointers a form can show over itself.
+inline constexpr int kPointerDefault = 0;
+inline constexpr int kPointerHourglass = 11;
 
 class Form {
 public:
@@ -71,6 +75,9 @@ public:
     // The name of the icon resource the window carries.
     const std::string& iconResource() const { return iconResource_; }
     Handle icon() const { return icon_; }
+    // The pointer shown over the window and its controls (kPointer*).
+    int mousePointer() const { return mousePointer_; }
+    void setMousePointer(int pointer);
 
     // The native window; 0 while the form is not loaded.
     Handle hwnd() const { return native_; }
@@ -128,6 +135,7 @@ private:
     Rect designBounds_;
     Handle native_ = 0;
     Handle icon_ = 0;
+    int mousePointer_ = kPointerDefault;
     std::vector<Control*> controls_;
     std::vector<Menu*> menus_;
 };

@@ -4,8 +4,8 @@
 
 namespace forms {
 
-TextBox::TextBox(Form& form, std::string name, ControlDesign design)
-    : Control(form, "TextBox", std::move(name), std::move(design)) {}
+TextBox::TextBox(Form& form, std::string name, ControlDesign design, bool password)
+    : Control(form, "TextBox", std::move(name), std::move(design)), password_(password) {}
 
 void TextBox::setText(const std::string& text) {
     if (text == text_) return;

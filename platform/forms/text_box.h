@@ -7,7 +7,9 @@ namespace forms {
 
 class TextBox : public Control {
 public:
-    TextBox(Form& form, std::string name, ControlDesign design = {});
+    // A password box shows every character it holds as "*".
+    TextBox(Form& form, std::string name, ControlDesign design = {}, bool password = false);
+    bool password() const { return password_; }
     const std::string& text() const { return text_; }
     void setText(const std::string& text);
     // The user's typing: the whole text as it now stands.
@@ -27,6 +29,7 @@ protected:
 private:
     std::string text_;
     std::string design_;
+    bool password_;
 };
 
 }  // namespace forms

@@ -62,6 +62,8 @@ bool SetRectRegion(Handle window, int width, int height) {
     return true;
 }
 
+int TwipsPerPixelX() { return 15; }
+
 }  // namespace platform::window
 
 namespace platform::version {

@@ -101,6 +101,14 @@ LRESULT OnControlColor(NativeForm& native, UINT message, WPARAM dc, LPARAM child
     return DefWindowProcA(native.window, message, dc, child);
 }
 
+// WM_SETCURSOR, which the children pass up too: the form's own pointer
+// over its client area, the system's elsewhere.
+bool OnSetCursor(const NativeForm& native, LPARAM hitTest) {
+    if (native.form->mousePointer() == kPointerDefault || LOWORD(hitTest) != HTCLIENT) return false;
+    SetCursor(PointerOf(*native.form));
+    return true;
+}
+
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) Bind(window, lParam);
     NativeForm* native = NativeOf(window);
@@ -132,6 +140,9 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
             return OnControlColor(*native, message, wParam, lParam);
+        case WM_SETCURSOR:
+            if (OnSetCursor(*native, lParam)) return TRUE;
+            break;
         case WM_NCDESTROY:
             Unbind(window);
             break;
@@ -140,6 +151,11 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 }  // namespace
+
+HCURSOR PointerOf(const Form& form) {
+    const LPCSTR shape = form.mousePointer() == kPointerHourglass ? IDC_WAIT : IDC_ARROW;
+    return LoadCursorA(nullptr, shape);
+}
 
 const char* FormClass() {
     static const bool registered = [] {

@@ -44,6 +44,14 @@ void ShowVisibility(NativeForm& native) {
     ShowWindow(native.window, form.visible() ? CommandsFor(form.windowState()).show : SW_HIDE);
 }
 
+// The pointer changes at once where the mouse stands over the window.
+void ShowPointer(const NativeForm& native) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    HWND under = WindowFromPoint(cursor);
+    if (under == native.window || IsChild(native.window, under)) SetCursor(PointerOf(*native.form));
+}
+
 void MoveForm(const NativeForm& native) {
     const RECT outer = OuterRect(*native.form, false);
     MoveWindow(native.window, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, TRUE);
@@ -123,6 +131,9 @@ void FormChanged(Form& form, FormProp prop) {
             break;
         case FormProp::Bounds:
             MoveForm(*native);
+            break;
+        case FormProp::MousePointer:
+            ShowPointer(*native);
             break;
     }
 }

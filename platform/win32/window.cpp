@@ -22,6 +22,13 @@ bool SetRectRegion(Handle window, int width, int height) {
     return false;
 }
 
+int TwipsPerPixelX() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return 1440 / (dpi > 0 ? dpi : 96);
+}
+
 }  // namespace platform::window
 
 namespace platform::window {

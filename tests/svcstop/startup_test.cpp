@@ -1,38 +1,179 @@
-// nightjar from its start: splash, main window with its tray icon, the help
-// and about windows from the menus, and exit.
+// nightjar from its start: the operating-system check, the tray icon, the two
+// options, the Messenger row and the Prevent action at start, the menus, and
+// the ways the program ends.
 #include "frame/form8.h"
 #include "frame/frm_about.h"
+#include "platform/dialogs.h"
+#include "platform/error.h"
 #include "platform/program.h"
-#include "svcstop/frm_main.h"
 #include "svcstop/frm_website.h"
-#include "tests/support/sim_test.h"
+#include "tests/svcstop/nightjar_test.h"
 
 namespace {
 
-class NightjarTest : public SimTest {
-protected:
-    void SetUp() override {
-        SimTest::SetUp();
-        m().ownVersion = {"Nightjar", "Quillmere", "www.quillmere.example", 2, 0, 0};
-        m().files.addFile(m().files.programFolder + "\\Help.rtf", "{\\rtf1 help\\par}");
-        sim::AsUser([] { platform::ProgramMain(); });
-        sim::Advance(75 * 10);
-    }
-    nightjar::frmMain& main() { return forms::The<nightjar::frmMain>(); }
-};
+namespace svc = platform::svc;
+using platform::reg::kLocalMachine;
 
-TEST_F(NightjarTest, StartShowsTheMainWindowWithItsIconAndNoHelp) {
-    ASSERT_TRUE(main().visible());
+constexpr const char* kRefusal = "This program can only be run on Windows NT/2000/XP.";
+
+TEST_F(StartedTest, StartShowsTheMainWindowWithItsIconCaptionsAndNoHelp) {
     EXPECT_EQ(main().caption(), "Nightjar");
     ASSERT_EQ(m().trayIcons.size(), 1u);
     const auto& icon = m().trayIcons.begin()->second;
     EXPECT_EQ(icon.hWnd, main().hwnd());
-    EXPECT_EQ(icon.uID, static_cast<std::uint32_t>(main().icon()));
+    EXPECT_EQ(icon.uID, nightjar::kTrayIconId);
     EXPECT_STREQ(icon.szTip, "Animated TrayIcon");
+    EXPECT_EQ(main().cmdWebsite.caption(), "Visit www.quillmere.example");
+    EXPECT_EQ(main().website.caption(), "Visit www.quillmere.example");
+    EXPECT_EQ(main().program.caption(), "Nightjar");
+    EXPECT_FALSE(main().Popup.visible()) << "the tray menu is no menu of the bar";
+    EXPECT_FALSE(main().lvServices.visible());
     EXPECT_FALSE(forms::The<Form8>().loaded()) << "nightjar shows help from its menu only";
+    EXPECT_FALSE(main().bDoOnce);
+    EXPECT_EQ(main().liPreviousItem, &main().lvServices.item(1));
+    EXPECT_EQ(main().lblStatus.caption(), "Popup Messages Enabled");
 }
 
-TEST_F(NightjarTest, MenusOpenHelpAndAboutWithTheVersion) {
+TEST_F(NightjarTest, OnlyWindowsNt2000AndXpRun) {
+    struct Case {
+        const char* what;
+        platform::version::OsVersionInfo os;
+        bool runs;
+    };
+    const Case cases[] = {
+        {"Windows NT 4.0", Os(4, 0, 1381, 2, "Service Pack 6"), true},
+        {"Windows 2000", Os(5, 0, 2195, 2, "Service Pack 4"), true},
+        {"Windows XP", Os(5, 1, 2600, 2, "Service Pack 3"), true},
+        {"Windows 98", Os(4, 10, 1998, 1), false},
+        {"Windows ME", Os(4, 90, 3000, 1), false},
+        {"Windows Vista", Os(6, 0, 6002, 2, "Service Pack 2"), false},
+        {"Windows 7", Os(6, 1, 7601, 2, "Service Pack 1"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim::NewProcess();
+        m().journal.clear();
+        scm().opens.clear();
+        m().os = c.os;
+        Start();
+        EXPECT_EQ(main().visible(), c.runs);
+        EXPECT_EQ(p().ended, !c.runs);
+        if (c.runs) continue;
+        ASSERT_EQ(BoxTexts(), std::vector<std::string>{kRefusal});
+        EXPECT_EQ(p().messageBoxes[0].title, "Nightjar");
+        EXPECT_EQ(p().messageBoxes[0].buttons, platform::kMbOk);
+        EXPECT_TRUE(sim::Journal<sim::TrayCall>().empty()) << "the refusal comes before any icon";
+        EXPECT_TRUE(scm().opens.empty()) << "nor is any service looked at";
+    }
+}
+
+TEST_F(NightjarTest, OnlyExactlyOneSetsAnOption) {
+    struct Case {
+        const char* stored;  // nullptr: absent
+        int ticked;
+    };
+    const Case cases[] = {{nullptr, 0}, {"0", 0}, {"1", 1}, {" 1", 0}, {"1 ", 0}, {"11", 0}, {"yes", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "absent");
+        sim::NewProcess();
+        m().registry.roots.erase(kLocalMachine);
+        if (c.stored) {
+            SetMachineSetting("Auto", c.stored);
+            SetMachineSetting("Startup", c.stored);
+        }
+        messenger().status.currentState = svc::kStopped;
+        m().journal.clear();
+        Start();
+        EXPECT_EQ(main().chkAuto.value(), c.ticked);
+        EXPECT_EQ(main().chkStartup.value(), c.ticked);
+        // Only a box the start ticks runs its handler, which writes the value again.
+        EXPECT_EQ(sim::Journal<sim::RegistryWrite>().empty(), c.ticked == 0);
+    }
+}
+
+TEST_F(NightjarTest, AutoStopsARunningServiceBeforeTheWindowShows) {
+    SetMachineSetting("Auto", "1");
+    bool visibleAtStop = true;
+    messenger().scripts[sim::kRequestStop] = {sim::ServiceStep{svc::kStopPending, 1, 1000},
+                                              sim::ServiceStep{svc::kStopped}};
+    p().userActions.push_back([&] { visibleAtStop = main().visible(); });
+    Start();
+    EXPECT_FALSE(visibleAtStop) << "the wait box runs inside the main window's load";
+    EXPECT_EQ(Requests(), std::vector<std::string>{"Messenger:stop"});
+    EXPECT_EQ(WaitBoxes(), 1u);
+    EXPECT_EQ(State("Messenger"), svc::kStopped);
+    ASSERT_TRUE(main().visible());
+    EXPECT_EQ(main().lblStatus.caption(), "Popup Messages Disabled");
+    EXPECT_EQ(main().lblStatus.foreColor(), nightjar::kStatusBlue);
+    EXPECT_EQ(main().lvServices.item(1).foreColor(), nightjar::kRowRed);
+    EXPECT_EQ(MachineSetting("Auto"), std::string("1\0", 2));
+}
+
+TEST_F(NightjarTest, AutoLeavesAStoppedServiceAloneWithoutAWaitBox) {
+    SetMachineSetting("Auto", "1");
+    messenger().status.currentState = svc::kStopped;
+    Start();
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_EQ(WaitBoxes(), 0u);
+    EXPECT_TRUE(main().visible());
+    EXPECT_EQ(main().lblStatus.caption(), "Popup Messages Disabled");
+}
+
+TEST_F(NightjarTest, StartupRewritesTheRunValueWithTheRunningPath) {
+    const std::string command = "\"C:\\Program Files\\Quillmere\\nightjar.exe\"";
+    SetMachineSetting("Startup", "1");
+    m().registry.setString(kLocalMachine, kRunKey, "duskwing", "\"D:\\old\\nightjar.exe\"");
+    Start();
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "duskwing"), command + std::string(1, '\0'));
+
+    main().chkStartup.userClick();
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "duskwing"), "<none>");
+    EXPECT_EQ(MachineSetting("Startup"), std::string("0\0", 2));
+    main().chkStartup.userClick();
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "duskwing"), command + std::string(1, '\0'));
+    main().chkAuto.userClick();
+    EXPECT_EQ(MachineSetting("Auto"), std::string("1\0", 2));
+    EXPECT_TRUE(Requests().empty()) << "the option takes effect at the next start";
+}
+
+TEST_F(NightjarTest, ASettingThatCannotBeReadEndsTheProgramWithItsReason) {
+    m().registry.setValue(kLocalMachine, kMachineSettings, "Auto", platform::reg::kDword, std::string(4, '\1'));
+    Start();
+    EXPECT_TRUE(p().ended);
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("Registry data not a string"), std::string::npos)
+        << p().messageBoxes[0].text;
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
+    EXPECT_TRUE(m().trayIcons.empty()) << "no icon is left behind";
+    EXPECT_TRUE(Requests().empty());
+}
+
+TEST_F(NightjarTest, WithoutAServiceNamedExactlyMessengerTheProgramSaysSoAndEnds) {
+    for (const char* name : {"", "messenger", "MESSENGER"}) {
+        SCOPED_TRACE(name);
+        sim::Reset();
+        SetUp();
+        messenger().name = name[0] ? name : "Alerter";
+        Start();
+        EXPECT_TRUE(p().ended);
+        ASSERT_EQ(p().messageBoxes.size(), 1u);
+        EXPECT_EQ(p().messageBoxes[0].text,
+                  "The Messenger service is not installed on this computer, so there are no popup messages for "
+                  "Nightjar to prevent. The program will now close.");
+        EXPECT_TRUE(m().trayIcons.empty());
+        EXPECT_EQ(main().lvServices.itemCount(), 0);
+    }
+}
+
+TEST_F(NightjarTest, AFailedListingEndsTheProgramAfterItsErrorBox) {
+    scm().failures["EnumServices"] = {platform::kErrorAccessDenied};
+    Start();
+    EXPECT_TRUE(p().ended);
+    EXPECT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_TRUE(m().trayIcons.empty());
+}
+
+TEST_F(StartedTest, MenusOpenHelpAndAboutWithTheVersion) {
     main().mnuHelpItem.userClick();
     EXPECT_TRUE(forms::The<Form8>().visible());
     EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("1\0", 2));
@@ -41,7 +182,7 @@ TEST_F(NightjarTest, MenusOpenHelpAndAboutWithTheVersion) {
     EXPECT_EQ(forms::The<frmAbout>().lblVersion.caption(), "2.0");
 }
 
-TEST_F(NightjarTest, TheHelpBoxReadsNightjarsOwnSetting) {
+TEST_F(StartedTest, TheHelpBoxReadsNightjarsOwnSetting) {
     m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", "1");
     m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Nightjar"), "showHelp", "0");
     main().mnuHelpItem.userClick();
@@ -51,44 +192,107 @@ TEST_F(NightjarTest, TheHelpBoxReadsNightjarsOwnSetting) {
     EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("1\0", 2)) << "windhover's own is left alone";
 }
 
-TEST_F(NightjarTest, TheAboutBoxOpensTheBuiltInBrowser) {
+TEST_F(StartedTest, TheAboutBoxTheButtonAndTheTrayItemOpenTheOneBrowserWindow) {
     main().mnuAboutItem0.userClick();
     forms::The<frmAbout>().lblWebsite.userClick();
-    EXPECT_TRUE(forms::The<nightjar::frmWebsite>().visible());
-    EXPECT_EQ(forms::The<nightjar::frmWebsite>().caption(), "www.quillmere.example");
+    auto& browser = forms::The<nightjar::frmWebsite>();
+    EXPECT_TRUE(browser.visible());
+    browser.Hide();
+    main().cmdWebsite.userClick();
+    EXPECT_TRUE(browser.visible());
+    browser.Unload();
+    main().website.userClick();
+    EXPECT_TRUE(browser.visible());
     EXPECT_TRUE(ShellExecutes().empty()) << "nightjar shows its page itself";
 }
 
-TEST_F(NightjarTest, ExitRemovesTheIconClosesTheOtherWindowsAndEnds) {
-    main().mnuHelpItem.userClick();
-    main().mnuAboutItem0.userClick();
-    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
-    EXPECT_TRUE(m().trayIcons.empty());
-    EXPECT_FALSE(forms::The<Form8>().loaded());
-    EXPECT_FALSE(forms::The<frmAbout>().loaded());
-    EXPECT_TRUE(p().ended);
+TEST_F(StartedTest, FileExitAndTrayExitEndTheProgramTheSameWay) {
+    for (forms::Menu nightjar::frmMain::*item : {&nightjar::frmMain::mnuFileItem1, &nightjar::frmMain::Exit}) {
+        sim::NewProcess();
+        Start();
+        forms::Menu* exit = &(main().*item);
+        SCOPED_TRACE(exit->name());
+        main().mnuHelpItem.userClick();
+        main().mnuAboutItem0.userClick();
+        User([&] { exit->userClick(); });
+        EXPECT_TRUE(m().trayIcons.empty());
+        EXPECT_FALSE(forms::The<Form8>().loaded());
+        EXPECT_FALSE(forms::The<frmAbout>().loaded());
+        EXPECT_TRUE(p().ended);
+    }
 }
 
-TEST_F(NightjarTest, ASecondStartOnTheSameMachineIsLikeTheFirst) {
+TEST_F(StartedTest, ASecondStartOnTheSameMachineIsLikeTheFirst) {
     main().mnuHelpItem.userClick();
     forms::The<Form8>().Check1.userClick();
-    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    User([&] { main().mnuFileItem1.userClick(); });
     ASSERT_TRUE(p().ended);
 
     sim::NewProcess();
-    sim::AsUser([] { platform::ProgramMain(); });
-    sim::Advance(75 * 10);
+    Start();
     ASSERT_TRUE(main().visible());
     EXPECT_EQ(main().caption(), "Nightjar");
     EXPECT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_EQ(main().lvServices.itemCount(), 1);
     EXPECT_FALSE(forms::The<Form8>().loaded());
     EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("0\0", 2)) << "the first run's setting is kept";
 }
 
-TEST_F(NightjarTest, TheCloseBoxEndsTheProgramToo) {
-    main().userClose();
+TEST_F(StartedTest, TheCloseBoxEndsTheProgramToo) {
+    User([&] { main().userClose(); });
     EXPECT_TRUE(m().trayIcons.empty());
     EXPECT_TRUE(p().ended);
+}
+
+TEST_F(StartedTest, WithTheBrowserOpenTheProgramEndsWhenTheBrowserCloses) {
+    main().cmdWebsite.userClick();
+    User([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_FALSE(p().ended) << "the browser window stays open";
+    EXPECT_FALSE(main().loaded());
+    EXPECT_TRUE(m().trayIcons.empty());
+    User([] { forms::The<nightjar::frmWebsite>().userClose(); });
+    EXPECT_TRUE(p().ended) << "the last window closed";
+}
+
+TEST_F(StartedTest, MinimizeHidesTheWindowAndTheTrayItemsBringItBack) {
+    for (forms::Menu* item : {&main().ShowItem, &main().program}) {
+        SCOPED_TRACE(item->name());
+        main().mnuFileItem0.userClick();
+        EXPECT_FALSE(main().visible());
+        EXPECT_EQ(m().trayIcons.size(), 1u);
+        item->userClick();
+        EXPECT_TRUE(main().visible());
+        EXPECT_EQ(main().windowState(), forms::WindowState::Normal);
+    }
+    main().userSetWindowState(forms::WindowState::Minimized);
+    EXPECT_FALSE(main().visible()) << "the window's own button hides it too";
+    main().ShowItem.userClick();
+    main().ShowItem.userClick();
+    EXPECT_TRUE(main().visible());
+}
+
+TEST_F(StartedTest, TrayCallbacksOpenTheTrayMenu) {
+    for (std::uint32_t message : {0x200u, 0x202u, 0x205u}) {
+        p().popups.clear();
+        sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, message);
+        sim::Pump();
+        ASSERT_EQ(p().popups.size(), 1u) << message;
+        EXPECT_EQ(p().popups[0], &main().Popup);
+    }
+    p().popups.clear();
+    sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, 0x206);
+    sim::Pump();
+    EXPECT_TRUE(p().popups.empty()) << "a middle button message opens nothing";
+    for (int button : {0, 3, 4}) {
+        main().Form_MouseMove(button, 0, 0x205 * 15.0f, 0);
+        EXPECT_TRUE(p().popups.empty()) << "button state " << button;
+    }
+    p().popupChoices = {&main().Exit};
+    User([&] {
+        sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, 0x205);
+        sim::Pump();
+    });
+    EXPECT_TRUE(p().ended) << "the chosen item runs";
 }
 
 }  // namespace

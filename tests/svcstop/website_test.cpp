@@ -10,22 +10,18 @@
 #include "platform/window.h"
 #include "svcstop/frm_main.h"
 #include "svcstop/frm_website.h"
-#include "tests/support/sim_test.h"
+#include "tests/svcstop/nightjar_test.h"
 
 namespace {
 
 constexpr char kHome[] = "www.quillmere.example";
 
-class WebsiteTest : public SimTest {
+class WebsiteTest : public NightjarTest {
 protected:
     void SetUp() override {
-        SimTest::SetUp();
-        m().ownVersion = {"Nightjar", "Quillmere", kHome, 2, 0, 0};
-        m().files.addFile(m().files.programFolder + "\\Help.rtf", "{\\rtf1 help\\par}");
-        sim::AsUser([] { platform::ProgramMain(); });
-        sim::Advance(75 * 10);
+        NightjarTest::SetUp();
+        Start();
     }
-    nightjar::frmMain& main() { return forms::The<nightjar::frmMain>(); }
     nightjar::frmWebsite& website() { return forms::The<nightjar::frmWebsite>(); }
     sim::Browser& browser() {
         sim::Browser* found = sim::BrowserOf(website().WebBrowser1);

@@ -8,6 +8,10 @@
 //   wdriver click   <title> <text>      clicks the child with that text (BM_CLICK on a
 //                                       button, a posted left click on anything else)
 //   wdriver enter   <title> <text> <new> sets the edit reading <text> to <new>, then presses Enter in it
+//   wdriver push    <title> <text>      BM_CLICK on that child, posted: returns before the
+//                                       click's handler ends
+//   wdriver message <title>             prints the text of the message box with that title
+//   wdriver answer  <title> <text>      clicks that button of the message box with that title
 //   wdriver checked <title> <text>      prints the check state of that child (0/1/2)
 //   wdriver texts   <title>             prints "class<TAB>text" for every child
 //   wdriver menu    <title> <item>      chooses that item of the menu bar (needs wmenuhook.dll)
@@ -78,8 +82,11 @@ bool SameCaption(const std::string& actual, const std::string& wanted) {
 struct TopSearch {
     const std::string* title;
     Size size;
+    const char* windowClass = nullptr;  // any class when null
     HWND found = nullptr;
 };
+
+constexpr char kMessageBoxClass[] = "#32770";
 
 BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<TopSearch*>(param);
@@ -87,6 +94,7 @@ BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
     char caption[512] = {};
     GetWindowTextA(window, caption, sizeof caption);  // a top-level window's own caption
     if (*search->title != caption) return TRUE;
+    if (search->windowClass && ClassOf(window) != search->windowClass) return TRUE;
     if (search->size.width >= 0) {
         RECT outer{};
         GetWindowRect(window, &outer);
@@ -97,8 +105,8 @@ BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
     return FALSE;
 }
 
-HWND FindTop(const std::string& title, Size size = {}) {
-    TopSearch search{&title, size};
+HWND FindTop(const std::string& title, Size size = {}, const char* windowClass = nullptr) {
+    TopSearch search{&title, size, windowClass};
     EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -114,9 +122,9 @@ bool PollFor(DWORD ms, Condition done) {
     }
 }
 
-HWND AwaitTop(const std::string& title) {
+HWND AwaitTop(const std::string& title, const char* windowClass = nullptr) {
     HWND found = nullptr;
-    PollFor(kFindMs, [&] { return (found = FindTop(title)) != nullptr; });
+    PollFor(kFindMs, [&] { return (found = FindTop(title, {}, windowClass)) != nullptr; });
     if (!found) std::fprintf(stderr, "wdriver: no window \"%s\"\n", title.c_str());
     return found;
 }
@@ -255,8 +263,9 @@ int HotKey(const std::string& wanted) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: wdriver wait|gone|absent <title> <ms> [WxH]\n"
-                 "       wdriver click|checked <title> <text>\n"
+                 "       wdriver click|checked|push|answer <title> <text>\n"
                  "       wdriver enter <title> <text> <new>\n"
+                 "       wdriver message <title>\n"
                  "       wdriver texts|close|settle <title>\n"
                  "       wdriver menu <title> <item>\n"
                  "       wdriver list\n"
@@ -306,8 +315,18 @@ int main(int argc, char** argv) {
         return PollFor(ms, [&] { return FindTop(title, size) != nullptr; }) ? 1 : 0;
     }
 
-    HWND top = AwaitTop(title);
+    const bool messageBox = command == "message" || command == "answer";
+    HWND top = AwaitTop(title, messageBox ? kMessageBoxClass : nullptr);
     if (!top) return 1;
+
+    if (command == "message" && argc == 3) {
+        // A message box shows its text in the static control 0xFFFF.
+        std::string text = Text(GetDlgItem(top, 0xFFFF));
+        for (char& c : text)
+            if (c == '\r' || c == '\n') c = ' ';
+        std::printf("%s\n", text.c_str());
+        return 0;
+    }
 
     if (command == "close" && argc == 3) return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
 
@@ -341,9 +360,15 @@ int main(int argc, char** argv) {
     if (argc != 4) return Usage();
     const std::string target = argv[3];
 
-    if (command == "click" || command == "checked") {
+    if (command == "click" || command == "checked" || command == "push" || command == "answer") {
         HWND control = FindChild(top, target);
         if (!control) return 1;
+        if (command == "push") return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
+        if (command == "answer")
+            return PostMessageA(top, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                                reinterpret_cast<LPARAM>(control))
+                       ? 0
+                       : 1;
         DWORD_PTR result = 0;
         if (command == "click" && ClassOf(control) != "Button") return PostClick(control) ? 0 : 1;
         if (command == "click")

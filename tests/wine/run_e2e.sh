@@ -301,11 +301,139 @@ HOME_PAGE="www.quillmere.example"
 # offline, so the page stays blank, has no title, and goes by its address.
 HOME_URL="http://www.quillmere.example/"
 WEBSITE_BUTTONS=(Go "<" ">" X R)
+WAIT_BOX="Service Control"
+STATUS_ON="Popup Messages Enabled"
+STATUS_OFF="Popup Messages Disabled"
+ALLOW="Allow Windows Popup Messages"
+PREVENT="Prevent Windows Popup Messages"
+AUTO_BOX="Automatically Disable Popup Messages"
+STARTUP_BOX="Run automatically at startup"
+MACHINE_KEY='HKLM\SOFTWARE\Quillmere\duskwing\Settings'
+RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+NO_MESSENGER="The Messenger service is not installed on this computer, so there are no popup messages for Nightjar to prevent. The program will now close."
+REFUSAL="This program can only be run on Windows NT/2000/XP."
+
+wsvc() { timeout 60 wine "$(program_path Tools/wsvc.exe)" "$@" </dev/null; }
+
+messenger_is() {
+    local state
+    state=$(wsvc state Messenger | tr -d '\r')
+    [[ $state == "$1" ]] || { echo "     Messenger is in state \"$state\", not $1"; return 1; }
+}
+
+# await_messenger STATE: the service reaches the state within WAIT_MS.
+await_messenger() {
+    local end=$((SECONDS + WAIT_MS / 1000))
+    while ((SECONDS < end)); do
+        messenger_is "$1" >/dev/null && return 0
+        sleep 0.5
+    done
+    messenger_is "$1"
+}
+
+# registry_value KEY NAME: the value's data as reg.exe shows it; nothing if there is none.
+registry_value() {
+    timeout 60 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 \{1,\}REG_[A-Z_]* \{1,\}//p"
+}
+
+registry_value_is() {
+    local actual
+    actual=$(registry_value "$1" "$2")
+    [[ $actual == "$3" ]] || { echo "     $1 $2 is \"$actual\", not \"$3\""; return 1; }
+}
+
+quietly() { "$@" >/dev/null 2>&1; }
+
+# prefix_version NAME: the Windows version the prefix reports (winxp, win7).
+prefix_version() { quietly timeout 60 wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f; }
+
+# message_is TITLE TEXT: the program's message box with that title says TEXT.
+message_is() {
+    local actual
+    actual=$(driver message "$1" | tr -d '\r')
+    [[ $actual == "$2" ]] || { echo "     the box \"$1\" says \"$actual\""; return 1; }
+}
+
+# press_and_wait BUTTON: presses a button of the main window whose action
+# waits in the service wait box, and sees the box come and go.
+press_and_wait() {
+    check "\"$1\" is pressed" driver push "$NIGHTJAR" "$1"
+    check "the wait box \"$WAIT_BOX\" shows" driver wait "$WAIT_BOX" "$WAIT_MS"
+    check "the wait box goes" driver gone "$WAIT_BOX" "$WAIT_MS"
+}
+
+# A machine without a Messenger service: before the run installs one.
+nightjar_without_messenger() {
+    echo "# nightjar on a machine without a Messenger service"
+    launch nightjar Nightjar/nightjar.exe
+    check "a box titled \"$NIGHTJAR\" shows" driver wait "$NIGHTJAR" "$WAIT_MS"
+    check "it says the Messenger service is missing" message_is "$NIGHTJAR" "$NO_MESSENGER"
+    check "answering it" driver answer "$NIGHTJAR" OK
+    check "nightjar ends" process_ended
+    check "its notification-area icon goes" driver gone "$TRAY" "$WAIT_MS"
+}
+
+nightjar_refused_on_windows_7() {
+    echo "# nightjar on a prefix set to Windows 7"
+    check "the prefix is set to Windows 7" prefix_version win7
+    launch nightjar Nightjar/nightjar.exe
+    check "a box titled \"$NIGHTJAR\" shows" driver wait "$NIGHTJAR" "$WAIT_MS"
+    check "it refuses the system" message_is "$NIGHTJAR" "$REFUSAL"
+    check "no notification-area icon" driver absent "$TRAY" 0
+    check "answering it" driver answer "$NIGHTJAR" OK
+    check "nightjar ends" process_ended
+    check "the prefix is set back to Windows XP" prefix_version winxp
+}
+
+# The quick test service as Messenger, seen once the wineserver restarted.
+install_messenger() {
+    echo "# the test service installed as Messenger"
+    check "the test service is installed under the name Messenger" \
+        wsvc install Messenger quick >>"$ARTIFACTS/service-install.log" 2>&1
+    check "the wineserver restarts" restart_wineserver
+}
+
+nightjar_service_actions() {
+    echo "# nightjar stops Messenger at start, and Allow and Prevent reach Wine's Service Control Manager"
+    check "\"Auto\" is set to 1" quietly timeout 60 wine reg add "$MACHINE_KEY" /v Auto /d 1 /f
+    check "Messenger is started" wsvc start Messenger
+    check "Messenger runs" await_messenger 4
+    launch nightjar Nightjar/nightjar.exe
+    check "the wait box \"$WAIT_BOX\" shows at start" driver wait "$WAIT_BOX" "$WAIT_MS"
+    check "it says what it does" has_text "$WAIT_BOX" "Disabling Windows Popup Messages"
+    check "the main window shows" driver wait "$NIGHTJAR" "$WAIT_MS" || return
+    check "Messenger was stopped before the window showed" messenger_is 1
+    check "the wait box is gone" driver gone "$WAIT_BOX" 0
+    check "the label reads \"$STATUS_OFF\"" has_text "$NIGHTJAR" "$STATUS_OFF"
+    check "\"$AUTO_BOX\" is ticked" check_state_is "$NIGHTJAR" "$AUTO_BOX" 1
+
+    press_and_wait "$ALLOW"
+    check "Messenger runs" messenger_is 4
+    check "the label reads \"$STATUS_ON\"" has_text "$NIGHTJAR" "$STATUS_ON"
+    screenshot nightjar-main "$NIGHTJAR"
+    press_and_wait "$PREVENT"
+    check "Messenger is stopped" messenger_is 1
+    check "the label reads \"$STATUS_OFF\"" has_text "$NIGHTJAR" "$STATUS_OFF"
+
+    check "unticking \"$AUTO_BOX\"" driver click "$NIGHTJAR" "$AUTO_BOX"
+    check "\"Auto\" is \"0\"" registry_value_is "$MACHINE_KEY" Auto 0
+    check "ticking \"$STARTUP_BOX\"" driver click "$NIGHTJAR" "$STARTUP_BOX"
+    check "\"Startup\" is \"1\"" registry_value_is "$MACHINE_KEY" Startup 1
+    check "the run-at-log-on value names nightjar.exe" \
+        registry_value_is "$RUN_KEY" duskwing '"C:\Program Files\Quillmere\Nightjar\nightjar.exe"'
+    check "unticking \"$STARTUP_BOX\"" driver click "$NIGHTJAR" "$STARTUP_BOX"
+    check "\"Startup\" is \"0\"" registry_value_is "$MACHINE_KEY" Startup 0
+    check "the run-at-log-on value is gone" registry_value_is "$RUN_KEY" duskwing ""
+    check "File > Exit" driver menu "$NIGHTJAR" "Exit"
+    check "File > Exit ends nightjar" process_ended
+}
 
 nightjar_start() {
-    echo "# nightjar"
+    echo "# nightjar, its about box"
     launch_after_splash nightjar Nightjar/nightjar.exe "$NIGHTJAR" || return
     check "the notification-area icon shows" driver wait "$TRAY" "$WAIT_MS"
+    check "no wait box: \"Auto\" is off" driver absent "$WAIT_BOX" "$ABSENT_MS"
     check "About > About this software" driver menu "$NIGHTJAR" "About this software"
     check "the about box \"About Nightjar\" shows" driver wait "About Nightjar" "$WAIT_MS"
     check "the about box shows version 2.0" has_text "About Nightjar" "2.0"
@@ -441,6 +569,13 @@ run_width() {
     windhover_first_start
     end_program
     windhover_second_start
+    end_program
+    nightjar_without_messenger
+    end_program
+    nightjar_refused_on_windows_7
+    end_program
+    install_messenger
+    nightjar_service_actions
     end_program
     nightjar_start
     end_program

@@ -3,6 +3,8 @@
 //
 //   wsvc.exe install NAME MODE [DEPENDENCY]   creates the service (demand start)
 //   wsvc.exe delete NAME                      deletes it
+//   wsvc.exe start NAME                       asks the manager to start it
+//   wsvc.exe state NAME                       prints its current state (1 stopped, 4 running)
 //   wsvc.exe serve NAME MODE                  the service process itself
 //
 // MODE says how it answers a stop and a pause:
@@ -140,18 +142,32 @@ int Delete(const char* name) {
     return deleted ? 0 : 1;
 }
 
+// Starts the service; with "state", prints its dwCurrentState instead.
+int Control(const char* name, bool start) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    if (!manager) return 1;
+    SC_HANDLE service = OpenServiceA(manager, name, SERVICE_START | SERVICE_QUERY_STATUS);
+    SERVICE_STATUS status{};
+    const BOOL done = service && (start ? StartServiceA(service, 0, nullptr) : QueryServiceStatus(service, &status));
+    if (service) CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    if (done && !start) std::printf("%lu\n", status.dwCurrentState);
+    return done ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "install" && argc >= 4) return Install(argv[2], argv[3], argc > 4 ? argv[4] : nullptr);
     if (command == "delete" && argc >= 3) return Delete(argv[2]);
+    if ((command == "start" || command == "state") && argc >= 3) return Control(argv[2], command == "start");
     if (command == "serve" && argc >= 4) {
         serviceName = argv[2];
         mode = argv[3];
         SERVICE_TABLE_ENTRYA table[] = {{serviceName.data(), ServiceMain}, {nullptr, nullptr}};
         return StartServiceCtrlDispatcherA(table) ? 0 : 1;
     }
-    std::printf("usage: wsvc install NAME MODE [DEPENDENCY] | delete NAME | serve NAME MODE\n");
+    std::printf("usage: wsvc install NAME MODE [DEPENDENCY] | delete NAME | start NAME | state NAME | serve NAME MODE\n");
     return 2;
 }
