@@ -1,6 +1,8 @@
 #include "blocker/form1.h"
 
 #include "blocker/frm_website.h"
+#include "blocker/module1.h"
+#include "blocker/shared_state.h"
 #include "frame/form8.h"
 #include "frame/frm_about.h"
 #include "frame/mod_skin.h"
@@ -18,18 +20,73 @@ Form1::Form1() : Form("Form1") {
     mnuFileItem1.onClick = [this] { mnuFileItem_Click(1); };
     mnuHelpItem0.onClick = [this] { mnuHelpItem_Click(0); };
     mnuAboutItem0.onClick = [this] { mnuAboutItem_Click(0); };
+
+    const struct {
+        forms::CheckBox& box;
+        int top;
+    } kBoxes[] = {{Check1, 360}, {Check2, 720}, {Check6, 1080}, {Check5, 1440}};
+    for (const auto& b : kBoxes) b.box.setBounds(240, b.top, 255, 255);
+    Text1.setBounds(240, 4560, 2655, 315);
+    Command1.setCaption("Add");
+    Command1.setToolTip("Allow popups from the site typed in the text box to the left.");
+    Command1.setBounds(2955, 4560, 855, 315);
+    Command2.setCaption("Delete");
+    Command2.setToolTip("Remove the selected site from the Allowed List");
+    Command2.setBounds(3870, 4560, 855, 315);
+    Text2.setBounds(4560, 4560, 2655, 315);
+    Command4.setCaption("Add");
+    Command4.setToolTip("Prevent popups from the site typed in the text box to the left.");
+    Command4.setBounds(7275, 4560, 855, 315);
+    Command3.setCaption("Delete");
+    Command3.setToolTip("Remove the selected site from the Disallowed List");
+    Command3.setBounds(7275, 4935, 855, 315);
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    Command4.onClick = [this] { Command4_Click(); };
 }
+
+namespace {
+
+using namespace windhover;
+
+// The text of the box goes on the list as typed; nothing, or one blank, is no site.
+void AddSite(const forms::TextBox& box, void (*add)(const std::string&), void (*save)()) {
+    const std::string site = box.text();
+    if (!Module1::IsEntry(site)) return;
+    add(site);
+    save();
+}
+
+// Removes the first selected site. The file, the items and the text the
+// decision searches then hold the same entries, also when another entry
+// contains the deleted site.
+void DeleteSelected(SiteItems& items, std::string& text, void (*remove)(const std::string&), void (*save)()) {
+    for (int i = 0; i < items.ListCount(); ++i) {
+        if (!items.Selected(i)) continue;
+        const std::string site = items.List(i);
+        remove(site);
+        items.RemoveItem(i);
+        save();
+        text = Module1::ItemsText(items);
+        return;
+    }
+}
+
+}  // namespace
 
 void Form1::Form_Load() {
     modSkin::InitSkinGlobal();
     setCaption(ProductInfo.ProductName + " by " + ProductInfo.CompanyName);
     picTrayIcon = icon();
     modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
+    VarIEWindows = windhover::cIEWindows::Create();
     if (GetSetting(ProductInfo.ProductName, "Settings", "showHelp", "1") == "1") forms::The<Form8>().Show();
 }
 
 void Form1::Form_Unload(int&) {
     modTaskbar::RemoveTrayIcon(static_cast<std::uint32_t>(picTrayIcon));
+    VarIEWindows.reset();
     if (forms::The<frmWebsite>().visible()) return;
     platform::EndProgram();
 }
@@ -39,3 +96,13 @@ void Form1::mnuFileItem_Click(int) { Unload(); }
 void Form1::mnuHelpItem_Click(int) { forms::The<Form8>().Show(); }
 
 void Form1::mnuAboutItem_Click(int) { forms::The<frmAbout>().Show(); }
+
+void Form1::Command1_Click() { AddSite(Text1, Module1::AddAllowed, Module1::SaveAllowedList); }
+
+void Form1::Command4_Click() { AddSite(Text2, Module1::AddDisallowed, Module1::SaveDisallowedList); }
+
+void Form1::Command2_Click() { DeleteSelected(List1, AllowedSites, Module1::RemoveAllowed, Module1::SaveAllowedList); }
+
+void Form1::Command3_Click() {
+    DeleteSelected(List2, DisallowedSites, Module1::RemoveDisallowed, Module1::SaveDisallowedList);
+}

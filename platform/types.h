@@ -14,6 +14,7 @@ enum : long {
     kErrorAccessDenied = 5,
     kErrorInvalidHandle = 6,
     kErrorInvalidParameter = 87,
+    kErrorDiskFull = 112,
     kErrorInsufficientBuffer = 122,
     kErrorInvalidName = 123,
     kErrorMoreData = 234,

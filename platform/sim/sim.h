@@ -14,6 +14,10 @@
 
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/sim/browsers.h"
+#include "platform/sim/file_writes.h"
+#include "platform/sim/sounds.h"
+#include "platform/sim/window_messages.h"
 #include "platform/shell.h"
 #include "platform/types.h"
 #include "platform/version.h"
@@ -121,6 +125,10 @@ struct SetWindowPosRecord {
 struct Machine {
     Registry registry;
     FileSystem files;
+    FileWriteFaults writeFaults;
+    Browsers browsers;
+    Sounds sounds;
+    WindowMessages windowMessages;
 
     platform::version::ProductVersion ownVersion{"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
     // The record GetVersionEx fills in; empty makes the call fail.

@@ -2,6 +2,7 @@
 // create its first window, then runs the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "platform/forms/form.h"
 #include "platform/program.h"
@@ -21,6 +22,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
     // The rich-text box needs the class "RichEdit20A" registered.
     LoadLibraryA("riched20.dll");
+    // The window thread is a single-threaded apartment: browser and shell
+    // events arrive on it. Without COM the programs run on, without them.
+    const bool com = SUCCEEDED(OleInitialize(nullptr));
 
     forms::Dispatch(platform::ProgramMain);
 
@@ -31,5 +35,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    if (com) OleUninitialize();
     return static_cast<int>(message.wParam);
 }
