@@ -39,11 +39,12 @@ INSTALL_DIR="Program Files/Quillmere"
 
 install_programs() {
     local root=$WINEPREFIX/drive_c/$INSTALL_DIR
-    mkdir -p "$root/Windhover" "$root/Nightjar" "$root/Tools"
+    mkdir -p "$root/Windhover/sounds" "$root/Nightjar" "$root/Tools"
     cp "$BUILD/blocker/windhover.exe" "$BUILD/blocker/Help.rtf" "$root/Windhover/" &&
+        cp "$BUILD/blocker/sounds/pop.wav" "$root/Windhover/sounds/" &&
         cp "$BUILD/svcstop/nightjar.exe" "$BUILD/svcstop/Help.rtf" "$root/Nightjar/" &&
         cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$BUILD/tests/wine/wcontract.exe" \
-            "$root/Tools/"
+            "$BUILD/tests/wine/wsinkcheck.exe" "$root/Tools/"
 }
 
 program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
@@ -144,6 +145,26 @@ platform_contract() {
     fi
 }
 
+# --- the browser event sink -----------------------------------------------------
+
+# wsinkcheck.exe calls the sink's Invoke with real DISPPARAMS, as a browser
+# does (Wine's browsers never raise NewWindow2), with windhover's decision
+# behind it. Its rows count as checks; the table is in sink.log.
+browser_sink() {
+    echo "# the browser event sink"
+    local log=$ARTIFACTS/sink.log summary
+    timeout 120 wine "$(program_path Tools/wsinkcheck.exe)" 2>&1 | tr -d '\r' >"$log"
+    grep -E '^FAIL' "$log" | sed 's/^/     /'
+    summary=$(tail -n 1 "$log")
+    if [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+        passed=$((passed + BASH_REMATCH[1]))
+        failed=$((failed + BASH_REMATCH[2]))
+        echo "sink: ${BASH_REMATCH[1]} rows passed, ${BASH_REMATCH[2]} failed (table in $log)"
+    else
+        fail "wsinkcheck.exe runs to its end (see $log)"
+    fi
+}
+
 # --- windhover ----------------------------------------------------------------
 
 WINDHOVER="Windhover by Quillmere"
@@ -166,6 +187,8 @@ windhover_first_start() {
     echo "# windhover, first start"
     launch_after_splash windhover Windhover/windhover.exe "$WINDHOVER" || return
     check "the notification-area icon shows" driver wait "$TRAY" "$WAIT_MS"
+    # Wine's shell lists no windows: the browser-window tracker finds none and says nothing.
+    check "no message box at start" driver absent "Windhover" "$ABSENT_MS"
     check "the help window shows on the first start" driver wait "$HELP" "$WAIT_MS"
     check "showHelp is \"1\" after the start" setting_is Windhover showHelp 1
     check "\"$SHOW_AT_STARTUP\" is ticked" check_state_is "$HELP" "$SHOW_AT_STARTUP" 1
@@ -233,8 +256,8 @@ cleanup() {
 
 main() {
     local started=$SECONDS file
-    for file in blocker/windhover.exe blocker/Help.rtf svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe; do
+    for file in blocker/windhover.exe blocker/Help.rtf blocker/sounds/pop.wav svcstop/nightjar.exe svcstop/Help.rtf \
+        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wsinkcheck.exe; do
         [[ -f $BUILD/$file ]] || { echo "missing $BUILD/$file: build the Windows target first" >&2; exit 2; }
     done
     rm -rf "$ARTIFACTS"
@@ -253,6 +276,7 @@ main() {
     fi
 
     platform_contract
+    browser_sink
     windhover_first_start
     end_program
     windhover_second_start
