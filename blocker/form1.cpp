@@ -1,5 +1,6 @@
 #include "blocker/form1.h"
 
+#include "blocker/button_design.h"
 #include "blocker/frm_website.h"
 #include "blocker/module1.h"
 #include "blocker/shared_state.h"
@@ -27,19 +28,15 @@ Form1::Form1() : Form("Form1") {
     } kBoxes[] = {{Check1, 360}, {Check2, 720}, {Check6, 1080}, {Check5, 1440}};
     for (const auto& b : kBoxes) b.box.setBounds(240, b.top, 255, 255);
     Text1.setBounds(240, 4560, 2655, 315);
-    Command1.setCaption("Add");
-    Command1.setToolTip("Allow popups from the site typed in the text box to the left.");
-    Command1.setBounds(2955, 4560, 855, 315);
-    Command2.setCaption("Delete");
-    Command2.setToolTip("Remove the selected site from the Allowed List");
-    Command2.setBounds(3870, 4560, 855, 315);
     Text2.setBounds(4560, 4560, 2655, 315);
-    Command4.setCaption("Add");
-    Command4.setToolTip("Prevent popups from the site typed in the text box to the left.");
-    Command4.setBounds(7275, 4560, 855, 315);
-    Command3.setCaption("Delete");
-    Command3.setToolTip("Remove the selected site from the Disallowed List");
-    Command3.setBounds(7275, 4935, 855, 315);
+    windhover::DesignButtons(
+        {
+        {Command1, "Add", "Allow popups from the site typed in the text box to the left.", 2955, 4560},
+        {Command2, "Delete", "Remove the selected site from the Allowed List", 3870, 4560},
+        {Command4, "Add", "Prevent popups from the site typed in the text box to the left.", 7275, 4560},
+        {Command3, "Delete", "Remove the selected site from the Disallowed List", 7275, 4935},
+        },
+        855, 315);
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
     Command3.onClick = [this] { Command3_Click(); };

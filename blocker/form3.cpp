@@ -1,5 +1,6 @@
 #include "blocker/form3.h"
 
+#include "blocker/button_design.h"
 #include "blocker/form1.h"
 #include "blocker/module1.h"
 #include "blocker/shared_state.h"
@@ -21,12 +22,8 @@ Form3::Form3() : Form("Form3") {
         "\"Always\" option will prevent you from seeing this prompt again for the current site, and add it to your "
         "allowed or disallowed list.");
     Label1.setBounds(120, 600, 5355, 975);
-    const struct {
-        forms::CommandButton& button;
-        const char* caption;
-        const char* toolTip;
-        int left, top;
-    } kButtons[] = {
+    DesignButtons(
+        {
         {Command1, "Allow Always",
          "allow this site to display popups.  you will not see this window again for this site.", 120, 1740},
         {Command2, "Block Always",
@@ -35,12 +32,8 @@ Form3::Form3() : Form("Form3") {
          "ignore this prompt for now.  this window will be displayed the next time a popup window appears.", 120,
          2280},
         {Command4, "Block Now", "", 2880, 2280},
-    };
-    for (const auto& b : kButtons) {
-        b.button.setCaption(b.caption);
-        b.button.setToolTip(b.toolTip);
-        b.button.setBounds(b.left, b.top, 2595, 435);
-    }
+        },
+        2595, 435);
     onLoad = [this] { Form_Load(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
     Command1.onClick = [this] { Command1_Click(); };

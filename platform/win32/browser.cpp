@@ -18,54 +18,62 @@ std::string Text(const VARIANT& argument) {
     throw Error(DISP_E_TYPEMISMATCH, "The event's text is no string");
 }
 
-// Turns the events the program handles into calls with plain arguments;
-// every other event of the interface is answered with S_OK.
-class BrowserEventSink : public EventSink {
+// A sink that calls the program's handlers until it is detached.
+template <class Events>
+class HandlerSink : public EventSink {
 public:
-    explicit BrowserEventSink(browser::BrowserEvents events)
-        : EventSink(DIID_DWebBrowserEvents2),
-          events_(std::make_shared<const browser::BrowserEvents>(std::move(events))) {}
+    HandlerSink(const IID& iid, Events events)
+        : EventSink(iid), events_(std::make_shared<const Events>(std::move(events))) {}
 
     void Detach() override { events_.reset(); }
 
 protected:
-    HRESULT Handle(DISPID member, DISPPARAMS& params) override {
+    virtual HRESULT Call(const Events& events, DISPID member, DISPPARAMS& params) = 0;
+
+private:
+    HRESULT Handle(DISPID member, DISPPARAMS& params) final {
         // Held for the call: a handler may disconnect this sink.
         const auto events = events_;
-        if (!events) return S_OK;
+        return events ? Call(*events, member, params) : S_OK;
+    }
+
+    std::shared_ptr<const Events> events_;
+};
+
+// Turns the events the program handles into calls with plain arguments;
+// every other event of the interface is answered with S_OK.
+class BrowserEventSink : public HandlerSink<browser::BrowserEvents> {
+public:
+    explicit BrowserEventSink(browser::BrowserEvents events)
+        : HandlerSink(DIID_DWebBrowserEvents2, std::move(events)) {}
+
+protected:
+    HRESULT Call(const browser::BrowserEvents& events, DISPID member, DISPPARAMS& params) override {
         // The arguments come in reverse order.
-        if (member == DISPID_NEWWINDOW2 && events->onNewWindow2) {
+        if (member == DISPID_NEWWINDOW2 && events.onNewWindow2) {
             if (params.cArgs < 2 || !params.rgvarg) return DISP_E_BADPARAMCOUNT;
             VARIANT& argument = params.rgvarg[0];
             if (argument.vt != (VT_BYREF | VT_BOOL) || !argument.pboolVal) return DISP_E_TYPEMISMATCH;
             bool cancel = *argument.pboolVal != VARIANT_FALSE;
-            events->onNewWindow2(cancel);
+            events.onNewWindow2(cancel);
             *argument.pboolVal = cancel ? VARIANT_TRUE : VARIANT_FALSE;
-        } else if (member == DISPID_STATUSTEXTCHANGE && events->onStatusTextChange) {
+        } else if (member == DISPID_STATUSTEXTCHANGE && events.onStatusTextChange) {
             if (params.cArgs < 1 || !params.rgvarg) return DISP_E_BADPARAMCOUNT;
-            events->onStatusTextChange(Text(params.rgvarg[0]));
+            events.onStatusTextChange(Text(params.rgvarg[0]));
         }
         return S_OK;
     }
-
-private:
-    std::shared_ptr<const browser::BrowserEvents> events_;
 };
 
-class ShellWindowsEventSink : public EventSink {
+class ShellWindowsEventSink : public HandlerSink<browser::ShellWindowsEvents> {
 public:
     explicit ShellWindowsEventSink(browser::ShellWindowsEvents events)
-        : EventSink(DIID_DShellWindowsEvents),
-          events_(std::make_shared<const browser::ShellWindowsEvents>(std::move(events))) {}
-
-    void Detach() override { events_.reset(); }
+        : HandlerSink(DIID_DShellWindowsEvents, std::move(events)) {}
 
 protected:
-    HRESULT Handle(DISPID member, DISPPARAMS& params) override {
-        const auto events = events_;
-        if (!events) return S_OK;
-        const auto& handler = member == DISPID_WINDOWREGISTERED ? events->onWindowRegistered
-                              : member == DISPID_WINDOWREVOKED  ? events->onWindowRevoked
+    HRESULT Call(const browser::ShellWindowsEvents& events, DISPID member, DISPPARAMS& params) override {
+        const auto& handler = member == DISPID_WINDOWREGISTERED ? events.onWindowRegistered
+                              : member == DISPID_WINDOWREVOKED  ? events.onWindowRevoked
                                                                  : nullptr;
         if (!handler) return S_OK;
         long cookie = 0;
@@ -73,9 +81,6 @@ protected:
         handler(cookie);
         return S_OK;
     }
-
-private:
-    std::shared_ptr<const browser::ShellWindowsEvents> events_;
 };
 
 class ComBrowser : public browser::Browser {
