@@ -101,6 +101,7 @@ TEST_F(DecisionTest, OnlyTheValueOneTurnsASwitchOn) {
         {0, 0, 0, false, false, false},
         {2, 1, 1, false, false, false},
         {1, 2, 2, true, false, false},
+        {1, 0, 0, true, false, false},
         {1, 0, 1, true, false, true},
     };
     StageSound();
