@@ -1,5 +1,6 @@
 #include "blocker/c_ie_windows.h"
 
+#include <cstdint>
 #include <exception>
 
 #include "platform/program.h"
@@ -8,11 +9,11 @@ namespace windhover {
 
 namespace {
 
-// How many times a reader lets waiting messages in while a rebuild runs. On
-// the one window thread a rebuild that is under way lies further down the
-// same call stack and cannot end while a handler above it waits, so the wait
-// only gives queued work its turn and then goes on.
-constexpr int kBusyWaitRounds = 16;
+// How long a reader lets waiting messages in while a rebuild runs. On the one
+// window thread a rebuild that is under way lies further down the same call
+// stack and cannot end while a handler above it waits, so the wait only gives
+// queued work its turn and then goes on.
+constexpr std::uint32_t kBusyWaitMs = 100;
 
 }  // namespace
 
@@ -39,7 +40,8 @@ void cIEWindows::Class_Terminate() {
 }
 
 void cIEWindows::WaitWhileBusy() {
-    for (int round = 0; boolBusy && round < kBusyWaitRounds; ++round) platform::DoEvents();
+    const std::uint32_t start = platform::TickCount();
+    while (boolBusy && platform::TickCount() - start < kBusyWaitMs) platform::DoEvents();
 }
 
 std::shared_ptr<IE_Class> cIEWindows::IE(int vntIndexKey) {

@@ -1,7 +1,7 @@
 #include "blocker/form1.h"
 
-#include "blocker/button_design.h"
 #include "blocker/frm_website.h"
+#include "blocker/mod_hook.h"
 #include "blocker/module1.h"
 #include "blocker/shared_state.h"
 #include "frame/form8.h"
@@ -12,6 +12,8 @@
 #include "frame/settings.h"
 #include "platform/program.h"
 
+namespace windhover {
+
 Form1::Form1() : Form("Form1") {
     design("Form1", 9000, 7200);
     setCentred(true);
@@ -21,26 +23,11 @@ Form1::Form1() : Form("Form1") {
     mnuFileItem1.onClick = [this] { mnuFileItem_Click(1); };
     mnuHelpItem0.onClick = [this] { mnuHelpItem_Click(0); };
     mnuAboutItem0.onClick = [this] { mnuAboutItem_Click(0); };
-
-    const struct {
-        forms::CheckBox& box;
-        int top;
-    } kBoxes[] = {{Check1, 360}, {Check2, 720}, {Check6, 1080}, {Check5, 1440}};
-    for (const auto& b : kBoxes) b.box.setBounds(240, b.top, 255, 255);
-    Text1.setBounds(240, 4560, 2655, 315);
-    Text2.setBounds(4560, 4560, 2655, 315);
-    windhover::DesignButtons(
-        {
-        {Command1, "Add", "Allow popups from the site typed in the text box to the left.", 2955, 4560},
-        {Command2, "Delete", "Remove the selected site from the Allowed List", 3870, 4560},
-        {Command4, "Add", "Prevent popups from the site typed in the text box to the left.", 7275, 4560},
-        {Command3, "Delete", "Remove the selected site from the Disallowed List", 7275, 4935},
-        },
-        855, 315);
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
     Command3.onClick = [this] { Command3_Click(); };
     Command4.onClick = [this] { Command4_Click(); };
+    pctHotkey.onMouseMove = [this](int b, int s, float x, float y) { pctHotkey_MouseMove(b, s, x, y); };
 }
 
 namespace {
@@ -58,16 +45,14 @@ void AddSite(const forms::TextBox& box, void (*add)(const std::string&), void (*
 // Removes the first selected site. The file, the items and the text the
 // decision searches then hold the same entries, also when another entry
 // contains the deleted site.
-void DeleteSelected(SiteItems& items, std::string& text, void (*remove)(const std::string&), void (*save)()) {
-    for (int i = 0; i < items.ListCount(); ++i) {
-        if (!items.Selected(i)) continue;
-        const std::string site = items.List(i);
-        remove(site);
-        items.RemoveItem(i);
-        save();
-        text = Module1::ItemsText(items);
-        return;
-    }
+void DeleteSelected(forms::ListBox& items, std::string& text, void (*remove)(const std::string&), void (*save)()) {
+    const int i = items.listIndex();
+    if (i < 0) return;
+    const std::string site = items.list(i);
+    remove(site);
+    items.removeItem(i);
+    save();
+    text = Module1::ItemsText(items);
 }
 
 }  // namespace
@@ -77,12 +62,14 @@ void Form1::Form_Load() {
     setCaption(ProductInfo.ProductName + " by " + ProductInfo.CompanyName);
     picTrayIcon = icon();
     modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
+    modHook::HookHotkey(hwnd(), pctHotkey.hwnd());
     VarIEWindows = windhover::cIEWindows::Create();
     if (GetSetting(ProductInfo.ProductName, "Settings", "showHelp", "1") == "1") forms::The<Form8>().Show();
 }
 
 void Form1::Form_Unload(int&) {
     modTaskbar::RemoveTrayIcon(static_cast<std::uint32_t>(picTrayIcon));
+    modHook::UnhookHotkey();
     VarIEWindows.reset();
     if (forms::The<frmWebsite>().visible()) return;
     platform::EndProgram();
@@ -103,3 +90,8 @@ void Form1::Command2_Click() { DeleteSelected(List1, AllowedSites, Module1::Remo
 void Form1::Command3_Click() {
     DeleteSelected(List2, DisallowedSites, Module1::RemoveDisallowed, Module1::SaveDisallowedList);
 }
+
+// Each Win+Z press arrives here as a mouse move.
+void Form1::pctHotkey_MouseMove(int, int, float, float) {}
+
+}  // namespace windhover

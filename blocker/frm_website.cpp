@@ -6,9 +6,10 @@
 #include "frame/text_compare.h"
 #include "platform/shell.h"
 
+namespace windhover {
+
 frmWebsite::frmWebsite() : Form("frmWebsite") {
     design("Form5", 3000, 1500);
-    Timer1.setInterval(1000);
     onLoad = [this] { Form_Load(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
 }
@@ -25,3 +26,5 @@ void frmWebsite::Form_Load() {
 void frmWebsite::Timer1_Timer() {
     SkipOnError([this] { Unload(); });
 }
+
+}  // namespace windhover

@@ -1,5 +1,6 @@
 #include "blocker/mod_icon.h"
 
+#include "platform/messages.h"
 #include "platform/window.h"
 
 namespace windhover::modIcon {
@@ -20,8 +21,8 @@ void SetIcon(platform::Handle hWnd, const std::string& ResourceName, bool SetOnO
         const platform::Handle icon =
             w::LoadSharedIcon(ResourceName, w::SystemMetric(size.width), w::SystemMetric(size.height));
         const auto lParam = static_cast<std::intptr_t>(icon);
-        if (SetOnOwner) w::Send(top, w::kWmSetIcon, size.which, lParam);
-        w::Send(hWnd, w::kWmSetIcon, size.which, lParam);
+        if (SetOnOwner) w::Send(top, platform::msg::kSetIcon, size.which, lParam);
+        w::Send(hWnd, platform::msg::kSetIcon, size.which, lParam);
     }
 }
 

@@ -16,7 +16,7 @@ const char* const kLineEnd = "\r\n";
 struct SiteList {
     const char* fileName;
     std::string& text;
-    SiteItems& items;
+    forms::ListBox& items;
 };
 
 SiteList Allowed() { return {"allowed.txt", AllowedSites, forms::The<Form1>().List1}; }
@@ -64,7 +64,7 @@ void Add(const SiteList& list, const std::string& site) {
     const long error = platform::files::ReadFile(path, &contents);
     if (error != platform::kErrorSuccess && error != platform::kErrorFileNotFound) Fail(error, "read", path);
     Rewrite(list, contents + site + kLineEnd);
-    list.items.AddItem(site);
+    list.items.addItem(site);
     list.text += site + kLineEnd;
 }
 
@@ -79,7 +79,7 @@ void Remove(const SiteList& list, const std::string& site) {
 void Load(const SiteList& list) {
     std::string text;
     for (const std::string& entry : FileEntries(ReadList(list))) {
-        list.items.AddItem(entry);
+        list.items.addItem(entry);
         text += entry + kLineEnd;
     }
     list.text = text;
@@ -98,9 +98,9 @@ void SaveAllowedList() { Save(Allowed()); }
 void LoadDisallowedList() { Load(Disallowed()); }
 void SaveDisallowedList() { Save(Disallowed()); }
 
-std::string ItemsText(const SiteItems& items) {
+std::string ItemsText(const forms::ListBox& items) {
     std::string text;
-    for (int i = 0; i < items.ListCount(); ++i) text += items.List(i) + kLineEnd;
+    for (const std::string& item : items.items()) text += item + kLineEnd;
     return text;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "blocker/site_items.h"
+#include "platform/forms/list_box.h"
 
 namespace windhover::Module1 {
 
@@ -21,7 +21,7 @@ void LoadDisallowedList();
 void SaveDisallowedList();
 
 // The items as the decision's text holds them: each followed by CR LF.
-std::string ItemsText(const SiteItems& items);
+std::string ItemsText(const forms::ListBox& items);
 // False for the texts that are no entry: the empty text and a single blank.
 bool IsEntry(const std::string& text);
 // The lines of a list file: each ends at CR LF, a lone CR or a lone LF.

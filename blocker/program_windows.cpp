@@ -4,6 +4,6 @@
 #include "frame/mod_skin.h"
 #include "frame/program_windows.h"
 
-forms::Form& MainWindow() { return forms::The<Form1>(); }
-forms::Form& WebsiteWindow() { return forms::The<frmWebsite>(); }
+forms::Form& MainWindow() { return forms::The<windhover::Form1>(); }
+forms::Form& WebsiteWindow() { return forms::The<windhover::frmWebsite>(); }
 void ApplyProgramSkin(forms::Form& window) { modSkin::ApplySkin(window); }

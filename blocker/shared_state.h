@@ -21,7 +21,4 @@ extern bool PromptAllowed;
 // The main window stays on top of all others.
 extern bool AlwaysOnTop;
 
-// Every value as a fresh start of the program has it.
-void ResetSharedState();
-
 }  // namespace windhover

@@ -1,26 +1,30 @@
 #include "frame/form8.h"
 
+#include <charconv>
+
 #include "frame/guard.h"
 #include "frame/mod_on_top.h"
 #include "frame/product_info.h"
 #include "frame/program_windows.h"
 #include "frame/settings.h"
 #include "frame/xfile_exists.h"
+#include "platform/error.h"
 #include "platform/files.h"
 
 const char* const Form8::kHelpFile = "Help.rtf";
 
 namespace {
 
-// A check-box state stored as text: "0" or "1", blanks around it allowed.
-bool ParseBoxValue(const std::string& text, int* value) {
-    std::size_t begin = text.find_first_not_of(' ');
-    std::size_t end = text.find_last_not_of(' ');
+// The stored text as a whole number, blanks around it allowed; false for a
+// text that is no number. A number too large for the box raises overflow.
+bool ParseWholeNumber(const std::string& text, int* value) {
+    const std::size_t begin = text.find_first_not_of(' ');
     if (begin == std::string::npos) return false;
-    const std::string digits = text.substr(begin, end - begin + 1);
-    if (digits != "0" && digits != "1") return false;
-    *value = digits[0] - '0';
-    return true;
+    const std::size_t end = text.find_last_not_of(' ') + 1;
+    const char* first = text.data() + begin + (text[begin] == '+' ? 1 : 0);
+    const auto [stop, error] = std::from_chars(first, text.data() + end, *value);
+    if (error == std::errc::result_out_of_range) throw platform::Error(6, "Overflow");
+    return error == std::errc() && stop == text.data() + end;
 }
 
 std::string PlainRtf(const std::string& text) {
@@ -34,12 +38,11 @@ std::string PlainRtf(const std::string& text) {
 
 }  // namespace
 
-Form8::Form8() : Form("Form8") {
+Form8::Form8()
+    : Form("Form8"),
+      rtf1(*this, "rtf1", {.bounds = {120, 120, 6840, 4800}}, PlainRtf("RichTextBox1")),
+      Check1(*this, "Check1", {.caption = "Show at Startup", .bounds = {120, 5040, 3000, 315}}) {
     design("Readme/Help", 7200, 6000);
-    rtf1.setBounds(120, 120, 6840, 4800);
-    rtf1.setTextRTF(PlainRtf("RichTextBox1"));
-    Check1.setCaption("Show at Startup");
-    Check1.setBounds(120, 5040, 3000, 315);
     onLoad = [this] { Form_Load(); };
     Check1.onClick = [this] { Check1_Click(); };
 }
@@ -57,7 +60,7 @@ void Form8::Form_Load() {
     SkipOnError([this] { modOnTop::SetFormOnTop(*this, true); });
     SkipOnError([this] {
         int value = 0;
-        if (ParseBoxValue(GetSetting(ProductInfo.ProductName, "Settings", "showHelp", "1"), &value))
+        if (ParseWholeNumber(GetSetting(ProductInfo.ProductName, "Settings", "showHelp", "1"), &value))
             Check1.setValue(value);
     });
 }

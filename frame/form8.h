@@ -7,8 +7,8 @@ class Form8 : public forms::Form {
 public:
     Form8();
 
-    forms::RichTextBox rtf1{*this, "rtf1"};
-    forms::CheckBox Check1{*this, "Check1"};
+    forms::RichTextBox rtf1;
+    forms::CheckBox Check1;
 
     void Form_Load();
     void Check1_Click();

@@ -4,33 +4,39 @@
 #include "frame/program_windows.h"
 #include "platform/version.h"
 
-frmAbout::frmAbout() : Form("frmAbout") {
+namespace {
+
+// A label of the box: Verdana, one line high unless told.
+forms::ControlDesign Text(const char* caption, forms::Rect bounds, bool bold = false,
+                          std::uint32_t color = forms::kSystemColor) {
+    if (bounds.height == 0) bounds.height = 285;
+    return {.caption = caption,
+            .bounds = bounds,
+            .fontName = "Verdana",
+            .fontSize = bold ? 12 : 8.25,
+            .fontBold = bold,
+            .foreColor = color};
+}
+
+constexpr std::uint32_t kLinkBlue = 0x00FF0000;
+
+}  // namespace
+
+frmAbout::frmAbout()
+    : Form("frmAbout"),
+      Label1(*this, "Label1", Text("Your Program Name", {960, 240, 4200}, true)),
+      Label2(*this, "Label2", Text("Version:", {960, 840, 1200})),
+      Label3(*this, "Label3", Text("Owned By:", {960, 1140, 1200})),
+      Label4(*this, "Label4", Text("Website:", {960, 1440, 1200})),
+      lblVersion(*this, "lblVersion", Text("Version:", {2280, 840, 2880})),
+      lblCompany(*this, "lblCompany", Text("Owned By:", {2280, 1140, 2880})),
+      lblWebsite(*this, "lblWebsite", Text("Website:", {2280, 1440, 2880}, false, kLinkBlue)),
+      Label5(*this, "Label5",
+             Text("This program is free to use. It comes with no warranty of any kind.", {240, 2040, 4920, 900})),
+      Picture1(*this, "Picture1", {.bounds = {240, 240, 480, 480}}, "LOGO") {
     design("", 5400, 3900, forms::BorderStyle::FixedDialog);
     setButtons(false, false);
     setCentred(true);
-    Picture1.setBounds(240, 240, 480, 480);
-    Picture1.setPicture("LOGO");
-    const struct {
-        forms::Label& label;
-        const char* text;
-        int left, top, width;
-        bool bold;
-    } layout[] = {
-        {Label1, "Your Program Name", 960, 240, 4200, true},
-        {Label2, "Version:", 960, 840, 1200, false},
-        {Label3, "Owned By:", 960, 1140, 1200, false},
-        {Label4, "Website:", 960, 1440, 1200, false},
-        {lblVersion, "Version:", 2280, 840, 2880, false},
-        {lblCompany, "Owned By:", 2280, 1140, 2880, false},
-        {lblWebsite, "Website:", 2280, 1440, 2880, false},
-        {Label5, "This program is free to use. It comes with no warranty of any kind.", 240, 2040, 4920, false},
-    };
-    for (const auto& row : layout) {
-        row.label.setCaption(row.text);
-        row.label.setBounds(row.left, row.top, row.width, &row == &layout[7] ? 900 : 285);
-        row.label.setFont("Verdana", row.bold ? 12 : 8.25, row.bold);
-    }
-    lblWebsite.setForeColor(0x00FF0000);  // blue, as a link
     onLoad = [this] { Form_Load(); };
     lblWebsite.onClick = [this] { lblWebsite_Click(); };
 }

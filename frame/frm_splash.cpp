@@ -10,10 +10,6 @@ frmSplash::frmSplash() : Form("frmSplash") {
     design("", 6000, 3600, forms::BorderStyle::FixedDialog);
     setButtons(false, false);
     setCentred(true);
-    Image1.setBounds(0, 0, 6000, 3600);
-    Image1.setPicture("SPLASH");
-    Timer2.setTimerEnabled(false);
-    Timer2.setInterval(2);
     onLoad = [this] { Form_Load(); };
     Timer2.onTimer = [this] { Timer2_Timer(); };
 }

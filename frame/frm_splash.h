@@ -9,9 +9,9 @@ class frmSplash : public forms::Form {
 public:
     frmSplash();
 
-    forms::PictureBox Image1{*this, "Image1"};
+    forms::PictureBox Image1{*this, "Image1", {.bounds = {0, 0, 6000, 3600}}, "SPLASH"};
     forms::Label Label3{*this, "Label3"};
-    forms::Timer Timer2{*this, "Timer2"};
+    forms::Timer Timer2{*this, "Timer2", {.interval = 2, .enabled = false}};
 
     void Form_Load();
     void Timer2_Timer();

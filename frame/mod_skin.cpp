@@ -7,18 +7,27 @@
 #include "frame/guard.h"
 #include "frame/product_info.h"
 #include "platform/error.h"
+#include "platform/process_globals.h"
 #include "platform/version.h"
 #include "platform/window.h"
 
 namespace modSkin {
 
+namespace {
+std::unique_ptr<SkinGlobalObject> NoLibrary() { return nullptr; }
+}  // namespace
+
 std::unique_ptr<SkinGlobalObject> SkinGlobal;
 SkinControlObject* SkinControl = nullptr;
-std::function<std::unique_ptr<SkinGlobalObject>()> CreateSkinGlobal = [] {
-    return std::unique_ptr<SkinGlobalObject>();
-};
+std::function<std::unique_ptr<SkinGlobalObject>()> CreateSkinGlobal = NoLibrary;
 
 namespace {
+
+const platform::ResetAtStart resetSkinGlobals([] {
+    SkinGlobal.reset();
+    SkinControl = nullptr;
+    CreateSkinGlobal = NoLibrary;
+});
 
 SkinControlObject& Control() {
     if (!SkinControl) throw platform::Error(91, "The skin control is not set");

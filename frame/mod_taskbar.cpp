@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/process_globals.h"
+
 namespace modTaskbar {
 
 namespace {
 platform::shell::NotifyIconData record;
-}
+const platform::ResetAtStart resetRecord([] { record = platform::shell::NotifyIconData{}; });
+}  // namespace
 
 const platform::shell::NotifyIconData& Record() { return record; }
 

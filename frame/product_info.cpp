@@ -1,8 +1,10 @@
 #include "frame/product_info.h"
 
+#include "platform/process_globals.h"
 #include "platform/version.h"
 
 ProductInfoRecord ProductInfo;
+static const platform::ResetAtStart resetProductInfo([] { ProductInfo = ProductInfoRecord{}; });
 
 namespace modProductInfo {
 

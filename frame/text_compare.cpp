@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -28,22 +27,34 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
 
 namespace {
 
-// Sixteen bytes at a time, through the compiler's vector types.
+// The search compares sixteen places at once through the compiler's vector
+// types (SSE2 where there is one, plain words elsewhere). No routine here
+// takes or gives a vector: on a target without vector registers that would
+// change how it is called.
 constexpr std::size_t kBlock = 16;
 using Block = unsigned char __attribute__((vector_size(kBlock)));
 
-// The index of the lowest byte of the word (as memory holds it) that is set.
-std::size_t LowestByte(std::uint64_t lanes) {
-    static_assert(std::endian::native == std::endian::little, "lanes are counted from the low byte");
-    return static_cast<std::size_t>(std::countr_zero(lanes)) / 8;
-}
-
+// One byte of the part, set in every place of a block: a letter matches in
+// either case (the text's case bit is set before comparing), any other byte
+// as it is. Setting the bit also lets a few other bytes through ('@' for
+// '`'), which the full compare then turns away.
+struct Wanted {
+    explicit Wanted(unsigned char folded) {
+        for (std::size_t i = 0; i < kBlock; ++i) {
+            caseBit[i] = folded >= 'a' && folded <= 'z' ? 0x20 : 0;
+            byte[i] = folded;
+        }
+    }
+    Block caseBit, byte;
+};
 
 }  // namespace
 
-// Looks first for places where a few bytes of the part fit, a block of
-// places at a time, and compares only there: the site lists it
-// searches run to many thousands of characters, and most searches find nothing.
+// Looks for the places where the first, the middle and the last byte of the
+// part fit, a block of places at a time, and compares the whole part only
+// there: the site lists run to many thousands of characters, most searches
+// find nothing, and the entries are much alike ("www." ... ".com"), so that
+// two bytes alone would let too many places through.
 std::size_t FindNoCase(const std::string& text, const std::string& part, std::size_t from) {
     const std::size_t n = text.size();
     if (from >= n) return std::string::npos;
@@ -52,49 +63,37 @@ std::size_t FindNoCase(const std::string& text, const std::string& part, std::si
     if (m > n - from) return std::string::npos;
     const auto& folds = Folds();
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    std::string needle(m, '\0');
-    for (std::size_t i = 0; i < m; ++i) needle[i] = static_cast<char>(folds[static_cast<unsigned char>(part[i])]);
-    const auto* wanted = reinterpret_cast<const unsigned char*>(needle.data());
+    const auto* wanted = reinterpret_cast<const unsigned char*>(part.data());
     const auto matchesAt = [&](std::size_t pos) {
         for (std::size_t j = 0; j < m; ++j)
-            if (folds[bytes[pos + j]] != wanted[j]) return false;
+            if (folds[bytes[pos + j]] != folds[wanted[j]]) return false;
         return true;
     };
-    // Candidates are the places where the first, the middle and the last
-    // byte fit: lists hold many entries alike, and three bytes keep the full
-    // compares few. A letter is matched in either case by setting the case
-    // bit of the text's byte; the full compare weeds out the other bytes that
-    // this lets through. No routine here takes or gives a vector: where
-    // the target has no vector registers that would change how it is called.
     const std::size_t middle = m / 2;
-    const unsigned char first = wanted[0], centre = wanted[middle], last = wanted[m - 1];
-    const auto caseBit = [](unsigned char c) { return c >= 'a' && c <= 'z' ? 0x20 : 0; };
-    Block firstCase, firsts, centreCase, centres, lastCase, lasts;
-    std::memset(&firstCase, caseBit(first), kBlock);
-    std::memset(&firsts, first, kBlock);
-    std::memset(&centreCase, caseBit(centre), kBlock);
-    std::memset(&centres, centre, kBlock);
-    std::memset(&lastCase, caseBit(last), kBlock);
-    std::memset(&lasts, last, kBlock);
+    const Wanted first(folds[wanted[0]]), centre(folds[wanted[middle]]), last(folds[wanted[m - 1]]);
+    // Two blocks a step: one test for both keeps the loop short.
+    constexpr std::size_t kStep = 2 * kBlock;
     std::size_t pos = from;
-    for (; pos + m - 1 + kBlock <= n; pos += kBlock) {
-        Block starts, middles, ends;
-        std::memcpy(&starts, bytes + pos, kBlock);
-        std::memcpy(&middles, bytes + pos + middle, kBlock);
-        std::memcpy(&ends, bytes + pos + m - 1, kBlock);
-        const Block hits =
-            ((starts | firstCase) == firsts) & ((middles | centreCase) == centres) & ((ends | lastCase) == lasts);
-        std::uint64_t words[kBlock / 8];
-        std::memcpy(words, &hits, sizeof words);
-        if ((words[0] | words[1]) == 0) continue;
-        for (std::size_t word = 0; word < kBlock / 8; ++word) {
-            // Each hit is a byte of all ones; on every target the vector's
-            // bytes lie in memory in order, lowest address first.
-            for (std::uint64_t lanes = words[word]; lanes != 0; lanes &= lanes - 1) {
-                const std::size_t found = pos + word * 8 + LowestByte(lanes);
-                if (matchesAt(found)) return found;
-            }
+    for (; pos + m - 1 + kStep <= n; pos += kStep) {
+        Block hits[2];
+        for (std::size_t half = 0; half < 2; ++half) {
+            Block starts, middles, ends;
+            const std::size_t at = pos + half * kBlock;
+            std::memcpy(&starts, bytes + at, kBlock);
+            std::memcpy(&middles, bytes + at + middle, kBlock);
+            std::memcpy(&ends, bytes + at + m - 1, kBlock);
+            hits[half] = ((starts | first.caseBit) == first.byte) & ((middles | centre.caseBit) == centre.byte) &
+                         ((ends | last.caseBit) == last.byte);
         }
+        // A place that fits holds a byte of all ones.
+        const Block either = hits[0] | hits[1];
+        std::uint64_t words[kBlock / 8];
+        std::memcpy(words, &either, kBlock);
+        if ((words[0] | words[1]) == 0) continue;
+        unsigned char fits[kStep];
+        std::memcpy(fits, hits, kStep);
+        for (std::size_t i = 0; i < kStep; ++i)
+            if (fits[i] && matchesAt(pos + i)) return pos + i;
     }
     for (; pos + m <= n; ++pos)
         if (matchesAt(pos)) return pos;

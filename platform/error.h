@@ -16,7 +16,9 @@ private:
 
 // Error numbers raised by the forms layer.
 inline constexpr long kErrInvalidPropertyValue = 380;
+inline constexpr long kErrInvalidArrayIndex = 381;
 inline constexpr long kErrIndexOutOfBounds = 35600;
+inline constexpr long kErrKeyNotUnique = 35602;
 inline constexpr long kErrFileNotFound = 53;
 inline constexpr long kErrPathNotFound = 76;
 

@@ -24,6 +24,9 @@ struct FindData {
 // The folder the executable was started from, without a trailing backslash.
 std::string ProgramFolder();
 
+// The running executable's file name without its folder and its extension.
+std::string ExecutableName();
+
 // FindFirstFileA/FindNextFileA: calls `visit` for every entry that matches
 // `pattern` (a path whose last part may hold * and ?), until `visit` returns
 // false. Returns 0, or the Win32 error of the lookup (2 when nothing matches).

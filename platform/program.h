@@ -1,5 +1,7 @@
 #pragma once
-// The life of the program: its entry point, the message pump and its end.
+// The life of the program: its entry point, the message pump, the clock and
+// its end.
+#include <cstdint>
 
 namespace platform {
 
@@ -7,8 +9,15 @@ namespace platform {
 // once the window system is ready and then runs the message loop.
 void ProgramMain();
 
-// Handles the window messages that are waiting, then returns.
+// One idle step: handles the window messages that are waiting; with none
+// waiting, first waits a little for the next one (never for long), so that
+// `while (!done) DoEvents();` neither spins nor stalls. Every wait of the
+// programs is such a loop, bounded where it must end with TickCount().
 void DoEvents();
+
+// Milliseconds since the system started, as the tick count: wraps after
+// 49.7 days, so compare differences, never values.
+std::uint32_t TickCount();
 
 // Ends the program at once, like an End statement: no further handler runs.
 [[noreturn]] void EndProgram();

@@ -36,6 +36,11 @@ long OpenKey(Key root, const std::string& path, Key* result);
 long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result);
 // RegCreateKeyA: opens the key, creating it and any missing parents.
 long CreateKey(Key root, const std::string& path, Key* result);
+// RegCreateKeyExA with no class, options 0 and no security record: opens the
+// key with `access`, creating it and any missing parents. `disposition`, when
+// given, is 1 when the key was created, 2 when it existed.
+long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result,
+                 std::uint32_t* disposition = nullptr);
 // RegQueryValueExA. With data null only the type and size are returned; with a
 // buffer too small the size needed is returned with kErrorMoreData.
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data,

@@ -13,6 +13,7 @@ enum : long {
     kErrorPathNotFound = 3,
     kErrorAccessDenied = 5,
     kErrorInvalidHandle = 6,
+    kErrorSharingViolation = 32,
     kErrorInvalidParameter = 87,
     kErrorDiskFull = 112,
     kErrorInsufficientBuffer = 122,
@@ -20,6 +21,9 @@ enum : long {
     kErrorMoreData = 234,
     kErrorNoMoreItems = 259,
     kErrorServiceDoesNotExist = 1060,
+    kErrorInvalidWindowHandle = 1400,
+    kErrorHotkeyAlreadyRegistered = 1409,
+    kErrorHotkeyNotRegistered = 1419,
 };
 
 }  // namespace platform

@@ -21,7 +21,49 @@ bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int c
 // redraw): the system owns the region afterwards. True on success.
 bool SetRectRegion(Handle window, int width, int height);
 
-inline constexpr std::uint32_t kWmSetIcon = 0x0080;
+// ---- System-wide hot keys ----------------------------------------------------
+
+// Modifier flags of a hot key.
+inline constexpr std::uint32_t kModAlt = 0x0001;
+inline constexpr std::uint32_t kModControl = 0x0002;
+inline constexpr std::uint32_t kModShift = 0x0004;
+inline constexpr std::uint32_t kModWin = 0x0008;
+
+// RegisterHotKey: the key with those modifiers, pressed anywhere, sends
+// WM_HOTKEY with `id` to the window. 0 on success, else the last error:
+// kErrorHotkeyAlreadyRegistered when this or another program holds the key.
+long RegisterHotKey(Handle window, int id, std::uint32_t modifiers, std::uint32_t key);
+// UnregisterHotKey: 0 on success, else the last error
+// (kErrorHotkeyNotRegistered when the window holds no hot key `id`).
+long UnregisterHotKey(Handle window, int id);
+
+// ---- Window procedures and messages ----------------------------------------------
+
+// A window procedure of the program's own: the window, the message and its
+// two parameters; the result is the message's, as wide as a pointer.
+using Procedure = std::intptr_t (*)(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                    std::intptr_t lParam);
+// A window procedure as the system holds it, pointer-wide; 0 is none.
+using ProcedureRef = std::uintptr_t;
+
+// SetWindowLongPtrA(GWLP_WNDPROC): makes `procedure` the window's procedure
+// and returns the one it replaces, which the procedure passes messages on to
+// with CallProcedure; 0 when the window cannot be subclassed. One procedure
+// of the program's own per window at a time.
+ProcedureRef SubclassWindow(Handle window, Procedure procedure);
+// SetWindowLongPtrA(GWLP_WNDPROC) with a procedure SubclassWindow returned:
+// the window gets it back. Returns the one it replaces; 0 on failure.
+ProcedureRef RestoreProcedure(Handle window, ProcedureRef procedure);
+// CallWindowProcA: runs that procedure with the message and returns its result.
+std::intptr_t CallProcedure(ProcedureRef procedure, Handle window, std::uint32_t message, std::uintptr_t wParam,
+                            std::intptr_t lParam);
+
+// PostMessageA: queues the message for the window's thread. True on success.
+bool Post(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+
+// ---- Owners, icons and sent messages ----------------------------------------------
+
+// WM_SETICON's wParam (platform::msg::kSetIcon).
 inline constexpr std::uintptr_t kIconSmall = 0;
 inline constexpr std::uintptr_t kIconBig = 1;
 

@@ -8,9 +8,12 @@ Writes, next to this script:
   nightjar.ico   a crescent moon and stars on dark blue
   logo.ico       the Quillmere quill for the about boxes
   splash.bmp     400x240 hills under a morning sky, no text
+  hoticon.ico    windhover's Internet Explorer toolbar button under the mouse
+  icon.ico       the same button at rest, in greys
 
-Icons hold a 16x16 and a 32x32 image of 32 bits with alpha; the splash is a
-24-bit bitmap. Everything is drawn from shapes in a unit square, supersampled
+Icons hold a 16x16 and a 32x32 image of 32 bits with alpha (the toolbar
+button's two a 16x16 and a 20x20, the sizes of the browser's small and large
+buttons); the splash is a 24-bit bitmap. Everything is drawn from shapes in a unit square, supersampled
 4x4 for smooth edges, so the output is the same on every run. Standard
 library only: the build uses the committed files and needs no Python.
 """
@@ -106,6 +109,17 @@ def windhover_icon():
         (tile, vertical_gradient((70, 150, 230), (20, 70, 170))),
         (kestrel(), (40, 30, 25)),
     ]
+
+
+def greyed(layers):
+    """The same picture in greys, as a toolbar shows a button at rest."""
+    def grey(colour):
+        def at(x, y):
+            r, g, b = colour(x, y) if callable(colour) else colour
+            v = round(0.30 * r + 0.59 * g + 0.11 * b)
+            return (v, v, v)
+        return at
+    return [(shape, grey(colour)) for shape, colour in layers]
 
 
 def nightjar_icon():
@@ -296,6 +310,9 @@ def main():
     write_icon(os.path.join(here, "nightjar.ico"), nightjar_icon())
     write_icon(os.path.join(here, "logo.ico"), logo_icon())
     write_bitmap(os.path.join(here, "splash.bmp"), splash_picture(), 400, 240)
+    toolbar_sizes = (16, 20)
+    write_icon(os.path.join(here, "hoticon.ico"), windhover_icon(), toolbar_sizes)
+    write_icon(os.path.join(here, "icon.ico"), greyed(windhover_icon()), toolbar_sizes)
 
 
 if __name__ == "__main__":

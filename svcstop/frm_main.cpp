@@ -7,6 +7,8 @@
 #include "platform/program.h"
 #include "svcstop/frm_website.h"
 
+namespace nightjar {
+
 frmMain::frmMain() : Form("frmMain") {
     design("Services", 7530, 5940, forms::BorderStyle::FixedSingle);
     setButtons(true, false);
@@ -44,3 +46,5 @@ void frmMain::mnuFileItem_Click(int Index) {
 void frmMain::mnuHelpItem_Click() { forms::The<Form8>().Show(); }
 
 void frmMain::mnuAboutItem_Click(int) { forms::The<frmAbout>().Show(); }
+
+}  // namespace nightjar

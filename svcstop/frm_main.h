@@ -4,6 +4,8 @@
 
 #include "platform/forms/form.h"
 
+namespace nightjar {
+
 class frmMain : public forms::Form {
 public:
     frmMain();
@@ -23,3 +25,5 @@ public:
     void mnuHelpItem_Click();
     void mnuAboutItem_Click(int Index);
 };
+
+}  // namespace nightjar

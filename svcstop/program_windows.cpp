@@ -4,6 +4,6 @@
 #include "svcstop/frm_main.h"
 #include "svcstop/frm_website.h"
 
-forms::Form& MainWindow() { return forms::The<frmMain>(); }
-forms::Form& WebsiteWindow() { return forms::The<frmWebsite>(); }
+forms::Form& MainWindow() { return forms::The<nightjar::frmMain>(); }
+forms::Form& WebsiteWindow() { return forms::The<nightjar::frmWebsite>(); }
 void ApplyProgramSkin(forms::Form& window) { modSkin::ApplySkin(window); }

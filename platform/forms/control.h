@@ -1,17 +1,18 @@
 #pragma once
 // The base of every control: the properties all kinds share, kept in memory in
-// both builds. The backend mirrors them into a native control while the form
-// is loaded, and feeds the user's actions back through the user* members of
-// each kind.
+// both builds. While the form is loaded the control has a peer, made by the
+// backend for its kind, which mirrors the properties into a native control
+// and feeds the user's actions back through the user* members of each kind.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "platform/forms/peer.h"
 #include "platform/types.h"
 
 namespace forms {
 
-using platform::Handle;
 class Form;
 
 // A colour the control leaves to the system's scheme.
@@ -24,25 +25,24 @@ struct Rect {
     int height = 0;
 };
 
-// Which property changed, for the backend.
-enum class Prop {
-    Caption,
-    Text,
-    Visible,
-    Enabled,
-    Bounds,
-    Colors,
-    Font,
-    ToolTip,
-    Value,
-    Panels,
-    Picture,
-    Timer,
+// The design values every kind shares, as a form's constructor gives them:
+// `forms::Label title{*this, "title", {.caption = "Hello", .bounds = {120, 120, 2000, 285}}};`
+struct ControlDesign {
+    std::string caption{};
+    Rect bounds{};  // twips, relative to the form's client area
+    std::string fontName = "MS Sans Serif";
+    double fontSize = 8.25;
+    bool fontBold = false;
+    std::uint32_t backColor = kSystemColor;  // colours are 0x00BBGGRR
+    std::uint32_t foreColor = kSystemColor;
+    bool visible = true;
+    bool enabled = true;
+    std::string toolTip{};
 };
 
 class Control {
 public:
-    Control(Form& form, const char* typeName, std::string name);
+    Control(Form& form, const char* typeName, std::string name, ControlDesign design = {});
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -72,39 +72,33 @@ public:
     const std::string& toolTip() const { return common_.toolTip; }
     void setToolTip(const std::string& text);
 
-    // The native window of the control; 0 while the form is not loaded.
-    Handle hwnd() const { return native_; }
+    // The native window of the control; 0 while the form is not loaded and
+    // for kinds without a window.
+    Handle hwnd() const { return peer_ ? peer_->handle() : 0; }
 
-    // Backend use: the native window, and the design values restored when the
-    // form unloads.
-    void attachNative(Handle native) { native_ = native; }
-    virtual void saveDesign() { commonDesign_ = common_; }
-    virtual void restoreDesign() { common_ = commonDesign_; }
+    // Backend use: the peer while the form is loaded.
+    void createPeer(PeerFactory& factory) { peer_ = makePeer(factory); }
+    void destroyPeer() { peer_.reset(); }
+    Peer* peer() const { return peer_.get(); }
+
+    // Form use: the design values, taken once the form is constructed and
+    // given back when it unloads.
+    virtual void captureDesign() { design_ = common_; }
+    virtual void restoreDesign() { common_ = design_; }
 
 protected:
-    // Tells the backend that a property changed, when the form is loaded.
+    // The kind's peer from the backend's factory: `return factory.make(*this);`
+    virtual std::unique_ptr<Peer> makePeer(PeerFactory& factory) = 0;
+    // Tells the peer that a property changed, while the form is loaded.
     void changed(Prop prop);
 
 private:
-    struct Common {
-        std::string caption;
-        bool visible = true;
-        bool enabled = true;
-        Rect bounds;
-        std::uint32_t backColor = kSystemColor;  // colours are 0x00BBGGRR
-        std::uint32_t foreColor = kSystemColor;
-        std::string fontName = "MS Sans Serif";
-        double fontSize = 8.25;
-        bool fontBold = false;
-        std::string toolTip;
-    };
-
     Form& form_;
     std::string typeName_;
     std::string name_;
-    Common common_;
-    Common commonDesign_;
-    Handle native_ = 0;
+    ControlDesign common_;
+    ControlDesign design_;
+    std::unique_ptr<Peer> peer_;
 };
 
 }  // namespace forms

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "platform/forms/backend.h"
+#include "platform/process_globals.h"
 #include "platform/program.h"
 
 namespace forms {
@@ -18,6 +19,11 @@ std::vector<detail::Slot*>& Slots() {
 }
 
 int dispatchDepth = 0;
+
+const platform::ResetAtStart resetForms([] {
+    DestroyAllForms();
+    dispatchDepth = 0;
+});
 
 }  // namespace
 
@@ -42,16 +48,20 @@ void Dispatch(const std::function<void()>& handler) {
         Depth() { ++dispatchDepth; }
         ~Depth() { --dispatchDepth; }
     } depth;
+    // The error's message box pumps messages, whose handlers may end the
+    // program too: the outer try sees that end as well.
     try {
-        handler();
+        try {
+            handler();
+        } catch (const platform::Error& e) {
+            platform::MessageBox("Error " + std::to_string(e.number()) + ": " + e.what(),
+                                 platform::kMbOk | platform::kMbIconError);
+        } catch (const std::exception& e) {
+            platform::MessageBox(std::string("Unexpected error: ") + e.what(),
+                                 platform::kMbOk | platform::kMbIconError);
+        }
     } catch (const platform::ProgramEnded&) {
         if (dispatchDepth > 1) throw;
-    } catch (const platform::Error& e) {
-        platform::MessageBox("Error " + std::to_string(e.number()) + ": " + e.what(),
-                             platform::kMbOk | platform::kMbIconError);
-    } catch (const std::exception& e) {
-        platform::MessageBox(std::string("Unexpected error: ") + e.what(),
-                             platform::kMbOk | platform::kMbIconError);
     }
 }
 
@@ -70,15 +80,13 @@ void Form::addControl(Control* control) { controls_.push_back(control); }
 
 void Form::removeControl(Control* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    menus_.erase(std::remove(menus_.begin(), menus_.end(), control), menus_.end());
 }
 
 std::vector<Menu*> Form::menuBar() const {
     std::vector<Menu*> bar;
-    for (Control* control : controls_) {
-        if (control->typeName() != "Menu") continue;
-        auto* menu = static_cast<Menu*>(control);
+    for (Menu* menu : menus_)
         if (!menu->parent()) bar.push_back(menu);
-    }
     return bar;
 }
 
@@ -86,14 +94,16 @@ void Form::changed(FormProp prop) {
     if (loaded_) backend::FormChanged(*this, prop);
 }
 
+void Form::captureDesign() {
+    designCaption_ = caption_;
+    designBounds_ = bounds_;
+    for (Control* control : controls_) control->captureDesign();
+    designCaptured_ = true;
+}
+
 void Form::Load() {
     if (loaded_) return;
-    if (!designSaved_) {
-        designCaption_ = caption_;
-        designBounds_ = bounds_;
-        for (Control* control : controls_) control->saveDesign();
-        designSaved_ = true;
-    }
+    if (!designCaptured_) captureDesign();
     loaded_ = true;
     try {
         backend::CreateFormWindow(*this);
@@ -148,10 +158,7 @@ void Form::finishUnload() {
     windowState_ = WindowState::Normal;
     caption_ = designCaption_;
     bounds_ = designBounds_;
-    for (Control* control : controls_) {
-        control->restoreDesign();
-        control->attachNative(0);
-    }
+    for (Control* control : controls_) control->restoreDesign();
 }
 
 void Form::Unload() {
@@ -180,6 +187,16 @@ void Form::userSetWindowState(WindowState state) {
     Dispatch([this, state] {
         if (windowState_ == state) return;
         windowState_ = state;
+        if (onResize) onResize();
+    });
+}
+
+void Form::userResize(WindowState state, int width, int height) {
+    Dispatch([=, this] {
+        if (windowState_ == state && bounds_.width == width && bounds_.height == height) return;
+        windowState_ = state;
+        bounds_.width = width;
+        bounds_.height = height;
         if (onResize) onResize();
     });
 }

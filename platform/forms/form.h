@@ -2,7 +2,9 @@
 // A form: one top-level window of the program with its controls. A form is a
 // single instance (see The<F>), loads once until it unloads, and shows
 // modeless or modal. Its events are std::function slots that the derived
-// window wires to its handlers.
+// window wires to its handlers. The values its constructor gives the form and
+// its controls are the design, taken once the form is constructed (The<F>)
+// and given back whenever it unloads.
 #include <functional>
 #include <memory>
 #include <string>
@@ -44,6 +46,9 @@ public:
     void userClose();
     // The window system minimising, restoring or maximising the window.
     void userSetWindowState(WindowState state);
+    // The window system giving the window a new state or outer size (twips):
+    // Resize runs when either changed.
+    void userResize(WindowState state, int width, int height);
     // The window system reporting the mouse over the client area (twips).
     void userMouseMove(int button, int shift, float x, float y);
     // The window system activating the window.
@@ -88,6 +93,10 @@ public:
     void attachNative(Handle native, Handle icon) { native_ = native; icon_ = icon; }
     void addControl(Control* control);
     void removeControl(Control* control);
+    void addMenu(Menu* menu) { menus_.push_back(menu); }
+    // Takes the form's and its controls' values as the design; The<F> does so
+    // right after the constructor, and a first load of a form made otherwise.
+    void captureDesign();
 
 protected:
     // Design values, set by the derived window's constructor.
@@ -106,7 +115,7 @@ private:
     std::string caption_;
     bool loaded_ = false;
     bool visible_ = false;
-    bool designSaved_ = false;
+    bool designCaptured_ = false;
     int modalDepth_ = 0;
     WindowState windowState_ = WindowState::Normal;
     Rect bounds_{0, 0, 4800, 3600};
@@ -120,6 +129,7 @@ private:
     Handle native_ = 0;
     Handle icon_ = 0;
     std::vector<Control*> controls_;
+    std::vector<Menu*> menus_;
 };
 
 // Every form ever created by The<F>, in order of creation.
@@ -136,11 +146,15 @@ struct Slot {
 template <class F>
 F& The() {
     static detail::Slot slot;
-    if (!slot.form) slot.form = std::make_unique<F>();
+    if (!slot.form) {
+        slot.form = std::make_unique<F>();
+        slot.form->captureDesign();
+    }
     return static_cast<F&>(*slot.form);
 }
 
 // Destroys every form instance, unloading none: the next use creates afresh.
+// A new process of the simulation starts so.
 void DestroyAllForms();
 
 // Runs an event handler. A platform::Error or other exception that leaves it

@@ -21,7 +21,28 @@ void Prune(std::vector<std::shared_ptr<Sink>>& sinks) {
     std::erase_if(sinks, [](const auto& sink) { return !sink->connected; });
 }
 
+// The hidden window's message that runs the next COM event.
+constexpr std::uint32_t kComEventMessage = 0x0400 + 0x0C0E;
+
 }  // namespace
+
+void PostComEvent(std::function<void()> event) {
+    auto& p = P();
+    if (!p.comWindow) {
+        Window apartment;
+        apartment.procedures.push_back([](const Message& message) -> std::intptr_t {
+            auto& events = P().comEvents;
+            if (message.message != kComEventMessage || events.empty()) return 0;
+            auto next = std::move(events.front());
+            events.pop_front();
+            next();
+            return 0;
+        });
+        p.comWindow = CreateWindowRecord(std::move(apartment));
+    }
+    p.comEvents.push_back(std::move(event));
+    Post(Message{p.comWindow, kComEventMessage, 0, 0});
+}
 
 int Browsers::open(const std::string& address) {
     BrowserWindow window;
@@ -44,7 +65,7 @@ BrowserWindow* Browsers::window(int id) {
 
 void Browsers::postShellEvent(bool registered) {
     const long cookie = nextCookie++;
-    M().queue.push_back([this, registered, cookie] {
+    PostComEvent([this, registered, cookie] {
         Prune(shellSinks);
         const auto sinks = shellSinks;  // a handler may connect or disconnect
         for (const auto& sink : sinks) {
@@ -75,22 +96,24 @@ void Browsers::deliverNewWindow(int id) {
 
 bool Browsers::newWindow(int id) {
     const std::size_t before = newWindows.size();
+    P().idleStrikes = 0;
     forms::Dispatch([this, id] { deliverNewWindow(id); });
     Pump();
     return newWindows.size() > before && newWindows[before].cancelled;
 }
 
 void Browsers::postNewWindow(int id) {
-    M().queue.push_back([this, id] { deliverNewWindow(id); });
+    PostComEvent([this, id] { deliverNewWindow(id); });
 }
 
 void Browsers::statusText(int id, const std::string& text) {
     postStatusText(id, text);
+    P().idleStrikes = 0;
     Pump();
 }
 
 void Browsers::postStatusText(int id, const std::string& text) {
-    M().queue.push_back([this, id, text] {
+    PostComEvent([this, id, text] {
         BrowserWindow* target = window(id);
         if (!target) return;
         Prune(target->sinks);

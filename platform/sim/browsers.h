@@ -2,8 +2,9 @@
 // Simulated shell windows and their browsers: windows that open and close,
 // pages that ask for new windows and report status texts, and the sinks the
 // program connected to them. Events are delivered the way the window system
-// delivers them: at once (newWindow, statusText) or posted to the message
-// queue (post*, open, close), so that they arrive while a handler waits.
+// delivers them: at once (newWindow, statusText) or posted to the process's
+// message queue (post*, open, close; see PostComEvent), so that they arrive
+// while a handler waits.
 #include <memory>
 #include <string>
 #include <vector>

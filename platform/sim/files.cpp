@@ -110,6 +110,8 @@ namespace platform::files {
 
 std::string ProgramFolder() { return sim::M().files.programFolder; }
 
+std::string ExecutableName() { return sim::M().files.executableName; }
+
 long FindFiles(const std::string& pattern, const std::function<bool(const FindData&)>& visit) {
     return sim::FindIn(sim::M().files, pattern, visit);
 }
@@ -124,6 +126,7 @@ long ReadFile(const std::string& path, std::string* contents) {
         return folderThere ? kErrorFileNotFound : kErrorPathNotFound;
     }
     if (entry->attributes & kDirectory) return kErrorAccessDenied;
+    if (fs.locked.count(sim::Fold(path))) return kErrorSharingViolation;
     *contents = entry->contents;
     return kErrorSuccess;
 }

@@ -1,98 +1,100 @@
-// The simulated window system: native handles for forms and controls, timers
-// on the virtual clock, the modal loop and pop-up menus.
-#include <algorithm>
-#include <cstdio>
+// The simulated window system's side of the forms: a window record for each
+// loaded form whose procedure turns messages into the form's events, the
+// modal loop and pop-up menus.
+#include <memory>
 
 #include "platform/forms/backend.h"
-#include "platform/sim/sim.h"
+#include "platform/messages.h"
+#include "platform/sim/peers.h"
 #include "platform/sim/sim_hang.h"
 
 namespace forms::backend {
 
 namespace {
 
-Handle NewWindow() {
-    auto& m = sim::M();
-    Handle handle = m.nextWindow;
-    m.nextWindow += 0x10;
-    m.windows.insert(handle);
-    return handle;
-}
+std::map<const Form*, std::unique_ptr<sim::FormWindow>> loadedForms;
 
-void SyncTimer(Timer& timer) {
-    auto& m = sim::M();
-    m.timers.erase(&timer);
-    if (!timer.running()) return;
-    const auto period = static_cast<std::uint64_t>(std::max(timer.interval(), m.timerResolution));
-    m.timers[&timer] = sim::Machine::TimerState{m.now + period, m.timerOrder++};
+
+// Each event ends in a user* call, which may unload the form and with it
+// free `native`: nothing may follow that call.
+std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {
+    Form& form = *native.form;
+    namespace msg = platform::msg;
+    switch (message.message) {
+        case msg::kActivate:
+            if (form.loaded() && form.visible()) form.userActivate();
+            return 0;
+        case msg::kClose:
+            form.userClose();
+            return 0;
+        case msg::kMouseMove:
+            // The notification-area icon calls back with WM_MOUSEMOVE too, its
+            // mouse message where x stands.
+        {
+            const sim::MouseArguments mouse = sim::MouseOf(message);
+            form.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+            return 0;
+        }
+        case msg::kCommand:
+            if (auto child = native.children.find(static_cast<Handle>(message.lParam)); child != native.children.end())
+                child->second->command(static_cast<int>((message.wParam >> 16) & 0xFFFF));
+            return 0;
+        case msg::kTimer:
+            if (auto timer = native.timers.find(message.wParam); timer != native.timers.end()) timer->second->tick();
+            return 0;
+    }
+    return 0;
 }
 
 }  // namespace
 
 void CreateFormWindow(Form& form) {
-    const Handle window = NewWindow();
+    auto& native = *(loadedForms[&form] = std::make_unique<sim::FormWindow>());
+    native.form = &form;
+    sim::Window record;
+    record.form = &form;
+    record.procedures.push_back([&native](const sim::Message& message) { return FormProc(native, message); });
+    native.window = sim::CreateWindowRecord(std::move(record));
     // Every form has an icon: its own resource, or the program's default one.
-    const Handle icon = 0x7000 + (window >> 4);
-    form.attachNative(window, icon);
-    for (Control* control : form.controls()) {
-        if (control->typeName() == "Timer") continue;
-        if (control->typeName() == "Menu") continue;
-        control->attachNative(NewWindow());
-    }
-    for (Control* control : form.controls())
-        if (control->typeName() == "Timer") SyncTimer(static_cast<Timer&>(*control));
+    form.attachNative(native.window, 0x7000 + (native.window >> 4));
+    sim::Peers peers(native);
+    for (Control* control : form.controls()) control->createPeer(peers);
 }
 
 void DestroyFormWindow(Form& form) {
-    auto& m = sim::M();
-    for (Control* control : form.controls()) {
-        if (control->typeName() == "Timer") m.timers.erase(static_cast<Timer*>(control));
-        m.windows.erase(control->hwnd());
-        m.topmost.erase(control->hwnd());
-    }
-    m.windows.erase(form.hwnd());
-    m.topmost.erase(form.hwnd());
-    m.regions.erase(form.hwnd());
-    if (m.active == &form) m.active = nullptr;
-    std::erase_if(m.popupChoices, [&](Menu* menu) { return menu && &menu->form() == &form; });
+    auto& p = sim::P();
+    for (Control* control : form.controls()) control->destroyPeer();
+    sim::DestroyWindowRecord(form.hwnd());
+    if (p.active == &form) p.active = nullptr;
+    std::erase_if(p.popupChoices, [&](Menu* menu) { return menu && &menu->form() == &form; });
+    loadedForms.erase(&form);
 }
 
 void FormChanged(Form& form, FormProp prop) {
-    auto& m = sim::M();
-    if (prop != FormProp::Visible || !form.visible() || m.active == &form) return;
-    m.active = &form;
-    m.queue.push_back([&form] {
-        if (form.loaded() && form.visible()) form.userActivate();
-    });
-}
-
-void ControlChanged(Control& control, Prop prop) {
-    if (prop == Prop::Timer) SyncTimer(static_cast<Timer&>(control));
+    auto& p = sim::P();
+    if (prop != FormProp::Visible) return;
+    if (sim::Window* window = sim::FindWindow(form.hwnd())) window->visible = form.visible();
+    if (!form.visible() || p.active == &form) return;
+    p.active = &form;
+    sim::Post(sim::Message{form.hwnd(), platform::msg::kActivate, 1, 0});
 }
 
 void RunModal(Form& form) {
-    auto& m = sim::M();
-    while (form.showingModal() && !m.ended) {
-        if (!m.queue.empty()) {
-            sim::Pump();
-        } else if (!m.userActions.empty()) {
-            auto action = std::move(m.userActions.front());
-            m.userActions.pop_front();
-            Dispatch(action);
-        } else if (!sim::RunNextTimer()) {
-            std::fprintf(stderr, "sim: modal window %s waits and nothing can happen\n", form.name().c_str());
-            throw sim::Hang{"modal window " + form.name() + " waits and nothing can happen"};
+    const std::string waiter = "modal window " + form.name();
+    while (form.showingModal() && !sim::P().ended) {
+        if (sim::IdleStep(waiter, true) == sim::Step::Idle) {
+            std::fprintf(stderr, "sim: %s waits and nothing can happen\n", waiter.c_str());
+            throw sim::Hang{waiter + " waits and nothing can happen"};
         }
     }
 }
 
-void ShowPopupMenu(Form& form, Menu& menu) {
-    auto& m = sim::M();
-    (void)form;
-    m.popups.push_back(&menu);
-    if (m.popupChoices.empty()) return;
-    Menu* choice = m.popupChoices.front();
-    m.popupChoices.pop_front();
+void ShowPopupMenu(Form&, Menu& menu) {
+    auto& p = sim::P();
+    p.popups.push_back(&menu);
+    if (p.popupChoices.empty()) return;
+    Menu* choice = p.popupChoices.front();
+    p.popupChoices.pop_front();
     if (choice) choice->userClick();
 }
 

@@ -1,17 +1,35 @@
+// The machine and the process, their starts and ends, and the life of the
+// program in the simulation: the clock, DoEvents, message boxes, the end.
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "platform/dialogs.h"
-#include "platform/forms/form.h"
+#include "platform/process_globals.h"
 #include "platform/program.h"
+#include "platform/sim/ip_table.h"
+#include "platform/sim/process_start.h"
+#include "platform/sim/services.h"
 #include "platform/sim/sim.h"
+#include "platform/sim/sim_hang.h"
 
 namespace sim {
 
 namespace {
+
 Machine machine;
+Process process;
+
+// Ends the running process: every module global back at its start (the
+// forms go first, their windows and timers with them), the keys it left
+// open noted, its notification-area icons gone.
+void EndProcess() {
+    process.ended = true;
+    platform::ResetModuleGlobals();
+    for (const auto& [handle, path] : OpenKeys()) machine.leakedKeys.push_back(path);
+    std::erase_if(machine.trayIcons, [](const auto& icon) { return !FindWindow(icon.first.first); });
 }
+
+}  // namespace
 
 std::string Fold(const std::string& text) {
     std::string folded = text;
@@ -20,102 +38,89 @@ std::string Fold(const std::string& text) {
 }
 
 Machine& M() { return machine; }
+Process& P() { return process; }
 
 void Reset() {
-    forms::DestroyAllForms();
+    EndProcess();
     machine = Machine{};
+    process = Process{};
+    ResetIpTable();
+    ResetProcessStarts();
+    ResetServices();
 }
 
-void Pump() {
-    while (!machine.queue.empty() && !machine.ended) {
-        auto message = std::move(machine.queue.front());
-        machine.queue.pop_front();
-        forms::Dispatch(message);
-    }
+void NewProcess() {
+    EndProcess();
+    process = Process{};
 }
 
-static std::uint64_t Period(const forms::Timer& timer) {
-    return static_cast<std::uint64_t>(std::max(timer.interval(), machine.timerResolution));
+std::map<Handle, std::string> OpenKeys() {
+    std::map<Handle, std::string> open;
+    for (const auto& [handle, key] : process.keys)
+        open[handle] = (key.root == platform::reg::kLocalMachine ? "HKLM\\" : "HKCU\\") + key.path;
+    return open;
 }
 
-static bool NextDue(std::uint64_t limit, forms::Timer** next) {
-    *next = nullptr;
-    const Machine::TimerState* best = nullptr;
-    for (auto& [timer, state] : machine.timers) {
-        if (state.due > limit) continue;
-        if (!best || state.due < best->due || (state.due == best->due && state.order < best->order)) {
-            best = &state;
-            *next = timer;
-        }
-    }
-    return *next != nullptr;
-}
-
-static void Fire(forms::Timer* timer) {
-    auto& state = machine.timers[timer];
-    machine.now = std::max(machine.now, state.due);
-    state.due = machine.now + Period(*timer);
-    timer->tick();
-    Pump();
-}
-
-void Advance(std::uint64_t milliseconds) {
-    const std::uint64_t target = machine.now + milliseconds;
-    forms::Timer* timer = nullptr;
-    while (!machine.ended && NextDue(target, &timer)) Fire(timer);
-    if (!machine.ended) machine.now = target;
-}
-
-bool RunNextTimer() {
-    forms::Timer* timer = nullptr;
-    if (machine.ended || !NextDue(UINT64_MAX, &timer)) return false;
-    Fire(timer);
-    return true;
-}
-
-void AsUser(const std::function<void()>& action) {
-    if (machine.ended) return;
-    forms::Dispatch(action);
-    Pump();
-}
-
-void TrayMouse(Handle window, std::uint32_t id, std::uint32_t mouseMessage) {
-    auto icon = machine.trayIcons.find({window, id});
-    if (icon == machine.trayIcons.end() || icon->second.uCallbackMessage != 0x200) return;
-    for (forms::Form* form : forms::AllForms()) {
-        if (form->hwnd() != window) continue;
-        // WM_MOUSEMOVE carries the mouse message where the x coordinate stands.
-        const float x = static_cast<float>((mouseMessage & 0xFFFF) * 15);
-        machine.queue.push_back([form, x] { form->userMouseMove(0, 0, x, 0); });
-    }
-    Pump();
-}
+void Record(JournalEntry entry) { machine.journal.push_back(std::move(entry)); }
 
 }  // namespace sim
 
 namespace platform {
 
-void DoEvents() { sim::Pump(); }
+// A loop `while (!done) DoEvents();` whose flag nothing can set any more
+// would spin for ever: the second DoEvents in a row that finds nothing to do
+// throws sim::Hang. A program that watches the clock between its calls is
+// waiting for time to pass, which then does, up to the cap.
+void DoEvents() {
+    auto& p = sim::P();
+    if (p.ended) return;
+    if (sim::IdleStep("DoEvents", true) != sim::Step::Idle) {
+        p.idleStrikes = 0;
+        return;
+    }
+    if (p.clockRead) {
+        p.clockRead = false;
+        p.idleStrikes = 0;
+        auto& m = sim::M();
+        if (m.now + sim::kIdleWaitMs > sim::kTimeCap)
+            throw sim::Hang{"DoEvents waits on the clock past the ten minutes a test may take"};
+        m.now += sim::kIdleWaitMs;
+        return;
+    }
+    if (++p.idleStrikes >= 2)
+        throw sim::Hang{"DoEvents waits in a loop and nothing can happen: no message, no user action, no timer"};
+}
+
+std::uint32_t TickCount() {
+    sim::P().clockRead = true;
+    return static_cast<std::uint32_t>(sim::M().now);
+}
 
 void EndProgram() {
-    sim::M().ended = true;
+    sim::P().ended = true;
     throw ProgramEnded{};
 }
 
 std::string ProgramTitle() { return sim::M().ownVersion.productName; }
 
 int MessageBox(const std::string& text, std::uint32_t flags, const std::string& title) {
-    auto& m = sim::M();
+    auto& p = sim::P();
     sim::MessageBoxRecord box{text, title.empty() ? ProgramTitle() : title, flags & 0x0F, flags & 0xF0, 0};
-    if (!m.answers.empty()) {
-        box.answer = m.answers.front();
-        m.answers.pop_front();
-    } else {
-        static const int firstButton[] = {kIdOk, kIdOk, kIdAbort, kIdYes, kIdYes, kIdRetry};
-        box.answer = box.buttons < 6 ? firstButton[box.buttons] : kIdOk;
+    static const int firstButton[] = {kIdOk, kIdOk, kIdAbort, kIdYes, kIdYes, kIdRetry};
+    sim::Answer answer(box.buttons < 6 ? firstButton[box.buttons] : kIdOk);
+    if (!p.answers.empty()) {
+        answer = p.answers.front();
+        p.answers.pop_front();
     }
-    m.messageBoxes.push_back(box);
-    return box.answer;
+    box.answer = answer.button;
+    p.messageBoxes.push_back(box);
+    // The box's own loop runs until the user answers: what is posted arrives
+    // and timers tick meanwhile.
+    const std::uint64_t answered = sim::M().now + answer.afterMs;
+    while (!p.ended && sim::IdleStep("message box \"" + box.title + "\"", false, answered) != sim::Step::Idle) {
+    }
+    sim::M().now = std::max(sim::M().now, answered);
+    return answer.button;
 }
 
 }  // namespace platform

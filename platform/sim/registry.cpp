@@ -1,5 +1,7 @@
 #include <sstream>
 
+#include "platform/error.h"
+
 #include "platform/registry.h"
 #include "platform/sim/sim.h"
 
@@ -91,11 +93,8 @@ std::vector<std::string> Registry::keyPaths(platform::reg::Key root) const {
     return paths;
 }
 
-std::map<Handle, std::string> Registry::openHandles() const {
-    std::map<Handle, std::string> open;
-    for (const auto& [handle, key] : handles)
-        open[handle] = (key.root == platform::reg::kLocalMachine ? "HKLM\\" : "HKCU\\") + key.path;
-    return open;
+bool Registry::readOnly(platform::reg::Key root) const {
+    return root == platform::reg::kLocalMachine ? localMachineReadOnly : currentUserReadOnly;
 }
 
 }  // namespace sim
@@ -111,11 +110,11 @@ bool Resolve(Key key, Key* root, std::string* path, bool* writable) {
     if (key == kCurrentUser || key == kLocalMachine) {
         *root = key;
         path->clear();
-        *writable = !(key == kLocalMachine && R().localMachineReadOnly);
+        *writable = !R().readOnly(key);
         return true;
     }
-    auto open = R().handles.find(key);
-    if (open == R().handles.end()) return false;
+    auto open = sim::P().keys.find(key);
+    if (open == sim::P().keys.end()) return false;
     *root = open->second.root;
     *path = open->second.path;
     *writable = open->second.writable;
@@ -125,10 +124,26 @@ bool Resolve(Key key, Key* root, std::string* path, bool* writable) {
 bool IsString(std::uint32_t type) { return type == kSz || type == kExpandSz || type == 7; }  // 7: REG_MULTI_SZ
 
 Key NewHandle(Key root, const std::string& path, bool writable) {
-    Key handle = R().nextHandle;
-    R().nextHandle += 4;
-    R().handles[handle] = sim::Registry::OpenKey{root, path, writable};
+    auto& p = sim::P();
+    Key handle = p.nextKey;
+    p.nextKey += 4;
+    p.keys[handle] = sim::OpenKey{root, path, writable};
     return handle;
+}
+
+std::string KeyName(Key key) {
+    Key root;
+    std::string path;
+    bool writable;
+    if (!Resolve(key, &root, &path, &writable)) return "<invalid handle>";
+    return Join(root == kLocalMachine ? "HKLM" : "HKCU", path);
+}
+
+// Journals one write and passes its result on.
+long Journaled(sim::RegistryWrite write, long result) {
+    write.result = result;
+    sim::Record(std::move(write));
+    return result;
 }
 
 // `wantWrite`: refused where the caller may not write. `setValues`: the handle
@@ -140,13 +155,21 @@ long Open(Key key, const std::string& path, bool wantWrite, bool setValues, Key*
     if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
     const std::string full = Join(base, path);
     if (!R().find(root, full)) return kErrorFileNotFound;
-    const bool denied = root == kLocalMachine && R().localMachineReadOnly;
+    const bool denied = R().readOnly(root);
     if (wantWrite && denied) return kErrorAccessDenied;
     *result = NewHandle(root, full, setValues && !denied);
     return kErrorSuccess;
 }
 
 constexpr long kErrorKeyDeleted = 1018;
+
+// A call the test made raise, as the registry glue may where it fails.
+void RaiseIfStaged(const std::string& call) {
+    auto staged = R().raises.find(call);
+    if (staged == R().raises.end() || staged->second <= 0) return;
+    --staged->second;
+    throw Error(kErrorAccessDenied, "Registry call " + call + " failed");
+}
 
 // The key a root or an open handle stands for, or why there is none.
 long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
@@ -157,6 +180,21 @@ long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
     return *found ? kErrorSuccess : kErrorKeyDeleted;
 }
 
+// Opens the key, creating it and any missing parents; `disposition` 1 when
+// it was created, 2 when it existed.
+long Create(Key key, const std::string& path, bool setValues, Key* result, std::uint32_t* disposition) {
+    Key root;
+    std::string base;
+    bool writable;
+    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
+    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
+    const std::string full = Join(base, path);
+    *disposition = R().find(root, full) ? 2 : 1;
+    R().create(root, full);
+    *result = NewHandle(root, full, setValues);
+    return kErrorSuccess;
+}
+
 }  // namespace
 
 // RegOpenKeyA asks for all the rights the caller has.
@@ -164,23 +202,47 @@ long OpenKey(Key root, const std::string& path, Key* result) { return Open(root,
 
 // Only a key opened with kSetValue takes values, as on the system.
 long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
+    RaiseIfStaged("OpenKeyEx");
     const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
     return Open(root, path, wantWrite, (access & kSetValue) != 0, result);
 }
 
-long CreateKey(Key key, const std::string& path, Key* result) {
+namespace {
+
+// Where the caller may not write, an existing key opens for reading only and
+// a missing one is not made.
+long Create(Key key, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
     Key root;
     std::string base;
     bool writable;
     if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
-    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
     const std::string full = Join(base, path);
+    const bool exists = R().find(root, full) != nullptr;
+    const bool denied = R().readOnly(root);
+    const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
+    if (denied && (wantWrite || !exists)) return kErrorAccessDenied;
     R().create(root, full);
-    *result = NewHandle(root, full, true);
+    if (disposition) *disposition = exists ? 2 : 1;
+    *result = NewHandle(root, full, (access & kSetValue) != 0 && !denied);
     return kErrorSuccess;
 }
 
+}  // namespace
+
+// RegCreateKeyA asks for all access.
+long CreateKey(Key key, const std::string& path, Key* result) {
+    sim::RegistryWrite write{sim::RegistryWrite::CreateKey, Join(KeyName(key), path)};
+    return Journaled(std::move(write), Create(key, path, kAllAccess, result, nullptr));
+}
+
+long CreateKeyEx(Key key, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
+    RaiseIfStaged("CreateKeyEx");
+    sim::RegistryWrite write{sim::RegistryWrite::CreateKey, Join(KeyName(key), path)};
+    return Journaled(std::move(write), Create(key, path, access, result, disposition));
+}
+
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
+    RaiseIfStaged("QueryValue");
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -206,7 +268,10 @@ long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* dat
     return kErrorSuccess;
 }
 
-long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
+namespace {
+
+long Set(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
+    RaiseIfStaged("SetValue");
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -215,11 +280,11 @@ long SetValue(Key key, const std::string& name, std::uint32_t type, const void* 
     // it follows the text; it reads that one byte past the size to see.
     const char* bytes = static_cast<const char*>(data);
     if (IsString(type) && size > 0 && bytes[size - 1] != '\0' && bytes[size] == '\0') ++size;
-    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size)};
+    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size), ++R().writes};
     return kErrorSuccess;
 }
 
-long DeleteValue(Key key, const std::string& name) {
+long Delete(Key key, const std::string& name) {
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -228,7 +293,7 @@ long DeleteValue(Key key, const std::string& name) {
     return kErrorSuccess;
 }
 
-long DeleteKey(Key key, const std::string& path) {
+long RemoveKey(Key key, const std::string& path) {
     Key root;
     std::string base;
     bool writable;
@@ -238,7 +303,7 @@ long DeleteKey(Key key, const std::string& path) {
     sim::RegistryKey* target = R().find(root, full);
     if (!target || full.empty()) return kErrorFileNotFound;
     // The key is opened anew for deleting: the rights of `key` do not matter.
-    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
+    if (R().readOnly(root)) return kErrorAccessDenied;
     if (!target->subkeys.empty()) return kErrorAccessDenied;
     const auto cut = full.find_last_of('\\');
     sim::RegistryKey* parent = R().find(root, cut == std::string::npos ? "" : full.substr(0, cut));
@@ -246,9 +311,28 @@ long DeleteKey(Key key, const std::string& path) {
     return kErrorSuccess;
 }
 
+}  // namespace
+
+long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
+    const long result = Set(key, name, type, data, size);
+    sim::RegistryWrite write{sim::RegistryWrite::SetValue, KeyName(key), name, type,
+                             std::string(static_cast<const char*>(data), size)};
+    return Journaled(std::move(write), result);
+}
+
+long DeleteValue(Key key, const std::string& name) {
+    return Journaled(sim::RegistryWrite{sim::RegistryWrite::DeleteValue, KeyName(key), name}, Delete(key, name));
+}
+
+long DeleteKey(Key key, const std::string& path) {
+    return Journaled(sim::RegistryWrite{sim::RegistryWrite::DeleteKey, Join(KeyName(key), path)},
+                     RemoveKey(key, path));
+}
+
 long CloseKey(Key key) {
+    RaiseIfStaged("CloseKey");
     if (key == kCurrentUser || key == kLocalMachine) return kErrorSuccess;
-    return R().handles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
+    return sim::P().keys.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }
 
 }  // namespace platform::reg

@@ -6,14 +6,15 @@
 
 namespace platform::shell {
 
-bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
+namespace {
+
+bool Notify(std::uint32_t message, const NotifyIconData& data) {
     auto& m = sim::M();
-    m.trayCalls.emplace_back(message, data);
     if (!m.trayAvailable) return false;
     const auto key = std::make_pair(data.hWnd, data.uID);
     switch (message) {
         case kNimAdd:
-            if (m.trayIcons.count(key) || !m.windows.count(data.hWnd)) return false;
+            if (m.trayIcons.count(key) || !sim::FindWindow(data.hWnd)) return false;
             m.trayIcons[key] = data;
             return true;
         case kNimModify:
@@ -27,11 +28,18 @@ bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
     }
 }
 
+}  // namespace
+
+bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
+    const bool result = Notify(message, data);
+    sim::Record(sim::TrayCall{message, data, result});
+    return result;
+}
+
 std::intptr_t Execute(const std::string& file, const std::string& parameters, const std::string& directory,
                       int showCommand) {
-    auto& m = sim::M();
-    m.shellExecutes.push_back(sim::ShellExecuteRecord{file, parameters, directory, showCommand});
-    return m.shellExecuteResult;
+    sim::Record(sim::ShellExecuteCall{file, parameters, directory, showCommand});
+    return sim::M().shellExecuteResult;
 }
 
 }  // namespace platform::shell
@@ -39,18 +47,18 @@ std::intptr_t Execute(const std::string& file, const std::string& parameters, co
 namespace platform::window {
 
 bool SetWindowPos(Handle window, Handle insertAfter, int, int, int, int, std::uint32_t flags) {
-    auto& m = sim::M();
-    m.setWindowPosCalls.push_back(sim::SetWindowPosRecord{window, insertAfter, flags});
-    if (!m.windows.count(window)) return false;
-    if (insertAfter == kHwndTopmost) m.topmost.insert(window);
-    if (insertAfter == kHwndNoTopmost) m.topmost.erase(window);
+    sim::Window* record = sim::FindWindow(window);
+    sim::Record(sim::SetWindowPosCall{window, insertAfter, flags, record != nullptr});
+    if (!record) return false;
+    if (insertAfter == kHwndTopmost) record->topmost = true;
+    if (insertAfter == kHwndNoTopmost) record->topmost = false;
     return true;
 }
 
 bool SetRectRegion(Handle window, int width, int height) {
-    auto& m = sim::M();
-    if (!m.windows.count(window)) return false;
-    m.regions[window] = {width, height};
+    sim::Window* record = sim::FindWindow(window);
+    if (!record) return false;
+    record->region = std::make_pair(width, height);
     return true;
 }
 

@@ -4,8 +4,10 @@
 namespace sim {
 
 // Thrown past every handler when the program would wait for ever: a modal
-// window with no message, no timer and no user action left. Deliberately not
-// a std::exception, so that the dispatcher lets it through to the test.
+// window or a DoEvents loop with no message, no user action and no timer
+// left, or a wait that runs past the time cap on the virtual clock. `what`
+// names the wait. Deliberately not a std::exception, so that the dispatcher
+// lets it through to the test.
 struct Hang {
     std::string what;
 };

@@ -7,12 +7,29 @@
 
 namespace platform::files {
 
-std::string ProgramFolder() {
+namespace {
+
+std::string ExecutablePath() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string full(path, length);
+    return std::string(path, length);
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+    const std::string full = ExecutablePath();
     const auto cut = full.find_last_of('\\');
     return cut == std::string::npos ? std::string() : full.substr(0, cut);
+}
+
+std::string ExecutableName() {
+    const std::string full = ExecutablePath();
+    const auto cut = full.find_last_of('\\');
+    std::string name = cut == std::string::npos ? full : full.substr(cut + 1);
+    const auto dot = name.find_last_of('.');
+    if (dot != std::string::npos) name.resize(dot);
+    return name;
 }
 
 long FindFiles(const std::string& pattern, const std::function<bool(const FindData&)>& visit) {

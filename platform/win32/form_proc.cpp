@@ -1,10 +1,10 @@
 #include "platform/win32/form_proc.h"
 
-#include "platform/win32/control_look.h"
-#include "platform/win32/control_windows.h"
+#include <cmath>
+
+#include "platform/win32/child_peer.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/metrics.h"
-#include "platform/win32/timers.h"
 
 // Each handler ends in a user* call, which may unload the form and with it
 // free the NativeForm: nothing may follow that call.
@@ -26,14 +26,37 @@ void Unbind(HWND window) { SetWindowLongPtrA(window, GWLP_USERDATA, 0); }
 
 void OnClose(NativeForm& native) { native.form->userClose(); }
 
+// The children that follow the form's size.
+void FollowFormSize(const NativeForm& native) {
+    for (const auto& [window, child] : native.children) child->formResized();
+}
+
+// A length in twips that the window's pixels show: the form's own while it
+// still gives those pixels, so that rounding alone changes nothing.
+int TwipsFor(int pixels, int twips, int (*toPixels)(int), float (*toTwips)(int)) {
+    return toPixels(twips) == pixels ? twips : static_cast<int>(std::lround(toTwips(pixels)));
+}
+
 void OnSize(NativeForm& native, WPARAM kind) {
     if (!native.ready) return;
     FollowFormSize(native);
+    Form& form = *native.form;
     // A hidden window resized from code keeps the state it will show in.
-    if (!IsWindowVisible(native.window)) return;
-    if (kind == SIZE_MINIMIZED) native.form->userSetWindowState(WindowState::Minimized);
-    if (kind == SIZE_MAXIMIZED) native.form->userSetWindowState(WindowState::Maximized);
-    if (kind == SIZE_RESTORED) native.form->userSetWindowState(WindowState::Normal);
+    WindowState state = form.windowState();
+    if (IsWindowVisible(native.window)) {
+        if (kind == SIZE_MINIMIZED) state = WindowState::Minimized;
+        if (kind == SIZE_MAXIMIZED) state = WindowState::Maximized;
+        if (kind == SIZE_RESTORED) state = WindowState::Normal;
+    }
+    // A minimised window keeps the size it comes back at.
+    int width = form.bounds().width;
+    int height = form.bounds().height;
+    RECT outer{};
+    if (kind != SIZE_MINIMIZED && GetWindowRect(native.window, &outer)) {
+        width = TwipsFor(outer.right - outer.left, width, PixelsX, TwipsX);
+        height = TwipsFor(outer.bottom - outer.top, height, PixelsY, TwipsY);
+    }
+    form.userResize(state, width, height);
 }
 
 // The notification-area icon calls back with WM_MOUSEMOVE too, its mouse
@@ -54,15 +77,28 @@ void OnActivate(NativeForm& native, WPARAM state) {
 void OnCommand(NativeForm& native, int id, int code, HWND child) {
     if (!native.ready) return;
     if (child) {
-        ControlCommand(native, child, code);
+        if (ChildPeer* peer = ChildOf(native, child)) peer->command(code);
         return;
     }
     if (code != 0) return;  // an accelerator; the forms have none
-    if (Menu* item = MenuByCommand(*native.form, id)) item->userClick();
+    if (Menu* item = MenuByCommand(native, id)) item->userClick();
+}
+
+LRESULT OnNotify(NativeForm& native, const NMHDR& header) {
+    ChildPeer* peer = native.ready ? ChildOf(native, header.hwndFrom) : nullptr;
+    return peer ? peer->notify(header) : 0;
 }
 
 void OnTimer(NativeForm& native, UINT_PTR id) {
-    if (native.ready) TimerTicked(native, id);
+    if (!native.ready) return;
+    auto timer = native.timers.find(id);
+    if (timer != native.timers.end()) timer->second->tick();
+}
+
+LRESULT OnControlColor(NativeForm& native, UINT message, WPARAM dc, LPARAM child) {
+    if (ChildPeer* peer = ChildOf(native, reinterpret_cast<HWND>(child)))
+        return peer->color(message, reinterpret_cast<HDC>(dc));
+    return DefWindowProcA(native.window, message, dc, child);
 }
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -86,6 +122,8 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_COMMAND:
             OnCommand(*native, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
+        case WM_NOTIFY:
+            return OnNotify(*native, *reinterpret_cast<const NMHDR*>(lParam));
         case WM_TIMER:
             OnTimer(*native, wParam);
             return 0;
@@ -93,7 +131,7 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
-            return ControlColor(*native, message, wParam, lParam);
+            return OnControlColor(*native, message, wParam, lParam);
         case WM_NCDESTROY:
             Unbind(window);
             break;

@@ -51,13 +51,13 @@ WindowStyle StyleOf(const Form& form) {
 
 void ApplyStyle(const NativeForm& native) {
     const WindowStyle wanted = StyleOf(*native.form);
-    const DWORD current = static_cast<DWORD>(GetWindowLongA(native.window, GWL_STYLE));
+    const DWORD current = static_cast<DWORD>(GetWindowLongPtrA(native.window, GWL_STYLE));
     const DWORD style = (current & kStateStyles) | wanted.style;
-    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(native.window, GWL_EXSTYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(native.window, GWL_EXSTYLE));
     const DWORD newExStyle = (exStyle & ~(WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW)) | wanted.exStyle;
     if (style == current && newExStyle == exStyle) return;
-    SetWindowLongA(native.window, GWL_STYLE, static_cast<LONG>(style));
-    SetWindowLongA(native.window, GWL_EXSTYLE, static_cast<LONG>(newExStyle));
+    SetWindowLongPtrA(native.window, GWL_STYLE, static_cast<LONG_PTR>(style));
+    SetWindowLongPtrA(native.window, GWL_EXSTYLE, static_cast<LONG_PTR>(newExStyle));
     SetWindowPos(native.window, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

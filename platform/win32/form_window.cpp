@@ -2,13 +2,13 @@
 // its properties, destroyed when it unloads; and the modal loop.
 #include "platform/error.h"
 #include "platform/forms/backend.h"
-#include "platform/win32/control_look.h"
-#include "platform/win32/control_windows.h"
+#include "platform/win32/child_peer.h"
 #include "platform/win32/form_proc.h"
 #include "platform/win32/form_style.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/idle.h"
 #include "platform/win32/menus.h"
-#include "platform/win32/timers.h"
+#include "platform/win32/peer_factory.h"
 
 namespace forms::win32 {
 
@@ -81,11 +81,15 @@ void CreateFormWindow(Form& form) {
         throw platform::Error(error, "Cannot create the window of " + form.name());
     }
     ApplyIcons(native);
-    NumberMenus(form);
-    RebuildMenuBar(native);
     form.attachNative(platform::win32::From(window), platform::win32::From(native.bigIcon));
-    CreateControlWindows(native);
-    StartTimers(native);
+    Win32Peers peers(native);
+    for (Control* control : form.controls()) control->createPeer(peers);
+    RebuildMenuBar(native);
+    // The menu bar took its room from the client area.
+    for (const auto& [child, peer] : native.children) {
+        peer->formResized();
+        peer->settleZOrder();
+    }
     native.ready = true;
 }
 
@@ -93,11 +97,11 @@ void DestroyFormWindow(Form& form) {
     NativeForm* native = Find(form);
     if (!native) return;
     native->ready = false;
-    StopTimers(*native);
     EndModal(*native);
-    // The children and the menu bar go with the window.
+    // The peers take their windows, timers and GDI objects with them; the
+    // menu bar goes with the form's window.
+    for (Control* control : form.controls()) control->destroyPeer();
     DestroyWindow(native->window);
-    FreeLook(*native);
     FreeIcons(*native);
     Remove(form);
     if (ActiveForm() == &form) ActiveForm() = nullptr;
@@ -125,17 +129,7 @@ void FormChanged(Form& form, FormProp prop) {
 
 void RunModal(Form& form) {
     if (NativeForm* native = Find(form)) DisableOthers(*native);
-    MSG message;
-    while (form.showingModal()) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0) {
-            // The outer loop must still see it.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (got < 0) break;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+    while (form.showingModal() && IdleStep()) {
     }
     if (NativeForm* native = Find(form)) EndModal(*native);
 }

@@ -36,6 +36,9 @@ Form*& ActiveForm() {
 
 HWND WindowOf(const Form& form) { return platform::win32::To<HWND>(form.hwnd()); }
 
-HWND WindowOf(const Control& control) { return platform::win32::To<HWND>(control.hwnd()); }
+ChildPeer* ChildOf(const NativeForm& native, HWND child) {
+    auto it = native.children.find(child);
+    return it == native.children.end() ? nullptr : it->second;
+}
 
 }  // namespace forms::win32

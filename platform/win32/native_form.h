@@ -11,6 +11,8 @@
 
 namespace forms::win32 {
 
+class ChildPeer;
+
 struct NativeForm {
     Form* form = nullptr;
     HWND window = nullptr;
@@ -19,13 +21,17 @@ struct NativeForm {
     // False while the window is being built or torn down: the messages the
     // system sends then are no user's doing.
     bool ready = false;
-    // True while the backend itself writes a text box, whose EN_CHANGE is then
-    // no typing.
-    bool settingText = false;
-    std::map<HWND, Control*> children;
-    std::map<Control*, HFONT> fonts;
-    std::map<Control*, HBRUSH> brushes;
+    // The peers register here, for the messages the form's window gets on
+    // their behalf: child windows (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*),
+    // timers (WM_TIMER) and menu items (WM_COMMAND without a child).
+    std::map<HWND, ChildPeer*> children;
     std::map<UINT_PTR, Timer*> timers;
+    std::map<int, Menu*> menuItems;
+    std::map<const Menu*, int> menuIds;
+    int nextChildId = 100;
+    UINT_PTR nextTimerId = 1;
+    // Above any child identifier, so that the two never meet.
+    int nextMenuId = 0x1000;
     // The windows a modal show of this form disabled, to enable again.
     std::vector<HWND> disabledByModal;
 };
@@ -41,6 +47,8 @@ void Remove(const Form& form);
 Form*& ActiveForm();
 
 HWND WindowOf(const Form& form);
-HWND WindowOf(const Control& control);
+
+// The peer of a child window of the form, or nullptr.
+ChildPeer* ChildOf(const NativeForm& native, HWND child);
 
 }  // namespace forms::win32

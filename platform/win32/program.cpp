@@ -3,6 +3,7 @@
 #include "platform/program.h"
 #include "platform/version.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/idle.h"
 
 // windows.h maps the name to MessageBoxA; ours is the portable one.
 #undef MessageBox
@@ -19,18 +20,9 @@ int MessageBox(const std::string& text, std::uint32_t flags, const std::string& 
     return MessageBoxA(owner, text.c_str(), caption.c_str(), flags | modality);
 }
 
-void DoEvents() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // The outer loop must still see it.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
+void DoEvents() { forms::win32::IdleStep(); }
+
+std::uint32_t TickCount() { return GetTickCount(); }
 
 void EndProgram() { ExitProcess(0); }
 

@@ -29,15 +29,66 @@ display_works() {
     [[ -n ${DISPLAY:-} ]] && timeout 10 xdpyinfo >/dev/null 2>&1
 }
 
-# The environment of a 32-bit prefix at $1 (make_prefix sets it to Windows
-# XP). Wine's menu builder stays off: it would add menu entries to the
-# desktop's own menus for the prefix.
+# Wine's own loaders. Debian's `wine` wrapper (and wineboot and winecfg,
+# which go through it) always takes the 32-bit loader when wine32 is
+# installed, so each width calls its loader directly.
+wine_loader() {
+    case $1 in
+        32) echo /usr/lib/wine/wine ;;
+        64) echo /usr/lib/wine/wine64 ;;
+    esac
+}
+
+# wine_runs BITS: whether this machine runs Wine's loader of that width. Some
+# kernels run no 32-bit programs at all: the 32-bit loader then fails with
+# "Exec format error".
+wine_runs() {
+    local loader
+    loader=$(wine_loader "$1")
+    [[ -x $loader ]] && timeout 30 "$loader" --version >/dev/null 2>&1
+}
+
+# wine_widths: the widths a run takes, from WINE_BITS (32, 64 or both) or,
+# unset, every width this machine runs. Says in one line on stderr when the
+# 32-bit programs are left out, and fails when no width is left.
+wine_widths() {
+    local widths=()
+    case ${WINE_BITS:-auto} in
+        32 | 64) widths=("$WINE_BITS") ;;
+        both) widths=(32 64) ;;
+        auto)
+            if wine_runs 32; then
+                widths=(32 64)
+            else
+                echo "32-bit Wine: not run, this kernel runs no 32-bit programs" >&2
+                widths=(64)
+            fi
+            ;;
+        *) echo "WINE_BITS is \"$WINE_BITS\": say 32, 64 or both" >&2; return 2 ;;
+    esac
+    echo "${widths[@]}"
+}
+
+# use_prefix DIR BITS: the environment of a prefix of that width (32 unless
+# told) at DIR, which make_prefix sets to Windows XP. `wine` on the PATH is
+# then that width's loader, also for timeout and the other tools that run it.
+# Wine's menu builder stays off: it would add menu entries to the desktop's
+# own menus for the prefix.
 use_prefix() {
-    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+    local bits=${2:-32} bin
+    bin=$REPO/build/wine-bin/$bits
+    mkdir -p "$bin"
+    printf '#!/bin/sh\nexec %s "$@"\n' "$(wine_loader "$bits")" >"$bin/wine"
+    chmod +x "$bin/wine"
+    WINE_BASE_PATH=${WINE_BASE_PATH:-$PATH}
+    export PATH="$bin:$WINE_BASE_PATH" WINELOADER=$(wine_loader "$bits")
+    export WINEPREFIX=$1 WINEARCH=win$bits WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 }
 
 # Makes the prefix of use_prefix from nothing. With "persistent", one
-# wineserver stays up until stop_prefix, for the whole of a test run.
+# wineserver stays up until stop_prefix, for the whole of a test run. The
+# Windows version is the prefix's "Version" value: winecfg -v refuses a
+# 64-bit prefix, the value serves both.
 make_prefix() {
     local log=$1 mode=${2:-}
     rm -rf "$WINEPREFIX"
@@ -45,8 +96,9 @@ make_prefix() {
     if [[ $mode == persistent ]]; then
         wineserver -p || return 1
     fi
-    timeout 300 wineboot -i >>"$log" 2>&1 || { echo "wineboot failed; see $log" >&2; return 1; }
-    timeout 60 winecfg -v winxp >>"$log" 2>&1 || { echo "winecfg failed; see $log" >&2; return 1; }
+    timeout 300 wine wineboot.exe -i >>"$log" 2>&1 || { echo "wineboot failed; see $log" >&2; return 1; }
+    timeout 60 wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f >>"$log" 2>&1 ||
+        { echo "setting Windows XP failed; see $log" >&2; return 1; }
 }
 
 # On a display with no window manager, Wine is to draw the windows' captions

@@ -1,7 +1,6 @@
 #pragma once
 // The fixture of windhover's core tests: a fresh machine with the program
-// folder, the blocker's shared state as a start leaves it, and helpers that
-// act as the browsers and as the user.
+// folder and helpers that act as the browsers and as the user.
 #include <functional>
 #include <string>
 
@@ -14,7 +13,6 @@ class BlockerTest : public SimTest {
 protected:
     void SetUp() override {
         SimTest::SetUp();
-        windhover::ResetSharedState();
         m().files.addFolder(Folder());
         m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", "0");
     }
@@ -26,7 +24,7 @@ protected:
         return file ? file->contents : "<missing>";
     }
 
-    Form1& main() { return forms::The<Form1>(); }
+    windhover::Form1& main() { return forms::The<windhover::Form1>(); }
     windhover::Form3& prompt() { return forms::The<windhover::Form3>(); }
 
     // The decision's switches on the main window.
@@ -36,10 +34,6 @@ protected:
         main().Check5.setValue(sound);
         main().Check6.setValue(links);
     }
-
-    // Work that reaches the program while one of its handlers waits: it runs
-    // at the handler's next pumping of messages.
-    void Meanwhile(std::function<void()> work) { m().queue.push_back(std::move(work)); }
 
     // A shell window showing the address, its events delivered.
     int OpenWindow(const std::string& address) {

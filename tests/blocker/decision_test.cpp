@@ -25,6 +25,7 @@ protected:
     bool Popup(int id = 0) { return m().browsers.newWindow(id ? id : window); }
     void Address(const std::string& address) { m().browsers.window(window)->address = address; }
     void StageSound() { m().files.addFile(PathOf("sounds\\pop.wav"), "RIFF"); }
+    static std::vector<sim::SoundCall> Sounds() { return sim::Journal<sim::SoundCall>(); }
 
     std::shared_ptr<cIEWindows> tracker;
     int window = 0;
@@ -107,10 +108,10 @@ TEST_F(DecisionTest, OnlyTheValueOneTurnsASwitchOn) {
     StageSound();
     for (const auto& c : cases) {
         Switches(c.blocking, c.setupMode, c.sound);
-        m().sounds.calls.clear();
+        m().journal.clear();
         EXPECT_EQ(Popup(), c.cancelled) << c.blocking << c.setupMode << c.sound;
         EXPECT_EQ(prompt().loaded(), c.prompted);
-        EXPECT_EQ(!m().sounds.calls.empty(), c.sounded);
+        EXPECT_EQ(!Sounds().empty(), c.sounded);
     }
 }
 
@@ -177,22 +178,22 @@ TEST_F(DecisionTest, TheBlockStepCountsPumpsOncePlaysThenCancels) {
     Switches(1, 0, 1);
     StageSound();
     std::vector<std::string> steps;
-    Meanwhile([&] { steps.push_back("pumped with count " + std::to_string(PopupsBlocked)); });
-    m().sounds.whilePlaying = [&](const sim::SoundRecord&) {
+    p().userActions.push_back([&] { steps.push_back("pumped with count " + std::to_string(PopupsBlocked)); });
+    p().whilePlaying = [&](const sim::SoundCall&) {
         steps.push_back(std::string("sound with cancel ") + (*m().browsers.cancelFlag ? "set" : "clear"));
     };
     EXPECT_TRUE(Popup());
     EXPECT_EQ(steps, (std::vector<std::string>{"pumped with count 1", "sound with cancel clear"}));
-    ASSERT_EQ(m().sounds.calls.size(), 1u);
-    EXPECT_EQ(m().sounds.calls[0].file, Folder() + "\\sounds\\pop.wav");
-    EXPECT_EQ(m().sounds.calls[0].flags, 2u);
+    ASSERT_EQ(Sounds().size(), 1u);
+    EXPECT_EQ(Sounds()[0].file, Folder() + "\\sounds\\pop.wav");
+    EXPECT_EQ(Sounds()[0].flags, 2u);
 }
 
 TEST_F(DecisionTest, AMissingSoundFileBlocksSilently) {
     Switches(1, 0, 1);
     EXPECT_TRUE(Popup());
-    ASSERT_EQ(m().sounds.calls.size(), 1u);
-    EXPECT_FALSE(m().sounds.calls[0].played);
+    ASSERT_EQ(Sounds().size(), 1u);
+    EXPECT_FALSE(Sounds()[0].played);
     EXPECT_EQ(PopupsBlocked, 1);
 }
 
@@ -212,8 +213,8 @@ TEST_F(DecisionTest, AFailureEndsTheDecisionQuietlyWithThePopupOpen) {
     EXPECT_FALSE(Popup());
     EXPECT_TRUE(AllowNextPopup) << "the steps before the failure stand";
     EXPECT_EQ(PopupsBlocked, 0);
-    EXPECT_TRUE(m().sounds.calls.empty());
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(DecisionTest, RemovingASiteTakesEffectAtTheNextPopup) {
@@ -260,7 +261,7 @@ TEST_F(DecisionTest, ThePromptsAnswerDecides) {
     Switches(1, 1);
     for (const auto& c : cases) {
         PopupsBlocked = 0;
-        Meanwhile([&] {
+        p().userActions.push_back([&] {
             EXPECT_TRUE(prompt().visible());
             EXPECT_EQ(prompt().Text1.text(), "www.opener.example");
             c.answer(prompt());
@@ -274,12 +275,14 @@ TEST_F(DecisionTest, ThePromptsAnswerDecides) {
 TEST_F(DecisionTest, ASecondPopupDuringThePromptTakesTheSameAnswer) {
     Switches(1, 1);
     const int other = OpenWindow("http://second.example/");
-    Meanwhile([&] { m().browsers.postNewWindow(other); });
-    Meanwhile([&] { Meanwhile([&] {
+    // The second page's request arrives while the prompt waits, and the
+    // user answers once both wait.
+    p().userActions.push_back([&] { m().browsers.postNewWindow(other); });
+    p().userActions.push_back([&] {
         EXPECT_EQ(prompt().Text1.text(), "www.opener.example") << "the prompt keeps the first site";
         EXPECT_EQ(PromptSite, "second.example");
         prompt().Command4.userClick();
-    }); });
+    });
     EXPECT_TRUE(Popup());
     ASSERT_EQ(m().browsers.newWindows.size(), 2u);
     EXPECT_EQ(m().browsers.newWindows[0].window, other);
@@ -290,8 +293,9 @@ TEST_F(DecisionTest, ASecondPopupDuringThePromptTakesTheSameAnswer) {
 TEST_F(DecisionTest, ATrackerRebuildDuringThePromptLeavesTheWaitingSinkAlive) {
     Switches(1, 1);
     int opened = 0;
-    Meanwhile([&] { opened = m().browsers.open("http://third.example/"); });
-    Meanwhile([&] { Meanwhile([&] { prompt().Command3.userClick(); }); });
+    // A window opens while the prompt waits; its rebuild runs before the user answers.
+    p().userActions.push_back([&] { opened = m().browsers.open("http://third.example/"); });
+    p().userActions.push_back([&] { prompt().Command3.userClick(); });
     EXPECT_FALSE(Popup());
     EXPECT_EQ(tracker->Count(), 2);
     EXPECT_EQ(m().browsers.connectedSinks(window), 1);

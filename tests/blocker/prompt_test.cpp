@@ -50,10 +50,10 @@ TEST_F(PromptTest, TopmostCallsKeepTheMainWindowOnTopOnlyWhenItWas) {
     main().Load();
     for (bool onTop : {true, false}) {
         AlwaysOnTop = onTop;
-        m().setWindowPosCalls.clear();
+        m().journal.clear();
         Ask("site.example");
         std::vector<std::pair<platform::Handle, platform::Handle>> calls;
-        for (const auto& call : m().setWindowPosCalls) {
+        for (const auto& call : sim::Journal<sim::SetWindowPosCall>()) {
             calls.emplace_back(call.window, call.insertAfter);
             EXPECT_EQ(call.flags, 3u);
         }
@@ -81,7 +81,7 @@ TEST_F(PromptTest, EachAnswerSetsTheHandShakeAndTheLists) {
     };
     for (const auto& c : cases) {
         SetUp();
-        main().List1.AddItem("kept.example");
+        main().List1.addItem("kept.example");
         Ask("site.example");
         prompt().Text1.userType("edited.example");
         (prompt().*c.button).userClick();
@@ -109,7 +109,7 @@ TEST_F(PromptTest, AlwaysRefusesNoSiteAndStillAnswers) {
         EXPECT_TRUE(PromptAnswered && PromptAllowed);
         EXPECT_EQ(FileText("allowed.txt"), "<missing>") << "'" << typed << "'";
         EXPECT_EQ(AllowedSites, "");
-        EXPECT_EQ(main().List1.ListCount(), 0);
+        EXPECT_EQ(main().List1.listCount(), 0);
     }
 }
 
@@ -117,8 +117,8 @@ TEST_F(PromptTest, AFailingAlwaysIsShownAndThePopupStillGetsItsAnswer) {
     m().writeFaults.unwritableFolders.insert(Folder());
     Ask("site.example");
     prompt().Command2.userClick();
-    ASSERT_EQ(m().messageBoxes.size(), 1u);
-    EXPECT_NE(m().messageBoxes[0].text.find("disallowed.txt"), std::string::npos) << m().messageBoxes[0].text;
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("disallowed.txt"), std::string::npos) << p().messageBoxes[0].text;
     EXPECT_TRUE(PromptAnswered);
     EXPECT_FALSE(PromptAllowed);
     EXPECT_FALSE(prompt().loaded());

@@ -10,15 +10,11 @@ using namespace windhover;
 
 class SiteListTest : public BlockerTest {
 protected:
-    std::vector<std::string> Items(const SiteItems& items) {
-        std::vector<std::string> all;
-        for (int i = 0; i < items.ListCount(); ++i) all.push_back(items.List(i));
-        return all;
-    }
+    static std::vector<std::string> Items(const forms::ListBox& items) { return items.items(); }
     void StageAllowed(const std::string& contents) { m().files.addFile(PathOf("allowed.txt"), contents); }
-    void Select(SiteItems& items, const std::string& site) {
-        for (int i = 0; i < items.ListCount(); ++i)
-            if (items.List(i) == site) items.setSelected(i, true);
+    void Select(forms::ListBox& items, const std::string& site) {
+        for (int i = 0; i < items.listCount(); ++i)
+            if (items.list(i) == site) items.userSelect(i);
     }
     using Strings = std::vector<std::string>;
 };
@@ -36,7 +32,7 @@ TEST_F(SiteListTest, LoadTakesEveryLineButEmptyAndSingleBlankOnes) {
         {"", {}},
     };
     for (const auto& c : cases) {
-        main().List1.Clear();
+        main().List1.clear();
         StageAllowed(c.contents);
         Module1::LoadAllowedList();
         EXPECT_EQ(Items(main().List1), c.items) << c.contents;
@@ -47,13 +43,13 @@ TEST_F(SiteListTest, LoadTakesEveryLineButEmptyAndSingleBlankOnes) {
 }
 
 TEST_F(SiteListTest, SaveWritesEveryItemAndOneEmptyLineAndLoadsBack) {
-    main().List2.AddItem("one.example");
-    main().List2.AddItem("two.example");
+    main().List2.addItem("one.example");
+    main().List2.addItem("two.example");
     DisallowedSites = "untouched";
     Module1::SaveDisallowedList();
     EXPECT_EQ(FileText("disallowed.txt"), "one.example\r\ntwo.example\r\n\r\n");
     EXPECT_EQ(DisallowedSites, "untouched");
-    main().List2.Clear();
+    main().List2.clear();
     Module1::LoadDisallowedList();
     EXPECT_EQ(Items(main().List2), (Strings{"one.example", "two.example"}));
 }
@@ -68,7 +64,7 @@ TEST_F(SiteListTest, AddAppendsToFileItemsAndTextAlsoTwiceAndToAMissingFile) {
 
 TEST_F(SiteListTest, RemoveDropsEveryLineHoldingTheSiteInAnyCase) {
     StageAllowed("Example.com\r\nwww.EXAMPLE.com\r\nother.org\r\n\r\n");
-    main().List1.AddItem("untouched");
+    main().List1.addItem("untouched");
     Module1::RemoveAllowed("example.COM");
     EXPECT_EQ(FileText("allowed.txt"), "other.org\r\n\r\n\r\n");
     EXPECT_EQ(AllowedSites, "other.org\r\n\r\n");
@@ -98,8 +94,8 @@ TEST_F(SiteListTest, AFailedWriteLeavesFileItemsAndTextAndReachesTheCaller) {
         for (const auto& routine : routines) {
             SetUp();
             StageAllowed(before);
-            main().List1.AddItem("kept.example");
-            main().List1.AddItem("shown.example");
+            main().List1.addItem("kept.example");
+            main().List1.addItem("shown.example");
             AllowedSites = "kept.example\r\n";
             c.stage(m());
             try {
@@ -158,16 +154,16 @@ TEST_F(SiteListTest, AFailingAddIsShownAndTheTypedTextStays) {
     m().writeFaults.unwritableFolders.insert(Folder());
     main().Text1.userType("site.example");
     main().Command1.userClick();
-    ASSERT_EQ(m().messageBoxes.size(), 1u);
-    EXPECT_NE(m().messageBoxes[0].text.find("access is denied"), std::string::npos) << m().messageBoxes[0].text;
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("access is denied"), std::string::npos) << p().messageBoxes[0].text;
     EXPECT_EQ(main().Text1.text(), "site.example");
-    EXPECT_EQ(main().List1.ListCount(), 0);
+    EXPECT_EQ(main().List1.listCount(), 0);
     EXPECT_EQ(AllowedSites, "");
 }
 
 TEST_F(SiteListTest, DeleteLeavesFileItemsAndTextAlikeWhenALongerHostHoldsTheSite) {
     const struct {
-        SiteItems& items;
+        forms::ListBox& items;
         std::string& text;
         forms::CommandButton& button;
         const char* file;
@@ -177,7 +173,7 @@ TEST_F(SiteListTest, DeleteLeavesFileItemsAndTextAlikeWhenALongerHostHoldsTheSit
     };
     for (const auto& list : lists) {
         m().files.addFile(PathOf(list.file), "example.com\r\nwww.example.com\r\nother.org\r\n\r\n");
-        for (const char* site : {"example.com", "www.example.com", "other.org"}) list.items.AddItem(site);
+        for (const char* site : {"example.com", "www.example.com", "other.org"}) list.items.addItem(site);
         list.text = "example.com\r\nwww.example.com\r\nother.org\r\n";
         Select(list.items, "example.com");
         list.button.userClick();
@@ -191,24 +187,12 @@ TEST_F(SiteListTest, DeleteWithNothingSelectedChangesAndWritesNothing) {
     m().writeFaults.unwritableFolders.insert(Folder());  // a write would show a message
     main().Command2.userClick();
     StageAllowed("a.example\r\n");
-    main().List1.AddItem("a.example");
+    main().List1.addItem("a.example");
     AllowedSites = "a.example\r\n";
     main().Command2.userClick();
-    EXPECT_TRUE(m().messageBoxes.empty());
-    EXPECT_EQ(main().List1.ListCount(), 1);
+    EXPECT_TRUE(p().messageBoxes.empty());
+    EXPECT_EQ(main().List1.listCount(), 1);
     EXPECT_EQ(AllowedSites, "a.example\r\n");
-}
-
-TEST(SiteItems, KeepsOneSelectionAndRefusesIndexesOutside) {
-    SiteItems items;
-    for (const char* site : {"a", "b", "c"}) items.AddItem(site);
-    items.setSelected(1, true);
-    items.setSelected(2, true);
-    EXPECT_FALSE(items.Selected(1));
-    items.RemoveItem(0);
-    EXPECT_TRUE(items.Selected(1)) << "the selection moves with its item";
-    EXPECT_THROW(items.RemoveItem(2), platform::Error);
-    EXPECT_THROW(items.List(-1), platform::Error);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ protected:
         sim::AsUser([] { platform::ProgramMain(); });
         sim::Advance(75 * 10);
     }
-    Form1& main() { return forms::The<Form1>(); }
+    windhover::Form1& main() { return forms::The<windhover::Form1>(); }
     Form8& help() { return forms::The<Form8>(); }
 };
 
@@ -49,25 +49,36 @@ TEST_F(WindhoverTest, WithoutANotificationAreaTheProgramRunsOn) {
     Start();
     EXPECT_TRUE(main().visible());
     EXPECT_TRUE(m().trayIcons.empty());
-    EXPECT_TRUE(m().messageBoxes.empty()) << "a failed addition is not reported";
+    EXPECT_TRUE(p().messageBoxes.empty()) << "a failed addition is not reported";
     sim::AsUser([&] { main().mnuFileItem1.userClick(); });
-    EXPECT_TRUE(m().ended);
+    EXPECT_TRUE(p().ended);
 }
 
 TEST_F(WindhoverTest, HelpOffMeansNoHelpWindowAtTheNextStart) {
     Start();
     help().Check1.userClick();
     sim::AsUser([&] { main().mnuFileItem1.userClick(); });
-    ASSERT_TRUE(m().ended);
+    ASSERT_TRUE(p().ended);
     EXPECT_TRUE(m().trayIcons.empty()) << "exit removes the notification-area icon";
 
-    auto registry = m().registry;
-    SimTest::SetUp();  // a new process on the same machine
-    m().registry = registry;
-    m().ownVersion = {"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
+    sim::NewProcess();
     Start();
     EXPECT_TRUE(main().visible());
     EXPECT_FALSE(help().loaded());
+}
+
+TEST_F(WindhoverTest, StartShowsHelpOnlyForAStoredOne) {
+    const struct {
+        const char* stored;
+        bool shown;
+    } cases[] = {{"1", true}, {"0", false}, {"7", false}, {"", false}, {" 1", false}};
+    for (const auto& c : cases) {
+        sim::NewProcess();
+        m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", c.stored);
+        Start();
+        EXPECT_TRUE(main().visible()) << c.stored;
+        EXPECT_EQ(help().loaded(), c.shown) << "stored \"" << c.stored << "\"";
+    }
 }
 
 TEST_F(WindhoverTest, MenusOpenTheHelpAndAboutWindows) {
@@ -86,14 +97,14 @@ TEST_F(WindhoverTest, TheAboutBoxOpensTheHomePageAndTheOpenerCloses) {
     Start();
     main().mnuAboutItem0.userClick();
     forms::The<frmAbout>().lblWebsite.userClick();
-    ASSERT_EQ(m().shellExecutes.size(), 1u);
-    EXPECT_EQ(m().shellExecutes[0].file, "http://www.quillmere.example");
-    EXPECT_EQ(m().shellExecutes[0].show, platform::shell::kSwShowNormal);
+    ASSERT_EQ(ShellExecutes().size(), 1u);
+    EXPECT_EQ(ShellExecutes()[0].file, "http://www.quillmere.example");
+    EXPECT_EQ(ShellExecutes()[0].show, platform::shell::kSwShowNormal);
     EXPECT_EQ(WebsiteMode, "");
-    auto& website = forms::The<frmWebsite>();
+    auto& website = forms::The<windhover::frmWebsite>();
     EXPECT_TRUE(website.visible());
     forms::The<frmAbout>().lblWebsite.userClick();
-    EXPECT_EQ(m().shellExecutes.size(), 1u) << "a second click within the second opens nothing";
+    EXPECT_EQ(ShellExecutes().size(), 1u) << "a second click within the second opens nothing";
     sim::Advance(1000);
     EXPECT_FALSE(website.loaded());
 }
@@ -110,27 +121,27 @@ TEST_F(WindhoverTest, TheOpenerAddsASchemeOnlyWhereThereIsNone) {
     };
     for (const auto& c : cases) {
         m().ownVersion.comments = c.homePage;
-        m().shellExecutes.clear();
+        m().journal.clear();
         WebsiteMode = "Website";
-        auto& website = forms::The<frmWebsite>();
+        auto& website = forms::The<windhover::frmWebsite>();
         website.Unload();
         sim::AsUser([&] { website.Load(); });
-        ASSERT_EQ(m().shellExecutes.size(), 1u) << c.homePage;
-        EXPECT_EQ(m().shellExecutes[0].file, c.opened);
+        ASSERT_EQ(ShellExecutes().size(), 1u) << c.homePage;
+        EXPECT_EQ(ShellExecutes()[0].file, c.opened);
     }
 }
 
 TEST_F(WindhoverTest, TheOpenerOpensNothingForAnotherKeyword) {
     for (const char* mode : {"", "website", "Home"}) {
         WebsiteMode = mode;
-        auto& website = forms::The<frmWebsite>();
+        auto& website = forms::The<windhover::frmWebsite>();
         website.Unload();
         sim::AsUser([&] { website.Load(); });
         EXPECT_EQ(WebsiteMode, mode) << "the keyword is left as it was";
         sim::Advance(1000);
         EXPECT_FALSE(website.loaded()) << "the window still unloads itself";
     }
-    EXPECT_TRUE(m().shellExecutes.empty());
+    EXPECT_TRUE(ShellExecutes().empty());
 }
 
 TEST_F(WindhoverTest, ExitWhileTheOpenerIsShownDoesNotEndTheProgram) {
@@ -138,7 +149,7 @@ TEST_F(WindhoverTest, ExitWhileTheOpenerIsShownDoesNotEndTheProgram) {
     forms::The<frmAbout>().Show();
     forms::The<frmAbout>().lblWebsite.userClick();
     sim::AsUser([&] { main().mnuFileItem1.userClick(); });
-    EXPECT_FALSE(m().ended);
+    EXPECT_FALSE(p().ended);
     EXPECT_TRUE(m().trayIcons.empty());
 }
 

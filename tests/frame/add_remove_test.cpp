@@ -8,6 +8,10 @@ namespace {
 using platform::reg::kCurrentUser;
 using platform::reg::kLocalMachine;
 
+// Where Windows looks for programs to start at log-on; spelled out here, not
+// taken from the code under test.
+const char* const kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
 class AddRemoveTest : public SimTest {
 protected:
     AddRemove reg;
@@ -56,11 +60,11 @@ TEST_F(AddRemoveTest, GetStringReadsOnlyStringValues) {
 TEST_F(AddRemoveTest, RunValueIsAddedReplacedAndRemoved) {
     EXPECT_TRUE(reg.AddToRun("Windhover", "C:\\old\\windhover.exe"));
     EXPECT_TRUE(reg.AddToRun("Windhover", "\"C:\\new\\windhover.exe\""));
-    EXPECT_EQ(StoredString(kLocalMachine, AddRemove::kRunKey, "Windhover"),
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "Windhover"),
               std::string("\"C:\\new\\windhover.exe\"\0", 23));
 
     EXPECT_TRUE(reg.RemoveFromRun("Windhover"));
-    EXPECT_EQ(StoredString(kLocalMachine, AddRemove::kRunKey, "Windhover"), "<none>");
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "Windhover"), "<none>");
     EXPECT_TRUE(reg.RemoveFromRun("Windhover")) << "removing a missing value is no failure";
     EXPECT_TRUE(reg.RemoveFromRun("NeverThere"));
 }
@@ -88,15 +92,15 @@ TEST_F(AddRemoveTest, GenericMembersCreateAndDeleteWithEmptyResults) {
 }
 
 TEST_F(AddRemoveTest, AReadOnlyMachineKeyIsReportedNotPretendedStored) {
-    m().registry.createKey(kLocalMachine, AddRemove::kRunKey);
-    m().registry.setString(kLocalMachine, AddRemove::kRunKey, "Windhover", "C:\\windhover.exe");
+    m().registry.createKey(kLocalMachine, kRunKey);
+    m().registry.setString(kLocalMachine, kRunKey, "Windhover", "C:\\windhover.exe");
     m().registry.localMachineReadOnly = true;
     EXPECT_FALSE(reg.AddToRun("Nightjar", "C:\\nightjar.exe"));
     EXPECT_FALSE(reg.RemoveFromRun("Windhover"));
     EXPECT_FALSE(reg.AddToList("Nightjar", "x"));
-    EXPECT_EQ(StoredString(kLocalMachine, AddRemove::kRunKey, "Nightjar"), "<none>");
-    EXPECT_EQ(StoredString(kLocalMachine, AddRemove::kRunKey, "Windhover"), std::string("C:\\windhover.exe\0", 17));
-    EXPECT_EQ(*reg.GetString(kLocalMachine, AddRemove::kRunKey, "Windhover"), "C:\\windhover.exe")
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "Nightjar"), "<none>");
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "Windhover"), std::string("C:\\windhover.exe\0", 17));
+    EXPECT_EQ(*reg.GetString(kLocalMachine, kRunKey, "Windhover"), "C:\\windhover.exe")
         << "reading still works for a limited user";
 }
 

@@ -76,22 +76,25 @@ TEST_F(OnTopTest, MovesTheWindowInAndOutOfTheTopmostBandWithoutMovingIt) {
     form.Show();
     modOnTop::SetFormOnTop(form, true);
     modOnTop::SetFormOnTop(form, true);
-    EXPECT_TRUE(m().topmost.count(form.hwnd()));
+    EXPECT_TRUE(Topmost(form.hwnd()));
     modOnTop::SetFormOnTop(form, false);
-    EXPECT_FALSE(m().topmost.count(form.hwnd()));
-    ASSERT_EQ(m().setWindowPosCalls.size(), 3u);
-    for (const auto& call : m().setWindowPosCalls) {
+    EXPECT_FALSE(Topmost(form.hwnd()));
+    const auto calls = sim::Journal<sim::SetWindowPosCall>();
+    ASSERT_EQ(calls.size(), 3u);
+    for (const auto& call : calls) {
         EXPECT_EQ(call.window, form.hwnd());
         EXPECT_EQ(call.flags, platform::window::kSwpNoMove | platform::window::kSwpNoSize);
     }
-    EXPECT_EQ(m().setWindowPosCalls[0].insertAfter, platform::window::kHwndTopmost);
-    EXPECT_EQ(m().setWindowPosCalls[2].insertAfter, platform::window::kHwndNoTopmost);
+    EXPECT_EQ(calls[0].insertAfter, platform::window::kHwndTopmost);
+    EXPECT_EQ(calls[2].insertAfter, platform::window::kHwndNoTopmost);
 }
 
 TEST_F(OnTopTest, AnUnloadedWindowFailsQuietly) {
     auto& form = forms::The<Plain>();
     modOnTop::SetFormOnTop(form, true);
-    EXPECT_TRUE(m().topmost.empty());
+    const auto calls = sim::Journal<sim::SetWindowPosCall>();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_FALSE(calls[0].result) << "no window, no topmost band";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The forms layer's own rules, which every window relies on.
 #include "platform/dialogs.h"
 #include "platform/error.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/sim/sim_hang.h"
 #include "tests/support/sim_test.h"
@@ -88,12 +89,12 @@ TEST_F(FormsTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
     w().Show();
     w().ok.onClick = [] { throw platform::Error(5, "Access is denied."); };
     w().ok.userClick();
-    ASSERT_EQ(m().messageBoxes.size(), 1u);
-    EXPECT_EQ(m().messageBoxes[0].title, "Nightjar");
-    EXPECT_NE(m().messageBoxes[0].text.find("Access is denied."), std::string::npos);
-    EXPECT_EQ(m().messageBoxes[0].icon, platform::kMbIconError);
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_EQ(p().messageBoxes[0].title, "Nightjar");
+    EXPECT_NE(p().messageBoxes[0].text.find("Access is denied."), std::string::npos);
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
     EXPECT_TRUE(w().loaded());
-    EXPECT_FALSE(m().ended);
+    EXPECT_FALSE(p().ended);
 }
 
 TEST_F(FormsTest, EndingTheProgramUnwindsEveryHandler) {
@@ -105,9 +106,24 @@ TEST_F(FormsTest, EndingTheProgramUnwindsEveryHandler) {
         after = true;
     };
     w().ok.userClick();
-    EXPECT_TRUE(m().ended);
+    EXPECT_TRUE(p().ended);
     EXPECT_FALSE(after) << "code after the end must not run";
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(FormsTest, AnEndWhileAnErrorIsShownEndsTheProgramQuietly) {
+    w().Show();
+    w().box.onClick = [] { platform::EndProgram(); };
+    w().ok.onClick = [this] {
+        // A click waiting in the queue reaches the program while the error box is open.
+        sim::Post(sim::Message{w().hwnd(), platform::msg::kCommand,
+                               static_cast<std::uintptr_t>(platform::msg::kBnClicked) << 16,
+                               static_cast<std::intptr_t>(w().box.hwnd())});
+        throw platform::Error(5, "Access is denied.");
+    };
+    EXPECT_NO_THROW(w().ok.userClick());
+    EXPECT_TRUE(p().ended);
+    EXPECT_EQ(p().messageBoxes.size(), 1u);
 }
 
 TEST_F(FormsTest, TimersTickOnlyWhileTheirFormIsLoaded) {
@@ -127,7 +143,7 @@ TEST_F(FormsTest, TimersTickOnlyWhileTheirFormIsLoaded) {
 
 TEST_F(FormsTest, AModalShowWaitsForTheUserAndANeverEndingOneIsCaught) {
     w().Show();
-    m().userActions.push_back([this] { w().ok.userClick(); });
+    p().userActions.push_back([this] { w().ok.userClick(); });
     w().ok.onClick = [this] { w().Unload(); };
     bool returned = false;
     sim::AsUser([&] {
@@ -142,15 +158,15 @@ TEST_F(FormsTest, AModalShowWaitsForTheUserAndANeverEndingOneIsCaught) {
 }
 
 TEST_F(FormsTest, UnansweredMessageBoxesTakeTheirFirstButton) {
-    m().answers = {platform::kIdNo};
+    p().answers = {platform::kIdNo};
     EXPECT_EQ(platform::MessageBox("Stop?", platform::kMbYesNo | platform::kMbIconQuestion, "Stopping"),
               platform::kIdNo);
     EXPECT_EQ(platform::MessageBox("Again?", platform::kMbYesNo), platform::kIdYes);
     EXPECT_EQ(platform::MessageBox("Done"), platform::kIdOk);
-    ASSERT_EQ(m().messageBoxes.size(), 3u);
-    EXPECT_EQ(m().messageBoxes[0].title, "Stopping");
-    EXPECT_EQ(m().messageBoxes[0].buttons, platform::kMbYesNo);
-    EXPECT_EQ(m().messageBoxes[0].icon, platform::kMbIconQuestion);
+    ASSERT_EQ(p().messageBoxes.size(), 3u);
+    EXPECT_EQ(p().messageBoxes[0].title, "Stopping");
+    EXPECT_EQ(p().messageBoxes[0].buttons, platform::kMbYesNo);
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconQuestion);
 }
 
 }  // namespace

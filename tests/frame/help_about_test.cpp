@@ -3,6 +3,7 @@
 #include "frame/frm_about.h"
 #include "frame/product_info.h"
 #include "frame/program_windows.h"
+#include "platform/dialogs.h"
 #include "tests/frame/stub_program.h"
 #include "tests/support/sim_test.h"
 
@@ -24,7 +25,7 @@ TEST_F(HelpTest, FirstShowLoadsTheFileTicksTheBoxAndStoresIt) {
     EXPECT_EQ(help().rtf1.textRTF(), "{\\rtf1 How to use Windhover\\par}");
     EXPECT_EQ(help().Check1.value(), 1);
     EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("1\0", 2));
-    EXPECT_TRUE(m().topmost.count(help().hwnd())) << "the help window stands above others";
+    EXPECT_TRUE(Topmost(help().hwnd())) << "the help window stands above others";
     EXPECT_EQ(help().caption(), "Readme/Help");
 }
 
@@ -45,8 +46,15 @@ TEST_F(HelpTest, TheStoredValueSetsTheBox) {
         {"0", 0, "0"},
         {"1", 1, "1"},
         {" 1 ", 1, "1"},
+        {"2", 2, "2"},      // the grey box, written back as it was read
+        {" 2", 2, "2"},
+        {"+1", 1, "1"},
         {"abc", 0, "abc"},  // not a number: the box stays as it was
+        {"1.5", 0, "1.5"},
+        {"1x", 0, "1x"},
         {"7", 0, "7"},      // no state of a box
+        {"-1", 0, "-1"},
+        {"99999999999", 0, "99999999999"},
         {"", 0, ""},
     };
     for (const auto& c : cases) {
@@ -55,7 +63,7 @@ TEST_F(HelpTest, TheStoredValueSetsTheBox) {
         sim::AsUser([&] { help().Show(); });
         EXPECT_EQ(help().Check1.value(), c.box) << "stored \"" << c.stored << "\"";
         EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string(c.afterwards) + '\0') << c.stored;
-        EXPECT_TRUE(m().messageBoxes.empty());
+        EXPECT_TRUE(p().messageBoxes.empty());
     }
 }
 
@@ -77,7 +85,7 @@ TEST_F(HelpTest, AMissingHelpFileIsSaidInTheWindowAndTheBoxStillWorks) {
     EXPECT_EQ(help().Check1.value(), 1);
     help().Check1.userClick();
     EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("0\0", 2));
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(HelpTest, AnUnreadableHelpFileSkipsOnlyThatStep) {
@@ -85,7 +93,30 @@ TEST_F(HelpTest, AnUnreadableHelpFileSkipsOnlyThatStep) {
     sim::AsUser([&] { help().Show(); });
     EXPECT_TRUE(help().visible());
     EXPECT_EQ(help().Check1.value(), 1);
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(HelpTest, AHelpFileThatCannotBeReadLeavesTheDesignTextAndTheRestWorks) {
+    m().files.locked.insert(sim::Fold(m().files.programFolder + "\\Help.rtf"));
+    sim::AsUser([&] { help().Show(); });
+    EXPECT_TRUE(help().visible());
+    EXPECT_NE(help().rtf1.textRTF().find("RichTextBox1"), std::string::npos) << help().rtf1.textRTF();
+    EXPECT_EQ(help().Check1.value(), 1);
+    EXPECT_TRUE(Topmost(help().hwnd())) << "the steps after the failing one still run";
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(HelpTest, ARefusedSettingsWriteIsSilentAtLoadAndShownAtAClick) {
+    m().registry.currentUserReadOnly = true;
+    sim::AsUser([&] { help().Show(); });
+    EXPECT_EQ(help().Check1.value(), 1);
+    EXPECT_TRUE(p().messageBoxes.empty()) << "the load handler skips the failing write";
+    help().Check1.userClick();
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("showHelp"), std::string::npos) << p().messageBoxes[0].text;
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
+    EXPECT_TRUE(help().loaded()) << "the window stays";
+    EXPECT_EQ(StoredSetting("Windhover", "showHelp"), "<none>");
 }
 
 class AboutTest : public SimTest {

@@ -1,6 +1,7 @@
 // The per-user settings store: read with a default, never creating anything;
 // write as REG_SZ with the terminating NUL.
 #include "frame/settings.h"
+#include "platform/error.h"
 #include "tests/support/sim_test.h"
 
 namespace {
@@ -60,6 +61,32 @@ TEST_F(SettingsTest, WritesAreStringValuesWithTheirNulAndTheLastOneStays) {
     EXPECT_EQ(GetSetting("Nightjar", "Settings", "IgnorePermissionDeniedError", "x"), "1");
     EXPECT_EQ(StoredSetting("Windhover", "IgnorePermissionDeniedError"), "<none>")
         << "the two programs share no setting";
+}
+
+TEST_F(SettingsTest, ARefusedWriteRaisesTheRegistrysErrorAndStoresNothing) {
+    m().registry.currentUserReadOnly = true;
+    try {
+        SaveSetting("Windhover", "Settings", "showHelp", "0");
+        FAIL() << "the write was refused";
+    } catch (const platform::Error& e) {
+        EXPECT_EQ(e.number(), platform::kErrorAccessDenied);
+        EXPECT_NE(std::string(e.what()).find("showHelp"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(StoredSetting("Windhover", "showHelp"), "<none>");
+    EXPECT_FALSE(m().registry.keyExists(kCurrentUser, SettingsPath("Windhover")));
+}
+
+TEST_F(SettingsTest, AWriteCreatesTheKeyThenSetsTheValue) {
+    SaveSetting("Nightjar", "Settings", "Auto", "1");
+    const auto writes = sim::Journal<sim::RegistryWrite>();
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].op, sim::RegistryWrite::CreateKey);
+    EXPECT_EQ(writes[0].key, "HKCU\\" + SettingsPath("Nightjar"));
+    EXPECT_EQ(writes[1].op, sim::RegistryWrite::SetValue);
+    EXPECT_EQ(writes[1].name, "Auto");
+    EXPECT_EQ(writes[1].type, platform::reg::kSz);
+    EXPECT_EQ(writes[1].data, std::string("1\0", 2));
+    EXPECT_EQ(writes[1].result, 0);
 }
 
 }  // namespace

@@ -50,10 +50,6 @@ protected:
             return std::unique_ptr<modSkin::SkinGlobalObject>(std::make_unique<FakeGlobal>(&calls));
         };
     }
-    void TearDown() override {
-        modSkin::CreateSkinGlobal = [] { return std::unique_ptr<modSkin::SkinGlobalObject>(); };
-        SimTest::TearDown();
-    }
     int created = 0;
     std::vector<int> calls;
 };
@@ -93,7 +89,7 @@ TEST_F(SkinTest, WithoutTheLibraryInitSkinGlobalDoesNothingVisible) {
     m().os = Os(version::kPlatformWin32Nt, 6, 1);
     modSkin::InitSkinGlobal();
     EXPECT_EQ(modSkin::SkinGlobal, nullptr);
-    EXPECT_TRUE(m().messageBoxes.empty());
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(SkinTest, ControlColoursGoByTypeName) {
@@ -119,8 +115,8 @@ TEST_F(SkinTest, ApplySkinColoursShapesAndHandsTheWindowToTheControl) {
     EXPECT_EQ(form.button.backColor(), 0x200u);
     EXPECT_EQ(form.text.foreColor(), 0x300u);
     EXPECT_EQ(form.picture.backColor(), 0x400u);
-    ASSERT_TRUE(m().regions.count(form.hwnd()));
-    EXPECT_EQ(m().regions[form.hwnd()], std::make_pair(4500, 3000)) << "the region takes the size in twips";
+    ASSERT_TRUE(sim::FindWindow(form.hwnd())->region);
+    EXPECT_EQ(*sim::FindWindow(form.hwnd())->region, std::make_pair(4500, 3000)) << "the region takes the size in twips";
     EXPECT_EQ(control.applied, std::vector<platform::Handle>{form.hwnd()});
 }
 
@@ -129,7 +125,7 @@ TEST_F(SkinTest, ApplySkinWithoutTheSkinControlLeavesColoursAlone) {
     form.Show();
     modSkin::ApplySkin(form);
     EXPECT_EQ(form.button.backColor(), forms::kSystemColor) << "no skin colours, no black controls";
-    EXPECT_TRUE(m().regions.empty()) << "no region with skins off";
+    EXPECT_FALSE(sim::FindWindow(form.hwnd())->region) << "no region with skins off";
 }
 
 }  // namespace

@@ -14,7 +14,6 @@ class SplashTest : public SimTest {
 protected:
     void SetUp() override {
         SimTest::SetUp();
-        skinApplications = 0;
         m().ownVersion = {"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
     }
     // One tick of the splash timer: its 2 ms interval is raised to the
@@ -78,19 +77,18 @@ TEST_F(SplashTest, WithSkinsOffTheSplashTouchesNoSkinObject) {
     sim::Advance(75 * 10);
     EXPECT_EQ(created, 0);
     EXPECT_EQ(skinApplications, 0);
-    modSkin::CreateSkinGlobal = [] { return std::unique_ptr<modSkin::SkinGlobalObject>(); };
 }
 
 TEST_F(SplashTest, AFailingMainWindowIsReportedAndNotRetried) {
     main().onLoad = [] { throw platform::Error(7, "Out of memory"); };
     sim::AsUser([] { platform::ProgramMain(); });
     sim::Advance(75 * 10);
-    ASSERT_EQ(m().messageBoxes.size(), 1u);
-    EXPECT_NE(m().messageBoxes[0].text.find("Out of memory"), std::string::npos);
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("Out of memory"), std::string::npos);
     EXPECT_FALSE(splash().Timer2.timerEnabled());
     sim::Advance(10'000);
-    EXPECT_EQ(m().messageBoxes.size(), 1u) << "the failing tick must not repeat";
-    EXPECT_FALSE(m().ended);
+    EXPECT_EQ(p().messageBoxes.size(), 1u) << "the failing tick must not repeat";
+    EXPECT_FALSE(p().ended);
 }
 
 }  // namespace

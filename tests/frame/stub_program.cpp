@@ -4,6 +4,7 @@
 
 #include "frame/mod_skin.h"
 #include "frame/program_windows.h"
+#include "platform/process_globals.h"
 
 StubMain::StubMain() : Form("StubMain") {
     design("Stub main", 4800, 3600);
@@ -18,6 +19,7 @@ StubWebsite::StubWebsite() : Form("StubWebsite") {
 }
 
 int skinApplications = 0;
+static const platform::ResetAtStart resetSkinApplications([] { skinApplications = 0; });
 
 forms::Form& MainWindow() { return forms::The<StubMain>(); }
 forms::Form& WebsiteWindow() { return forms::The<StubWebsite>(); }

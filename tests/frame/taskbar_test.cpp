@@ -29,8 +29,10 @@ protected:
 
 TEST_F(TaskbarTest, AddsTheIconWithTheCallbackAndTip) {
     modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
-    ASSERT_EQ(m().trayCalls.size(), 1u);
-    const auto& [message, data] = m().trayCalls[0];
+    const auto calls = sim::Journal<sim::TrayCall>();
+    ASSERT_EQ(calls.size(), 1u);
+    const auto& [message, data, result] = calls[0];
+    EXPECT_TRUE(result);
     EXPECT_EQ(message, platform::shell::kNimAdd);
     EXPECT_EQ(data.cbSize, 88u);
     EXPECT_EQ(data.hWnd, window().hwnd());
@@ -56,8 +58,10 @@ TEST_F(TaskbarTest, RemovalReusesTheWindowOfTheAddition) {
     forms::The<Other>().Show();  // another window in between changes nothing
     modTaskbar::RemoveTrayIcon(0x7001);
     EXPECT_TRUE(m().trayIcons.empty());
-    ASSERT_EQ(m().trayCalls.size(), 2u);
-    const auto& [message, data] = m().trayCalls[1];
+    const auto calls = sim::Journal<sim::TrayCall>();
+    ASSERT_EQ(calls.size(), 2u);
+    const auto& [message, data, result] = calls[1];
+    EXPECT_TRUE(result);
     EXPECT_EQ(message, platform::shell::kNimDelete);
     EXPECT_EQ(data.hWnd, window().hwnd());
     EXPECT_EQ(data.uFlags, 7u);

@@ -20,18 +20,13 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-std::vector<std::string> Items(const windhover::SiteItems& items) {
-    std::vector<std::string> all;
-    for (int i = 0; i < items.ListCount(); ++i) all.push_back(items.List(i));
-    return all;
-}
+std::vector<std::string> Items(const forms::ListBox& items) { return items.items(); }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace windhover;
     sim::Reset();
-    ResetSharedState();
     const std::string path = sim::M().files.programFolder + "\\allowed.txt";
     sim::M().files.addFile(path, std::string(reinterpret_cast<const char*>(data), size));
     auto& items = forms::The<Form1>().List1;
@@ -45,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(AllowedSites == Module1::ItemsText(items));
 
     Module1::SaveAllowedList();
-    items.Clear();
+    items.clear();
     Module1::LoadAllowedList();
     Require(Items(items) == loaded);
 

@@ -1,24 +1,19 @@
 #include "tests/support/sim_test.h"
 
-#include "frame/mod_skin.h"
-#include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "platform/error.h"
+#include "platform/sim/services.h"
 
-void SimTest::SetUp() {
-    sim::Reset();
-    ProductInfo = ProductInfoRecord{};
-    WebsiteMode.clear();
-    modSkin::SkinGlobal.reset();
-    modSkin::SkinControl = nullptr;
-}
+void SimTest::SetUp() { sim::Reset(); }
 
 void SimTest::TearDown() {
-    forms::DestroyAllForms();
-    const auto open = m().registry.openHandles();
     std::string list;
-    for (const auto& [handle, path] : open) list += " " + path;
-    EXPECT_TRUE(open.empty()) << "registry keys left open:" << list;
-    modSkin::SkinGlobal.reset();
+    for (const auto& [handle, path] : sim::OpenKeys()) list += " " + path;
+    for (const std::string& path : m().leakedKeys) list += " " + path + " (an ended process)";
+    EXPECT_TRUE(list.empty()) << "registry keys left open:" << list;
+    std::string services;
+    for (const std::string& name : sim::Services().openHandles()) services += " " + name;
+    EXPECT_TRUE(services.empty()) << "service handles left open:" << services;
+    sim::Reset();
 }
 
 std::string SimTest::StoredString(platform::reg::Key root, const std::string& path, const std::string& name) {
@@ -34,4 +29,18 @@ std::string SimTest::SettingsPath(const std::string& application) {
 
 std::string SimTest::StoredSetting(const std::string& application, const std::string& key) {
     return StoredString(platform::reg::kCurrentUser, SettingsPath(application), key);
+}
+
+bool SimTest::Topmost(platform::Handle window) {
+    const sim::Window* record = sim::FindWindow(window);
+    return record && record->topmost;
+}
+
+long SimTest::ErrorNumber(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const platform::Error& e) {
+        return e.number();
+    }
+    return 0;
 }

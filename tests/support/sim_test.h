@@ -1,8 +1,10 @@
 #pragma once
-// The fixture of every host test: a fresh simulated machine, and at the end a
-// check that every registry key the code opened was closed again.
+// The fixture of every host test: a fresh simulated machine and process, and
+// at the end a check that every registry key the code opened was closed
+// again, by this process and by any the test ended with sim::NewProcess().
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/forms/form.h"
@@ -14,10 +16,16 @@ protected:
     void TearDown() override;
 
     sim::Machine& m() { return sim::M(); }
+    sim::Process& p() { return sim::P(); }
 
     // The text of a REG_SZ value as stored, its NUL included; "<none>" when missing.
     std::string StoredString(platform::reg::Key root, const std::string& path, const std::string& name);
     // A per-user setting of the program as stored.
     std::string StoredSetting(const std::string& application, const std::string& key);
     static std::string SettingsPath(const std::string& application);
+    // Whether the window stands in the topmost band.
+    static bool Topmost(platform::Handle window);
+    static std::vector<sim::ShellExecuteCall> ShellExecutes() { return sim::Journal<sim::ShellExecuteCall>(); }
+    // The number of the platform::Error the action raises; 0 when it raises none.
+    static long ErrorNumber(const std::function<void()>& action);
 };

@@ -18,14 +18,17 @@ protected:
         sim::AsUser([] { platform::ProgramMain(); });
         sim::Advance(75 * 10);
     }
-    frmMain& main() { return forms::The<frmMain>(); }
+    nightjar::frmMain& main() { return forms::The<nightjar::frmMain>(); }
 };
 
 TEST_F(NightjarTest, StartShowsTheMainWindowWithItsIconAndNoHelp) {
     ASSERT_TRUE(main().visible());
     EXPECT_EQ(main().caption(), "Nightjar");
     ASSERT_EQ(m().trayIcons.size(), 1u);
-    EXPECT_EQ(m().trayIcons.begin()->second.hWnd, main().hwnd());
+    const auto& icon = m().trayIcons.begin()->second;
+    EXPECT_EQ(icon.hWnd, main().hwnd());
+    EXPECT_EQ(icon.uID, static_cast<std::uint32_t>(main().icon()));
+    EXPECT_STREQ(icon.szTip, "Animated TrayIcon");
     EXPECT_FALSE(forms::The<Form8>().loaded()) << "nightjar shows help from its menu only";
 }
 
@@ -38,12 +41,22 @@ TEST_F(NightjarTest, MenusOpenHelpAndAboutWithTheVersion) {
     EXPECT_EQ(forms::The<frmAbout>().lblVersion.caption(), "2.0");
 }
 
+TEST_F(NightjarTest, TheHelpBoxReadsNightjarsOwnSetting) {
+    m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", "1");
+    m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Nightjar"), "showHelp", "0");
+    main().mnuHelpItem.userClick();
+    EXPECT_EQ(forms::The<Form8>().Check1.value(), 0);
+    forms::The<Form8>().Check1.userClick();
+    EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("1\0", 2));
+    EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string("1\0", 2)) << "windhover's own is left alone";
+}
+
 TEST_F(NightjarTest, TheAboutBoxOpensTheBuiltInBrowser) {
     main().mnuAboutItem0.userClick();
     forms::The<frmAbout>().lblWebsite.userClick();
-    EXPECT_TRUE(forms::The<frmWebsite>().visible());
-    EXPECT_EQ(forms::The<frmWebsite>().caption(), "www.quillmere.example");
-    EXPECT_TRUE(m().shellExecutes.empty()) << "nightjar shows its page itself";
+    EXPECT_TRUE(forms::The<nightjar::frmWebsite>().visible());
+    EXPECT_EQ(forms::The<nightjar::frmWebsite>().caption(), "www.quillmere.example");
+    EXPECT_TRUE(ShellExecutes().empty()) << "nightjar shows its page itself";
 }
 
 TEST_F(NightjarTest, ExitRemovesTheIconClosesTheOtherWindowsAndEnds) {
@@ -53,13 +66,29 @@ TEST_F(NightjarTest, ExitRemovesTheIconClosesTheOtherWindowsAndEnds) {
     EXPECT_TRUE(m().trayIcons.empty());
     EXPECT_FALSE(forms::The<Form8>().loaded());
     EXPECT_FALSE(forms::The<frmAbout>().loaded());
-    EXPECT_TRUE(m().ended);
+    EXPECT_TRUE(p().ended);
+}
+
+TEST_F(NightjarTest, ASecondStartOnTheSameMachineIsLikeTheFirst) {
+    main().mnuHelpItem.userClick();
+    forms::The<Form8>().Check1.userClick();
+    sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    ASSERT_TRUE(p().ended);
+
+    sim::NewProcess();
+    sim::AsUser([] { platform::ProgramMain(); });
+    sim::Advance(75 * 10);
+    ASSERT_TRUE(main().visible());
+    EXPECT_EQ(main().caption(), "Nightjar");
+    EXPECT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_FALSE(forms::The<Form8>().loaded());
+    EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("0\0", 2)) << "the first run's setting is kept";
 }
 
 TEST_F(NightjarTest, TheCloseBoxEndsTheProgramToo) {
     main().userClose();
     EXPECT_TRUE(m().trayIcons.empty());
-    EXPECT_TRUE(m().ended);
+    EXPECT_TRUE(p().ended);
 }
 
 }  // namespace

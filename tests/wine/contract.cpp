@@ -7,8 +7,9 @@
 //
 // It works in HKCU\Software\Quillmere-contract, in the settings store's
 // "Quillmere-contract" application and in a "contract" folder in the program's
-// folder, and removes all three before and after. Exit status 1 when a row
-// failed.
+// folder, and removes all three before and after; the window rows make two
+// hidden windows of their own and hold Win+Z and Win+X while they run. Exit
+// status 1 when a row failed.
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -23,11 +24,13 @@
 #include "frame/xfile_exists.h"
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/program.h"
 #include "platform/version.h"
+#include "platform/window.h"
 #include "tests/wine/contract_check.h"
 #include "tests/wine/contract_stage.h"
 
-// The frame calls back into the program's windows; no row opens a window.
+// The frame calls back into the program's windows; no row opens a form.
 forms::Form& MainWindow() { throw std::logic_error("no main window in the contract rows"); }
 forms::Form& WebsiteWindow() { throw std::logic_error("no website window in the contract rows"); }
 void ApplyProgramSkin(forms::Form&) {}
@@ -39,6 +42,7 @@ using contract::Section;
 namespace reg = platform::reg;
 namespace files = platform::files;
 namespace version = platform::version;
+namespace window = platform::window;
 
 const reg::Key kUser = reg::kCurrentUser;
 const std::string kScratchKey = "Software\\Quillmere-contract";
@@ -157,6 +161,16 @@ void RegistryKeys() {
     reg::OpenKey(kUser, kScratchKey, &tree);
     Row("DeleteKey through an open key and a relative path", reg::DeleteKey(tree, "Tree"), 0L);
     Row("... removes it", KeyExists(kUser, kScratchKey + "\\Tree"), false);
+
+    const std::string text("x", 1);
+    const std::string made = kScratchKey + "\\Made";
+    Row("CreateKeyEx for reading makes a missing key", reg::CreateKeyEx(kUser, made, reg::kRead, &key), 0L);
+    Row("... that takes no values", reg::SetValue(key, "new", reg::kSz, text.data(), 1), 5L);
+    reg::CloseKey(key);
+    Row("CreateKeyEx for all access opens that key", reg::CreateKeyEx(kUser, made, reg::kAllAccess, &key), 0L);
+    Row("... that takes values", reg::SetValue(key, "new", reg::kSz, text.data(), 1), 0L);
+    reg::CloseKey(key);
+    reg::DeleteKey(kUser, made);
 
     Row("CloseKey of HKEY_CURRENT_USER", reg::CloseKey(reg::kCurrentUser), 0L);
     Row("CloseKey of HKEY_LOCAL_MACHINE", reg::CloseKey(reg::kLocalMachine), 0L);
@@ -478,6 +492,48 @@ void Version() {
     Row("IsVistaOrLater on Windows XP", modSkin::IsVistaOrLater(), false);
 }
 
+// --- windows: hot keys, subclassing, posted messages ----------------------------------
+
+constexpr std::uint32_t kProbe = 0x0401;  // WM_USER + 1: no window here knows it
+int probesSeen = 0;
+window::ProcedureRef ownProcedure = 0;
+
+std::intptr_t CountProbes(platform::Handle hwnd, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (message == kProbe) ++probesSeen;
+    return window::CallProcedure(ownProcedure, hwnd, message, wParam, lParam);
+}
+
+void Windows() {
+    Section("windows: hot keys, subclassing, posted messages");
+    const platform::Handle first = contract::MakeWindow();
+    const platform::Handle second = contract::MakeWindow();
+    if (!Row("two windows to work on", first != 0 && second != 0, true)) return;
+    const std::uint32_t win = window::kModWin;
+    Row("Win+Z for a window", window::RegisterHotKey(first, 0, win, 'Z'), 0L);
+    Row("Win+Z again, for another window", window::RegisterHotKey(second, 0, win, 'Z'), 1409L);
+    Row("Win+X for that window", window::RegisterHotKey(second, 0, win, 'X'), 0L);
+    Row("releasing Win+Z", window::UnregisterHotKey(first, 0), 0L);
+    Row("releasing it again", window::UnregisterHotKey(first, 0), 1419L);
+    Row("Win+Z once released", window::RegisterHotKey(second, 1, win, 'Z'), 0L);
+    window::UnregisterHotKey(second, 0);
+    window::UnregisterHotKey(second, 1);
+
+    ownProcedure = window::SubclassWindow(first, CountProbes);
+    Row("subclassing gives the procedure it replaces", ownProcedure != 0, true);
+    Row("posting to the window", window::Post(first, kProbe, 0, 0), true);
+    platform::DoEvents();
+    Row("the posted message reaches the subclass", probesSeen, 1);
+    Row("restoring gives the subclass it replaces", window::RestoreProcedure(first, ownProcedure) != 0, true);
+    window::Post(first, kProbe, 0, 0);
+    platform::DoEvents();
+    Row("once restored, the subclass sees no more messages", probesSeen, 1);
+
+    contract::DestroyWindow(first);
+    contract::DestroyWindow(second);
+    Row("posting to a window that is gone", window::Post(first, kProbe, 0, 0), false);
+    Row("a hot key for a window that is gone", window::RegisterHotKey(first, 0, win, 'Z'), 1400L);
+}
+
 }  // namespace
 
 int main() {
@@ -492,6 +548,7 @@ int main() {
         false);
     Files();
     Version();
+    Windows();
     std::printf("%d passed, %d failed\n", contract::passed, contract::failed);
     return contract::failed == 0 ? 0 : 1;
 }

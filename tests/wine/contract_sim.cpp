@@ -47,4 +47,12 @@ void RemoveTree(const std::string& path) {
     }
 }
 
+platform::Handle MakeWindow() {
+    sim::Window window;
+    window.procedures.push_back([](const sim::Message&) { return std::intptr_t{0}; });
+    return sim::CreateWindowRecord(std::move(window));
+}
+
+void DestroyWindow(platform::Handle window) { sim::DestroyWindowRecord(window); }
+
 }  // namespace contract

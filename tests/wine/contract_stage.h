@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/registry.h"
+#include "platform/types.h"
 
 namespace contract {
 
@@ -22,5 +23,9 @@ bool MakeFolder(const std::string& path);
 bool MakeFile(const std::string& path, const std::string& contents, std::uint32_t attributes);
 // Removes the folder with everything in it, read-only files included.
 void RemoveTree(const std::string& path);
+
+// A hidden top-level window of the process's own, and its end; 0 when none could be made.
+platform::Handle MakeWindow();
+void DestroyWindow(platform::Handle window);
 
 }  // namespace contract

@@ -1,6 +1,7 @@
 // The contract rows' staging on the real system, with its own calls.
 #include <windows.h>
 
+#include "platform/win32/registry_key.h"
 #include "tests/wine/contract_stage.h"
 
 namespace contract {
@@ -22,7 +23,7 @@ void DeleteTree(HKEY root, const std::string& path) {
 void StageSystem() {}
 
 void RemoveKeyTree(platform::reg::Key root, const std::string& path) {
-    DeleteTree(reinterpret_cast<HKEY>(root), path);
+    DeleteTree(platform::win32::NativeKey(root), path);
 }
 
 bool MakeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
@@ -56,5 +57,13 @@ void RemoveTree(const std::string& path) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryA(path.c_str());
 }
+
+platform::Handle MakeWindow() {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    return reinterpret_cast<platform::Handle>(window);
+}
+
+void DestroyWindow(platform::Handle window) { ::DestroyWindow(reinterpret_cast<HWND>(window)); }
 
 }  // namespace contract

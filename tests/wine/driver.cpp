@@ -5,13 +5,21 @@
 //   wdriver wait    <title> <ms> [WxH]  0 once such a window shows (WxH: its outer size)
 //   wdriver gone    <title> <ms>        0 once no such window shows
 //   wdriver absent  <title> <ms>        0 if none shows within ms
-//   wdriver click   <title> <text>      BM_CLICK on the child with that text
+//   wdriver click   <title> <text>      clicks the child with that text (BM_CLICK on a
+//                                       button, a posted left click on anything else)
+//   wdriver enter   <title> <text> <new> sets the edit reading <text> to <new>, then presses Enter in it
 //   wdriver checked <title> <text>      prints the check state of that child (0/1/2)
 //   wdriver texts   <title>             prints "class<TAB>text" for every child
 //   wdriver menu    <title> <item>      chooses that item of the menu bar (needs wmenuhook.dll)
 //   wdriver close   <title>             posts WM_CLOSE
 //   wdriver settle  <title>             returns once all its program's windows are painted
 //   wdriver list                        prints every visible top-level window
+//   wdriver hotkey  taken|free          0 when Win+Z is so: taken when registering it
+//                                       here fails with 1409, free when it succeeds
+//   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
+//                                       posts a picture box a plain mouse move (needs
+//                                       wmenuhook.dll); prints "armed" when watching,
+//                                       then the user's Win+Z must come within ms
 //
 // Exit status: 0 done or true, 1 not so (timed out, no such window), 2 misuse.
 // The commands that act on a window give it up to kFindMs to show first.
@@ -131,26 +139,32 @@ HWND FindChild(HWND parent, const std::string& text) {
     return nullptr;
 }
 
-// Chooses a menu-bar item through wmenuhook.dll, which must lie beside the
-// driver: the hook runs in the window's own thread, where its menu can be read.
-bool ChooseMenuItem(HWND top, const std::string& title, const std::string& item) {
+// Hooks the window's thread with a procedure of wmenuhook.dll, which must lie
+// beside the driver: the hook runs in the window's own thread. Null when the
+// library or the hook fails.
+HHOOK HookThreadOf(HWND top, const char* procedure) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     std::string library = path;
     library = library.substr(0, library.find_last_of('\\') + 1) + "wmenuhook.dll";
     HMODULE module = LoadLibraryA(library.c_str());
-    auto* proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, "MenuHookProc"))) : nullptr;
+    auto* proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, procedure))) : nullptr;
     if (!proc) {
         std::fprintf(stderr, "wdriver: cannot load %s\n", library.c_str());
-        return false;
+        return nullptr;
     }
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // this thread gets its queue before the hook answers
+    return SetWindowsHookExA(WH_GETMESSAGE, proc, module, GetWindowThreadProcessId(top, nullptr));
+}
+
+// Chooses a menu-bar item through the hook, where the window's menu can be read.
+bool ChooseMenuItem(HWND top, const std::string& title, const std::string& item) {
     const UINT request = RegisterWindowMessageA("wdriver.menu.request");
     const UINT reply = RegisterWindowMessageA("wdriver.menu.reply");
     MSG msg;
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // this thread gets its queue before the hook answers
-
     const ATOM atom = GlobalAddAtomA(item.c_str());
-    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, proc, module, GetWindowThreadProcessId(top, nullptr));
+    HHOOK hook = HookThreadOf(top, "MenuHookProc");
     bool found = false, answered = false;
     if (hook && PostMessageA(top, request, atom, GetCurrentThreadId())) {
         answered = PollFor(kSendTimeoutMs, [&] {
@@ -181,6 +195,16 @@ void Settle(HWND top) {
     EnumWindows(PaintSameThread, static_cast<LPARAM>(GetWindowThreadProcessId(top, nullptr)));
 }
 
+// A left click in the middle of a control that is no button (a label that
+// reports clicks): posted, so that whatever the click opens cannot hold up
+// the driver.
+bool PostClick(HWND control) {
+    RECT area{};
+    GetClientRect(control, &area);
+    const LPARAM at = MAKELPARAM(area.right / 2, area.bottom / 2);
+    return PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(control, WM_LBUTTONUP, 0, at);
+}
+
 bool ParseSize(const char* text, Size* size) {
     int width = 0, height = 0;
     char tail = 0;
@@ -189,13 +213,55 @@ bool ParseSize(const char* text, Size* size) {
     return true;
 }
 
+// Watches the window's program through the hook while the user presses Win+Z.
+bool HotKeyMove(HWND top, DWORD ms) {
+    const UINT request = RegisterWindowMessageA("wdriver.watch.request");
+    const UINT reply = RegisterWindowMessageA("wdriver.watch.reply");
+    HHOOK hook = HookThreadOf(top, "WatchHookProc");
+    if (!hook || !PostMessageA(top, request, 0, GetCurrentThreadId())) {
+        if (hook) UnhookWindowsHookEx(hook);
+        return false;
+    }
+    std::printf("armed\n");
+    std::fflush(stdout);
+    bool hotKey = false, moved = false;
+    MSG msg;
+    PollFor(ms, [&] {
+        while (PeekMessageA(&msg, nullptr, reply, reply, PM_REMOVE)) {
+            if (msg.wParam == 1) hotKey = true;
+            if (msg.wParam == 2 && hotKey) moved = true;
+        }
+        return moved;
+    });
+    UnhookWindowsHookEx(hook);
+    if (!moved)
+        std::fprintf(stderr, "wdriver: %s\n", hotKey ? "WM_HOTKEY came, but no mouse move to a picture box"
+                                                     : "no WM_HOTKEY reached the program");
+    return moved;
+}
+
+// Tries to register Win+Z for this thread and lets it go again at once.
+int HotKey(const std::string& wanted) {
+    if (wanted != "taken" && wanted != "free") return 2;
+    constexpr int kId = 0x5A;
+    const bool registered = RegisterHotKey(nullptr, kId, MOD_WIN, 'Z') != 0;
+    const DWORD error = registered ? 0 : GetLastError();
+    if (registered) UnregisterHotKey(nullptr, kId);
+    const bool asWanted = wanted == "free" ? registered : error == ERROR_HOTKEY_ALREADY_REGISTERED;
+    if (!asWanted) std::fprintf(stderr, "wdriver: registering Win+Z here gave error %lu\n", error);
+    return asWanted ? 0 : 1;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: wdriver wait|gone|absent <title> <ms> [WxH]\n"
                  "       wdriver click|checked <title> <text>\n"
+                 "       wdriver enter <title> <text> <new>\n"
                  "       wdriver texts|close|settle <title>\n"
                  "       wdriver menu <title> <item>\n"
-                 "       wdriver list\n");
+                 "       wdriver list\n"
+                 "       wdriver hotkey taken|free\n"
+                 "       wdriver hotkeymove <title> <ms>\n");
     return 2;
 }
 
@@ -224,6 +290,10 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "list") return List();
     if (argc < 3) return Usage();
+    if (command == "hotkey") {
+        const int result = argc == 3 ? HotKey(argv[2]) : 2;
+        return result == 2 ? Usage() : result;
+    }
     const std::string title = argv[2];
 
     if (command == "wait" || command == "gone" || command == "absent") {
@@ -241,6 +311,8 @@ int main(int argc, char** argv) {
 
     if (command == "close" && argc == 3) return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
 
+    if (command == "hotkeymove" && argc == 4) return HotKeyMove(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
+
     if (command == "settle" && argc == 3) {
         Settle(top);
         return 0;
@@ -256,6 +328,16 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (command == "enter" && argc == 5) {
+        HWND edit = FindChild(top, argv[3]);
+        DWORD_PTR result = 0;
+        return edit && SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG,
+                                           kSendTimeoutMs, &result) &&
+                       PostMessageA(edit, WM_CHAR, '\r', 1)
+                   ? 0
+                   : 1;
+    }
+
     if (argc != 4) return Usage();
     const std::string target = argv[3];
 
@@ -263,6 +345,7 @@ int main(int argc, char** argv) {
         HWND control = FindChild(top, target);
         if (!control) return 1;
         DWORD_PTR result = 0;
+        if (command == "click" && ClassOf(control) != "Button") return PostClick(control) ? 0 : 1;
         if (command == "click")
             return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) ? 0 : 1;
         if (!SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) return 1;

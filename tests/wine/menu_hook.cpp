@@ -8,7 +8,15 @@
 // posts the window WM_COMMAND with the item's id, as choosing it would, and
 // answers the driver with kMenuReply: wParam 1 if the item was found, lParam
 // its id.
+//
+// It also watches the program for the driver's hot-key check: posted
+// kWatchRequest (lParam the driver's thread), the hook reports to that
+// thread with kWatchReply each WM_HOTKEY the program takes off its queue
+// (wParam 1) and each plain mouse move posted to a picture box of ours,
+// no button and at (0, 0) (wParam 2).
 #include <windows.h>
+
+#include <cstring>
 
 #include <string>
 
@@ -55,6 +63,26 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MenuHookProc(int code, WPARAM 
         if (found) PostMessageA(msg->hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         PostThreadMessageA(static_cast<DWORD>(msg->lParam), reply, found ? 1 : 0, id);
         msg->message = WM_NULL;  // the window itself never sees the request
+    }
+    return CallNextHookEx(nullptr, code, removed, param);
+}
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK WatchHookProc(int code, WPARAM removed, LPARAM param) {
+    auto* msg = reinterpret_cast<MSG*>(param);
+    static const UINT request = RegisterWindowMessageA("wdriver.watch.request");
+    static const UINT reply = RegisterWindowMessageA("wdriver.watch.reply");
+    static DWORD driver = 0;
+    if (code == HC_ACTION && removed == PM_REMOVE) {
+        char type[64] = {};
+        if (msg->message == request) {
+            driver = static_cast<DWORD>(msg->lParam);
+            msg->message = WM_NULL;
+        } else if (driver && msg->message == WM_HOTKEY) {
+            PostThreadMessageA(driver, reply, 1, msg->lParam);
+        } else if (driver && msg->message == WM_MOUSEMOVE && msg->wParam == 0 && msg->lParam == 0 &&
+                   GetClassNameA(msg->hwnd, type, sizeof type) && std::strcmp(type, "FormsPictureBox") == 0) {
+            PostThreadMessageA(driver, reply, 2, 0);
+        }
     }
     return CallNextHookEx(nullptr, code, removed, param);
 }

@@ -3,16 +3,23 @@
 # fresh Windows XP prefix on a virtual X display, looking at what the user
 # and the system see: windows, their captions and controls, the registry.
 #
-#   tests/wine/run_e2e.sh [build-dir]     (default build/win32)
+#   [WINE_BITS=32|64|both] tests/wine/run_e2e.sh
 #
-# Every wait has a bound. Screenshots and logs go to build/wine-artifacts/.
-# Ends with "N passed, M failed" and fails if anything failed.
+# The whole run goes once for each width: the 32-bit build (build/win32) in a
+# 32-bit prefix and the 64-bit build (build/win64) in a 64-bit one. Unless
+# WINE_BITS says otherwise, it takes every width this machine runs.
+# Every wait has a bound. Screenshots and logs go to build/wine-artifacts/win32
+# and win64. Ends with "N passed, M failed" over all widths and fails if
+# anything failed.
 set -uo pipefail
 
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-BUILD=$(cd "${1:-$REPO/build/win32}" && pwd) || exit 2
-ARTIFACTS=$REPO/build/wine-artifacts
+source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+ARTIFACTS_ROOT=$REPO/build/wine-artifacts
+# Set for each width by run_width.
+BUILD=
+ARTIFACTS=
 
 WAIT_MS=20000         # a window to show or go
 ABSENT_MS=3000        # how long a window that must not show is watched for
@@ -37,14 +44,16 @@ check() {
 
 INSTALL_DIR="Program Files/Quillmere"
 
+# The test programs of tests/wine/ all go to the tools folder; a step whose
+# program is missing fails on its own.
 install_programs() {
     local root=$WINEPREFIX/drive_c/$INSTALL_DIR
     mkdir -p "$root/Windhover/sounds" "$root/Nightjar" "$root/Tools"
-    cp "$BUILD/blocker/windhover.exe" "$BUILD/blocker/Help.rtf" "$root/Windhover/" &&
+    cp "$BUILD/blocker/windhover.exe" "$BUILD/blocker/Help.rtf" "$BUILD/blocker/icon.ico" \
+        "$BUILD/blocker/hoticon.ico" "$root/Windhover/" &&
         cp "$BUILD/blocker/sounds/pop.wav" "$root/Windhover/sounds/" &&
         cp "$BUILD/svcstop/nightjar.exe" "$BUILD/svcstop/Help.rtf" "$root/Nightjar/" &&
-        cp "$BUILD/tests/wine/wdriver.exe" "$BUILD/tests/wine/wmenuhook.dll" "$BUILD/tests/wine/wcontract.exe" \
-            "$BUILD/tests/wine/wsinkcheck.exe" "$root/Tools/"
+        cp "$BUILD"/tests/wine/*.exe "$BUILD"/tests/wine/*.dll "$root/Tools/"
 }
 
 program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
@@ -123,46 +132,87 @@ screenshot() {
 SPLASH_SIZE=400x240   # 6000x3600 twips
 TRAY="Wine System Tray"  # Wine's own notification area, shown while it holds an icon
 
-# --- the platform contract -----------------------------------------------------
+# --- rows checked by our own test programs ----------------------------------------
 
-# wcontract.exe checks, row by row, that the real registry, file system and
-# version record answer as the simulation the host tests run on does. Its rows
-# count as checks; the whole table is in contract.log, the failures and the
-# rows where Wine answers otherwise than the simulation are shown here.
-platform_contract() {
-    echo "# the platform contract"
-    local log=$ARTIFACTS/contract.log summary rows_passed rows_failed
-    timeout 120 wine "$(program_path Tools/wcontract.exe)" 2>&1 | tr -d '\r' >"$log"
+# rows NAME EXE: runs the test program EXE from the tools folder; it prints
+# one "ok" or "FAIL" line a row and then "N passed, M failed". Its rows
+# count as checks; the whole table is in NAME.log, the failures and the rows
+# where Wine answers otherwise than the simulation are shown here. The output
+# goes through a file: a service the program started may hold a pipe open for
+# as long as it runs.
+rows() {
+    local log=$ARTIFACTS/$1.log summary rows_passed rows_failed
+    timeout 120 wine "$(program_path "Tools/$2")" >"$log.raw" 2>&1 </dev/null
+    tr -d '\r' <"$log.raw" >"$log" && rm -f "$log.raw"
     grep -E '^FAIL|Wine answers' "$log" | sed 's/^/     /'
-    summary=$(tail -n 1 "$log")
+    # A program the rows started may still write to the console afterwards.
+    summary=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1)
     if [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
         rows_passed=${BASH_REMATCH[1]} rows_failed=${BASH_REMATCH[2]}
         passed=$((passed + rows_passed))
         failed=$((failed + rows_failed))
-        echo "contract: $rows_passed rows passed, $rows_failed failed (table in $log)"
+        echo "$1: $rows_passed rows passed, $rows_failed failed (table in $log)"
     else
-        fail "wcontract.exe runs to its end (see $log)"
+        fail "$2 runs to its end (see $log)"
     fi
 }
 
-# --- the browser event sink -----------------------------------------------------
+# wcontract.exe checks, row by row, that the real registry, file system and
+# version record answer as the simulation the host tests run on does.
+platform_contract() {
+    echo "# the platform contract"
+    rows contract wcontract.exe
+}
 
-# wsinkcheck.exe calls the sink's Invoke with real DISPPARAMS, as a browser
-# does (Wine's browsers never raise NewWindow2), with windhover's decision
-# behind it. Its rows count as checks; the table is in sink.log.
+# wmodules.exe runs windhover's toolbar-button module against the real
+# registry and nightjar's address lookup and hidden start against the system.
+toolbar_button_and_address() {
+    echo "# the toolbar button, the local address and the hidden start"
+    rows modules wmodules.exe
+}
+
+# --- nightjar's service layer ---------------------------------------------------
+
+# The test services (tests/wine/test_service.cpp): name, behaviour, dependency.
+TEST_SERVICES=("NjQuick quick" "NjPending pending NjQuick" "NjStall stall" "NjExit exitcode" "NjNoPause nopause")
+
+# Wine's service manager finds a service made with CreateService in a fresh
+# prefix only once the wineserver has restarted.
+restart_wineserver() {
+    wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+    wineserver -p
+}
+
+# wsvccheck.exe drives the test services through nightjar's real service
+# layer and checks what Wine's Service Control Manager reports.
+service_layer() {
+    echo "# the service layer against Wine's Service Control Manager"
+    local log=$ARTIFACTS/service-install.log service
+    for service in "${TEST_SERVICES[@]}"; do
+        # shellcheck disable=SC2086  # name, behaviour and dependency as separate words
+        if ! timeout 60 wine "$(program_path Tools/wsvc.exe)" install $service >>"$log" 2>&1 </dev/null; then
+            fail "the test service \"$service\" is installed (see $log)"
+            return
+        fi
+    done
+    check "the wineserver restarts" restart_wineserver || return
+    rows service-layer wsvccheck.exe
+}
+
+# wsinkcheck.exe calls windhover's browser event sink's Invoke with real
+# DISPPARAMS, as a browser does (Wine's browsers never raise NewWindow2), with
+# the popup decision behind it.
 browser_sink() {
     echo "# the browser event sink"
-    local log=$ARTIFACTS/sink.log summary
-    timeout 120 wine "$(program_path Tools/wsinkcheck.exe)" 2>&1 | tr -d '\r' >"$log"
-    grep -E '^FAIL' "$log" | sed 's/^/     /'
-    summary=$(tail -n 1 "$log")
-    if [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
-        passed=$((passed + BASH_REMATCH[1]))
-        failed=$((failed + BASH_REMATCH[2]))
-        echo "sink: ${BASH_REMATCH[1]} rows passed, ${BASH_REMATCH[2]} failed (table in $log)"
-    else
-        fail "wsinkcheck.exe runs to its end (see $log)"
-    fi
+    rows sink wsinkcheck.exe
+}
+
+# wcontrols.exe shows a list box and a report-view list through the real
+# backend and checks the native controls against the forms layer's.
+list_controls() {
+    echo "# the list box and the report-view list"
+    rows controls wcontrols.exe
 }
 
 # --- windhover ----------------------------------------------------------------
@@ -189,6 +239,8 @@ windhover_first_start() {
     check "the notification-area icon shows" driver wait "$TRAY" "$WAIT_MS"
     # Wine's shell lists no windows: the browser-window tracker finds none and says nothing.
     check "no message box at start" driver absent "Windhover" "$ABSENT_MS"
+    check "windhover holds Win+Z: registering it again fails with 1409" driver hotkey taken
+    check "Win+Z typed on the display reaches windhover's hot-key target as a mouse move" win_z_reaches_target
     check "the help window shows on the first start" driver wait "$HELP" "$WAIT_MS"
     check "showHelp is \"1\" after the start" setting_is Windhover showHelp 1
     check "\"$SHOW_AT_STARTUP\" is ticked" check_state_is "$HELP" "$SHOW_AT_STARTUP" 1
@@ -206,6 +258,29 @@ windhover_first_start() {
 
     check "closing the main window is accepted" driver close "$WINDHOVER"
     check "closing the main window ends windhover" process_ended
+    check "Win+Z is free once windhover has ended" driver hotkey free
+}
+
+# Win+Z typed on the X display while windhover's main window has the X focus
+# (Wine takes keys only then): the program gets WM_HOTKEY and then posts its
+# hidden picture box a plain mouse move, as the driver's hook sees them.
+win_z_reaches_target() {
+    local out=$ARTIFACTS/hotkey.out watcher window
+    : >"$out"
+    driver hotkeymove "$WINDHOVER" 10000 >"$out" &
+    watcher=$!
+    if ! timeout 10 bash -c "until grep -q armed '$out'; do sleep 0.1; done"; then
+        wait "$watcher"
+        return 1
+    fi
+    window=$(xdotool search --name "^$WINDHOVER\$" | head -n 1)
+    if [[ -z $window ]]; then
+        echo "     no X window \"$WINDHOVER\""
+        wait "$watcher"
+        return 1
+    fi
+    xdotool windowfocus --sync "$window" key super+z
+    wait "$watcher"
 }
 
 help_text_loaded() {
@@ -230,6 +305,11 @@ windhover_second_start() {
 # --- nightjar -----------------------------------------------------------------
 
 NIGHTJAR="Nightjar"
+HOME_PAGE="www.quillmere.example"
+# The website window's caption once its page came: Wine has no HTML engine
+# offline, so the page stays blank, has no title, and goes by its address.
+HOME_URL="http://www.quillmere.example/"
+WEBSITE_BUTTONS=(Go "<" ">" X R)
 
 nightjar_start() {
     echo "# nightjar"
@@ -239,11 +319,92 @@ nightjar_start() {
     check "the about box \"About Nightjar\" shows" driver wait "About Nightjar" "$WAIT_MS"
     check "the about box shows version 2.0" has_text "About Nightjar" "2.0"
     screenshot nightjar "About Nightjar"
+    nightjar_website
     check "closing the about box" driver close "About Nightjar"
     check "the about box goes" driver gone "About Nightjar" "$WAIT_MS"
     check "the main window stays" driver wait "$NIGHTJAR" 0
+    nightjar_website_last
+}
+
+# The about box's home page opens the built-in browser window.
+open_website() {
+    check "clicking the home page in the about box" driver click "About Nightjar" "$HOME_PAGE"
+    check "the website window shows, named by its page's address" driver wait "$HOME_URL" "$WAIT_MS"
+}
+
+website_buttons() {
+    local button
+    for button in "${WEBSITE_BUTTONS[@]}"; do has_text "$HOME_URL" "$button" || return; done
+}
+
+# maximised TITLE: the window is larger than its design size of 711x600.
+maximised() {
+    driver list | tr -d '\r' | awk -F'\t' -v title="$1" '
+        $2 == title { split($3, size, "x"); if (size[1] > 711 && size[2] > 600) found = 1 }
+        END { exit !found }'
+}
+
+window_count() { driver list | wc -l; }
+
+# one_window TITLE: exactly one window shows with that caption.
+one_window() {
+    local count
+    count=$(driver list | tr -d '\r' | awk -F'\t' -v title="$1" '$2 == title' | wc -l)
+    [[ $count -eq 1 ]] || { echo "     $count windows \"$1\""; return 1; }
+}
+
+nightjar_website() {
+    local before
+    open_website || return
+    check "the website window is maximised" maximised "$HOME_URL"
+    check "its address box shows the page's address" has_text "$HOME_URL" "$HOME_URL"
+    check "its address label, go, back, forward, stop and refresh buttons show" website_buttons
+    check "clicking the home page again" driver click "About Nightjar" "$HOME_PAGE"
+    check "still only one website window" one_window "$HOME_URL"
+    before=$(window_count)
+    check "back with no history is ignored" driver click "$HOME_URL" "<"
+    check "forward with no history is ignored" driver click "$HOME_URL" ">"
+    check "stop is ignored" driver click "$HOME_URL" X
+    check "refresh works" driver click "$HOME_URL" R
+    check "none of them opened a box" test "$(window_count)" -eq "$before"
+    screenshot nightjar-website "$HOME_URL"
+    check "Enter in the address box opens what was typed" driver enter "$HOME_URL" "$HOME_URL" "about:blank"
+    check "the window is then named about:blank" driver wait "about:blank" "$WAIT_MS"
+    check "closing the website window" driver close "about:blank"
+    check "the website window goes" driver gone "about:blank" "$WAIT_MS"
+    check "the main window stays" driver wait "$NIGHTJAR" 0
+}
+
+# The main window closes while the website window is open: the program runs
+# on with the website window and ends once that closes.
+nightjar_website_last() {
+    check "About > About this software" driver menu "$NIGHTJAR" "About this software"
+    open_website || return
     check "closing the main window is accepted" driver close "$NIGHTJAR"
-    check "closing the main window ends nightjar" process_ended
+    check "the main window goes" driver gone "$NIGHTJAR" "$WAIT_MS"
+    check "the website window stays open" driver wait "$HOME_URL" 0
+    check "nightjar runs on" kill -0 "$PROGRAM_PID"
+    check "closing the website window, the last one" driver close "$HOME_URL"
+    check "closing the last window ends nightjar" process_ended
+}
+
+# --- the executables ------------------------------------------------------------
+
+# The system DLLs the programs may import; anything else would have to ship
+# beside them.
+SYSTEM_DLLS="advapi32 comctl32 gdi32 iphlpapi kernel32 msvcrt ole32 oleaut32 shell32 shlwapi user32 version winmm"
+
+# built_for BITS EXE: the executable is a Windows program of that width that
+# imports only system DLLs.
+built_for() {
+    local format dll foreign=()
+    format=$(x86_64-w64-mingw32-objdump -f "$2" | awk '/file format/ { print $NF }')
+    [[ $format == "$([[ $1 == 32 ]] && echo pei-i386 || echo pei-x86-64)" ]] ||
+        { echo "     $2 is $format"; return 1; }
+    for dll in $(x86_64-w64-mingw32-objdump -p "$2" | awk '/DLL Name/ { print tolower($3) }'); do
+        [[ " $SYSTEM_DLLS " == *" ${dll%.dll} "* ]] || foreign+=("$dll")
+    done
+    [[ ${#foreign[@]} -eq 0 ]] || { echo "     $2 needs ${foreign[*]}"; return 1; }
 }
 
 # --- the run --------------------------------------------------------------------
@@ -254,29 +415,39 @@ cleanup() {
     stop_virtual_display
 }
 
-main() {
-    local started=$SECONDS file
-    for file in blocker/windhover.exe blocker/Help.rtf blocker/sounds/pop.wav svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll tests/wine/wcontract.exe tests/wine/wsinkcheck.exe; do
-        [[ -f $BUILD/$file ]] || { echo "missing $BUILD/$file: build the Windows target first" >&2; exit 2; }
-    done
-    rm -rf "$ARTIFACTS"
+# run_width BITS: every check, on the programs of that width in a fresh prefix.
+run_width() {
+    local bits=$1 file
+    echo "## the $bits-bit programs"
+    BUILD=$(windows_build_dir "$bits")
+    ARTIFACTS=$ARTIFACTS_ROOT/win$bits
     mkdir -p "$ARTIFACTS"
-    SCREENSHOTS=()
+    for file in blocker/windhover.exe blocker/Help.rtf blocker/icon.ico blocker/hoticon.ico \
+        blocker/sounds/pop.wav svcstop/nightjar.exe svcstop/Help.rtf \
+        tests/wine/wdriver.exe tests/wine/wmenuhook.dll; do
+        [[ -f $BUILD/$file ]] || { fail "$BUILD/$file is built"; return; }
+    done
+    check "windhover.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/blocker/windhover.exe"
+    check "nightjar.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/svcstop/nightjar.exe"
+    if ! wine_runs "$bits"; then
+        fail "this machine runs $bits-bit Wine"
+        return
+    fi
 
-    trap cleanup EXIT
-    start_virtual_display "$ARTIFACTS/xvfb.log" || exit 1
-    use_prefix "$REPO/build/wine-e2e"
+    use_prefix "$REPO/build/wine-e2e-$bits" "$bits"
     echo "# a fresh prefix in $WINEPREFIX on display $DISPLAY"
     if ! make_prefix "$ARTIFACTS/prefix.log" persistent || ! draw_own_frames "$ARTIFACTS/prefix.log" ||
         ! install_programs; then
         fail "the Wine prefix is made and the programs installed"
-        echo "$passed passed, $failed failed"
-        exit 1
+        stop_prefix
+        return
     fi
 
     platform_contract
     browser_sink
+    toolbar_button_and_address
+    service_layer
+    list_controls
     windhover_first_start
     end_program
     windhover_second_start
@@ -288,9 +459,22 @@ main() {
         echo "# windows on the display at the end:"
         driver list | indent
     fi
-    local shot
+    stop_prefix
+}
+
+main() {
+    local started=$SECONDS widths bits shot
+    widths=$(wine_widths) || { echo "0 passed, 1 failed"; exit 1; }
+    rm -rf "$ARTIFACTS_ROOT"
+    mkdir -p "$ARTIFACTS_ROOT"
+    SCREENSHOTS=()
+
+    trap cleanup EXIT
+    start_virtual_display "$ARTIFACTS_ROOT/xvfb.log" || exit 1
+    for bits in $widths; do run_width "$bits"; done
+
     for shot in "${SCREENSHOTS[@]}"; do echo "screenshot: $shot"; done
-    echo "logs: $ARTIFACTS (took $((SECONDS - started)) s)"
+    echo "logs: $ARTIFACTS_ROOT (took $((SECONDS - started)) s)"
     echo "$passed passed, $failed failed"
     ((failed == 0))
 }

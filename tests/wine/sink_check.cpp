@@ -19,6 +19,7 @@
 namespace {
 
 using contract::Row;
+using windhover::Form1;
 
 // A browser object that only tells its address.
 class PageBrowser : public platform::browser::Browser {
@@ -165,7 +166,7 @@ void OtherCalls(IDispatch* sink) {
 
 int main() {
     OleInitialize(nullptr);
-    auto& main = forms::The<Form1>();
+    auto& main = forms::The<windhover::Form1>();
     auto page = std::make_shared<PageBrowser>();
     auto ie = windhover::IE_Class::Create();
     ie->IEctl(page);  // takes no sink: it is no COM browser

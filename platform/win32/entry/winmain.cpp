@@ -18,13 +18,14 @@ bool AnyFormLoaded() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // The window thread is COM's single-threaded apartment: the embedded web
+    // browser and the browsers' and shell's events need it. Without COM the
+    // programs run on, without them.
+    const bool ole = SUCCEEDED(OleInitialize(nullptr));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     // The rich-text box needs the class "RichEdit20A" registered.
     LoadLibraryA("riched20.dll");
-    // The window thread is a single-threaded apartment: browser and shell
-    // events arrive on it. Without COM the programs run on, without them.
-    const bool com = SUCCEEDED(OleInitialize(nullptr));
 
     forms::Dispatch(platform::ProgramMain);
 
@@ -35,6 +36,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    if (com) OleUninitialize();
+    if (ole) OleUninitialize();
     return static_cast<int>(message.wParam);
 }

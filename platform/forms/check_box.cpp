@@ -1,0 +1,34 @@
+#include "platform/forms/check_box.h"
+
+#include "platform/error.h"
+#include "platform/forms/form.h"
+
+namespace forms {
+
+CheckBox::CheckBox(Form& form, std::string name, ControlDesign design)
+    : Control(form, "CheckBox", std::move(name), std::move(design)) {}
+
+void CheckBox::setValue(int value) {
+    if (value < 0 || value > 2) throw platform::Error(platform::kErrInvalidPropertyValue, "Invalid property value");
+    if (value == value_) return;
+    value_ = value;
+    changed(Prop::Value);
+    if (onClick) onClick();
+}
+
+void CheckBox::userClick() {
+    if (!enabled()) return;
+    Dispatch([this] { setValue(value_ == 0 ? 1 : 0); });
+}
+
+void CheckBox::captureDesign() {
+    Control::captureDesign();
+    design_ = value_;
+}
+
+void CheckBox::restoreDesign() {
+    Control::restoreDesign();
+    value_ = design_;
+}
+
+}  // namespace forms

@@ -1,0 +1,14 @@
+#include "platform/forms/click.h"
+
+#include "platform/forms/form.h"
+
+namespace forms {
+
+void RaiseClick(const Control& control, const std::function<void()>& onClick) {
+    if (!control.enabled()) return;
+    Dispatch([&onClick] {
+        if (onClick) onClick();
+    });
+}
+
+}  // namespace forms

@@ -1,0 +1,18 @@
+#pragma once
+#include <functional>
+
+#include "platform/forms/control.h"
+
+namespace forms {
+
+class CommandButton : public Control {
+public:
+    CommandButton(Form& form, std::string name, ControlDesign design = {});
+    void userClick();
+    std::function<void()> onClick;
+
+protected:
+    std::unique_ptr<Peer> makePeer(PeerFactory& factory) override { return factory.make(*this); }
+};
+
+}  // namespace forms

@@ -1,0 +1,77 @@
+#include "platform/forms/list_box.h"
+
+#include <algorithm>
+
+#include "platform/error.h"
+#include "platform/forms/form.h"
+#include "platform/forms/text_order.h"
+
+namespace forms {
+
+ListBox::ListBox(Form& form, std::string name, ControlDesign design, ListBoxDesign list)
+    : Control(form, "ListBox", std::move(name), std::move(design)), sorted_(list.sorted) {}
+
+void ListBox::checkIndex(int index) const {
+    if (index < 0 || index >= listCount())
+        throw platform::Error(platform::kErrInvalidArrayIndex, "Invalid property array index");
+}
+
+const std::string& ListBox::list(int index) const {
+    checkIndex(index);
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void ListBox::addItem(const std::string& item) {
+    auto place = sorted_ ? std::upper_bound(items_.begin(), items_.end(), item, LessIgnoringCase) : items_.end();
+    const int index = static_cast<int>(place - items_.begin());
+    items_.insert(place, item);
+    // The selection stays with its item.
+    if (listIndex_ >= index) ++listIndex_;
+    changed(Prop::Items);
+}
+
+void ListBox::removeItem(int index) {
+    checkIndex(index);
+    items_.erase(items_.begin() + index);
+    if (listIndex_ == index)
+        listIndex_ = -1;
+    else if (listIndex_ > index)
+        --listIndex_;
+    changed(Prop::Items);
+}
+
+void ListBox::clear() {
+    items_.clear();
+    listIndex_ = -1;
+    changed(Prop::Items);
+}
+
+void ListBox::setListIndex(int index) {
+    if (index < -1 || index >= listCount())
+        throw platform::Error(platform::kErrInvalidPropertyValue, "Invalid property value");
+    if (index == listIndex_) return;
+    listIndex_ = index;
+    changed(Prop::Selection);
+    if (onClick) onClick();
+}
+
+void ListBox::userSelect(int index) {
+    if (!enabled() || index < 0 || index >= listCount()) return;
+    Dispatch([this, index] {
+        listIndex_ = index;
+        if (onClick) onClick();
+    });
+}
+
+void ListBox::captureDesign() {
+    Control::captureDesign();
+    design_ = items_;
+}
+
+void ListBox::restoreDesign() {
+    Control::restoreDesign();
+    items_ = design_;
+    listIndex_ = -1;
+}
+
+}  // namespace forms

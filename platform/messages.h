@@ -1,0 +1,25 @@
+#pragma once
+// The window messages the programs and the simulation exchange, with their
+// Win32 numbers.
+#include <cstdint>
+
+namespace platform::msg {
+
+inline constexpr std::uint32_t kActivate = 0x0006;
+inline constexpr std::uint32_t kClose = 0x0010;
+inline constexpr std::uint32_t kSetIcon = 0x0080;
+inline constexpr std::uint32_t kNcDestroy = 0x0082;
+inline constexpr std::uint32_t kNotify = 0x004E;
+inline constexpr std::uint32_t kKeyDown = 0x0100;
+inline constexpr std::uint32_t kCommand = 0x0111;
+inline constexpr std::uint32_t kTimer = 0x0113;
+inline constexpr std::uint32_t kMouseMove = 0x0200;
+inline constexpr std::uint32_t kLButtonDown = 0x0201;
+inline constexpr std::uint32_t kHotKey = 0x0312;
+
+// Notification codes of WM_COMMAND.
+inline constexpr int kBnClicked = 0;
+inline constexpr int kStnClicked = 0;
+inline constexpr int kEnChange = 0x0300;
+
+}  // namespace platform::msg

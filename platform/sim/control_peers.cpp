@@ -1,0 +1,127 @@
+// The simulated peer of each control kind. Most keep only a window record;
+// the clickable kinds take their click from WM_COMMAND, as on Windows.
+#include "platform/messages.h"
+#include "platform/sim/peers.h"
+#include "platform/sim/web_browser.h"
+
+namespace sim {
+
+ControlPeer::ControlPeer(FormWindow& form, forms::Control& control, bool hasWindow) : form_(form), control_(control) {
+    if (!hasWindow) return;
+    Window record;
+    record.parent = form.window;
+    record.form = form.form;
+    record.control = &control;
+    record.procedures.push_back([this](const Message& message) { return this->message(message); });
+    record.visible = control.visible();
+    window_ = CreateWindowRecord(std::move(record));
+    form_.children[window_] = this;
+}
+
+ControlPeer::~ControlPeer() {
+    if (!window_) return;
+    form_.children.erase(window_);
+    DestroyWindowRecord(window_);
+}
+
+void ControlPeer::changed(forms::Prop prop) {
+    if (prop != forms::Prop::Visible) return;
+    if (Window* window = FindWindow(window_)) window->visible = control_.visible();
+}
+
+TimerPeer::TimerPeer(FormWindow& form, forms::Timer& timer) : form_(form), timer_(timer), id_(form.nextTimer++) {
+    form_.timers[id_] = this;
+    changed(forms::Prop::Timer);
+}
+
+TimerPeer::~TimerPeer() {
+    KillTimer(form_.window, id_);
+    form_.timers.erase(id_);
+}
+
+void TimerPeer::changed(forms::Prop prop) {
+    if (prop != forms::Prop::Timer) return;
+    KillTimer(form_.window, id_);
+    if (timer_.running()) SetTimer(form_.window, id_, static_cast<std::uint32_t>(timer_.interval()));
+}
+
+void TimerPeer::tick() { timer_.tick(); }
+
+namespace {
+
+// A control whose click arrives as WM_COMMAND with this code.
+template <class Kind>
+class ClickPeer final : public ControlPeer {
+public:
+    ClickPeer(FormWindow& form, Kind& control, int clickCode)
+        : ControlPeer(form, control), control_(control), clickCode_(clickCode) {}
+    void command(int code) override {
+        if (code == clickCode_) control_.userClick();
+    }
+
+private:
+    Kind& control_;
+    int clickCode_;
+};
+
+}  // namespace
+
+std::unique_ptr<forms::Peer> Peers::make(forms::CheckBox& control) {
+    return std::make_unique<ClickPeer<forms::CheckBox>>(form, control, platform::msg::kBnClicked);
+}
+
+std::unique_ptr<forms::Peer> Peers::make(forms::CommandButton& control) {
+    return std::make_unique<ClickPeer<forms::CommandButton>>(form, control, platform::msg::kBnClicked);
+}
+
+std::unique_ptr<forms::Peer> Peers::make(forms::Label& control) {
+    return std::make_unique<ClickPeer<forms::Label>>(form, control, platform::msg::kStnClicked);
+}
+
+std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) { return std::make_unique<ControlPeer>(form, control); }
+
+std::unique_ptr<forms::Peer> Peers::make(forms::TextBox& control) { return std::make_unique<ControlPeer>(form, control); }
+
+std::unique_ptr<forms::Peer> Peers::make(forms::StatusBar& control) {
+    return std::make_unique<ControlPeer>(form, control);
+}
+
+std::unique_ptr<forms::Peer> Peers::make(forms::Timer& control) { return std::make_unique<TimerPeer>(form, control); }
+
+// Menus live in the form's menu bar, not in windows of their own.
+std::unique_ptr<forms::Peer> Peers::make(forms::Menu& control) {
+    return std::make_unique<ControlPeer>(form, control, false);
+}
+
+namespace {
+
+// A picture box reports the mouse over its own window.
+class PictureBoxPeer final : public ControlPeer {
+public:
+    PictureBoxPeer(FormWindow& form, forms::PictureBox& box) : ControlPeer(form, box), box_(box) {}
+    std::intptr_t message(const Message& message) override {
+        if (message.message != platform::msg::kMouseMove) return 0;
+        const MouseArguments mouse = MouseOf(message);
+        box_.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+        return 0;
+    }
+
+private:
+    forms::PictureBox& box_;
+};
+
+}  // namespace
+
+std::unique_ptr<forms::Peer> Peers::make(forms::PictureBox& control) {
+    return std::make_unique<PictureBoxPeer>(form, control);
+}
+
+std::unique_ptr<forms::Peer> Peers::make(forms::RichTextBox& control) {
+    return std::make_unique<ControlPeer>(form, control);
+}
+
+std::unique_ptr<forms::Peer> Peers::make(forms::WebBrowser& control) {
+    return std::make_unique<Browser>(form, control);
+}
+
+}  // namespace sim

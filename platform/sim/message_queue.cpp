@@ -1,0 +1,179 @@
+// The simulated window system's core: window records with their procedure
+// chains, the message queue, timers on the virtual clock and the idle step
+// that every wait takes.
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/forms/form.h"
+#include "platform/messages.h"
+#include "platform/sim/sim.h"
+#include "platform/sim/sim_hang.h"
+
+namespace sim {
+
+namespace {
+
+// The procedures running, innermost last: which window and which link of its chain.
+struct Call {
+    Handle window;
+    std::size_t index;
+};
+std::vector<Call> calls;
+
+std::intptr_t CallAt(const Message& message, std::size_t index) {
+    Window* window = FindWindow(message.window);
+    if (!window || index >= window->procedures.size()) return 0;
+    // A copy: the procedure may destroy its own window.
+    WindowProc procedure = window->procedures[index];
+    calls.push_back(Call{message.window, index});
+    struct Leave {
+        ~Leave() { calls.pop_back(); }
+    } leave;
+    return procedure(message);
+}
+
+using TimerKey = std::pair<Handle, std::uintptr_t>;
+
+bool NextDue(std::uint64_t limit, TimerKey* next) {
+    const TimerRecord* best = nullptr;
+    for (const auto& [key, timer] : P().timers) {
+        if (timer.due > limit) continue;
+        if (!best || timer.due < best->due || (timer.due == best->due && timer.order < best->order)) {
+            best = &timer;
+            *next = key;
+        }
+    }
+    return best != nullptr;
+}
+
+void Fire(const TimerKey& key) {
+    auto& timer = P().timers.at(key);
+    M().now = std::max(M().now, timer.due);
+    timer.due = M().now + timer.period;
+    forms::Dispatch([&] { Send(Message{key.first, platform::msg::kTimer, key.second, 0}); });
+    Pump();
+}
+
+}  // namespace
+
+Window* FindWindow(Handle window) {
+    auto it = P().windows.find(window);
+    return it == P().windows.end() ? nullptr : &it->second;
+}
+
+Handle CreateWindowRecord(Window window) {
+    auto& p = P();
+    const Handle handle = p.nextWindow;
+    p.nextWindow += 0x10;
+    window.handle = handle;
+    p.windows[handle] = std::move(window);
+    return handle;
+}
+
+void DestroyWindowRecord(Handle window) {
+    auto& p = P();
+    p.windows.erase(window);
+    std::erase_if(p.timers, [&](const auto& timer) { return timer.first.first == window; });
+}
+
+void Post(const Message& message) { P().queue.push_back(message); }
+
+std::intptr_t Send(const Message& message) {
+    Window* window = FindWindow(message.window);
+    if (!window || window->procedures.empty()) return 0;
+    P().delivered.push_back(message);
+    return CallAt(message, window->procedures.size() - 1);
+}
+
+std::intptr_t CallNext(const Message& message) {
+    if (calls.empty() || calls.back().index == 0) return 0;
+    return CallAt(message, calls.back().index - 1);
+}
+
+std::intptr_t CallLink(const Message& message, std::size_t index) { return CallAt(message, index); }
+
+void Pump() {
+    auto& p = P();
+    while (!p.queue.empty() && !p.ended) {
+        const Message message = p.queue.front();
+        p.queue.pop_front();
+        forms::Dispatch([&] { Send(message); });
+    }
+}
+
+void Advance(std::uint64_t milliseconds) {
+    const std::uint64_t target = M().now + milliseconds;
+    TimerKey timer;
+    while (!P().ended && NextDue(target, &timer)) Fire(timer);
+    if (!P().ended) M().now = std::max(M().now, target);
+}
+
+bool RunNextTimer() {
+    TimerKey timer;
+    if (P().ended || !NextDue(UINT64_MAX, &timer)) return false;
+    Fire(timer);
+    return true;
+}
+
+void SetTimer(Handle window, std::uintptr_t id, std::uint32_t milliseconds) {
+    const auto period = std::max<std::uint64_t>(milliseconds, static_cast<std::uint64_t>(M().timerResolution));
+    P().timers[{window, id}] = TimerRecord{period, M().now + period, P().timerOrder++};
+}
+
+void KillTimer(Handle window, std::uintptr_t id) { P().timers.erase({window, id}); }
+
+void AsUser(const std::function<void()>& action) {
+    if (P().ended) return;
+    P().idleStrikes = 0;
+    forms::Dispatch(action);
+    Pump();
+}
+
+void TrayMouse(Handle window, std::uint32_t id, std::uint32_t mouseMessage) {
+    auto icon = M().trayIcons.find({window, id});
+    if (icon == M().trayIcons.end() || !icon->second.uCallbackMessage) return;
+    Post(Message{window, icon->second.uCallbackMessage, id, static_cast<std::intptr_t>(mouseMessage)});
+    P().idleStrikes = 0;
+    Pump();
+}
+
+void HotKey(Handle window, int id) {
+    Post(Message{window, platform::msg::kHotKey, static_cast<std::uintptr_t>(id), 0});
+    P().idleStrikes = 0;
+    Pump();
+}
+
+void PressHotKey(std::uint32_t modifiers, std::uint32_t key) {
+    for (const HotKeyRecord& hotKey : P().hotKeys) {
+        if (hotKey.modifiers != modifiers || hotKey.key != key) continue;
+        const auto keys = static_cast<std::intptr_t>((key << 16) | (modifiers & 0xFFFF));
+        Post(Message{hotKey.window, platform::msg::kHotKey, static_cast<std::uintptr_t>(hotKey.id), keys});
+        P().idleStrikes = 0;
+        Pump();
+        return;
+    }
+}
+
+Step IdleStep(const std::string& waiter, bool userActs, std::uint64_t until) {
+    auto& p = P();
+    if (!p.queue.empty()) {
+        Pump();
+        return Step::Delivered;
+    }
+    if (userActs && !p.userActions.empty()) {
+        auto action = std::move(p.userActions.front());
+        p.userActions.pop_front();
+        forms::Dispatch(action);
+        return Step::Acted;
+    }
+    TimerKey timer;
+    if (!NextDue(until, &timer)) return Step::Idle;
+    if (p.timers.at(timer).due > kTimeCap) {
+        std::fprintf(stderr, "sim: %s waits past the time cap\n", waiter.c_str());
+        throw Hang{waiter + " waits past the ten minutes a test may take on the virtual clock"};
+    }
+    Fire(timer);
+    return Step::Ticked;
+}
+
+}  // namespace sim

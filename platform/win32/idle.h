@@ -1,0 +1,11 @@
+#pragma once
+// The one idle step of every wait on Windows (DoEvents, the modal loop).
+
+namespace forms::win32 {
+
+// Handles the messages that are waiting; with none, first waits for the next
+// one, a bounded while. False once WM_QUIT came, which is posted again for
+// the outer loop.
+bool IdleStep();
+
+}  // namespace forms::win32

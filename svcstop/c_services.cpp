@@ -1,0 +1,22 @@
+#include "svcstop/c_services.h"
+
+#include <cctype>
+
+namespace nightjar {
+
+std::string ServiceKey(const std::string& serviceName) {
+    std::string key = serviceName;
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return key;
+}
+
+void ServiceCollection::Add(std::unique_ptr<CServices> record) { records_.push_back(std::move(record)); }
+
+CServices* ServiceCollection::Item(const std::string& key) const {
+    const std::string wanted = ServiceKey(key);
+    for (const auto& record : records_)
+        if (ServiceKey(record->ServiceName) == wanted) return record.get();
+    return nullptr;
+}
+
+}  // namespace nightjar

@@ -1,0 +1,261 @@
+#include "svcstop/mod_service_code.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "platform/dialogs.h"
+#include "platform/process_globals.h"
+#include "platform/program.h"
+#include "svcstop/service_buffer.h"
+
+namespace nightjar {
+
+ServiceCollection colServices;
+ServiceCollection colDependents;
+static const platform::ResetAtStart resetServiceLists([] {
+    colServices.Clear();
+    colDependents.Clear();
+});
+
+namespace modServiceCode {
+
+namespace {
+
+namespace svc = platform::svc;
+
+const char kActiveDatabase[] = "ServicesActive";
+const char kEnumTitle[] = "Error enumerating services";
+
+// A manager or service handle, closed when it goes out of scope.
+class OpenHandle {
+public:
+    explicit OpenHandle(svc::ScHandle handle) : handle_(handle) {}
+    OpenHandle(const OpenHandle&) = delete;
+    OpenHandle& operator=(const OpenHandle&) = delete;
+    ~OpenHandle() {
+        if (handle_) svc::Close(handle_);
+    }
+    svc::ScHandle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != 0; }
+
+private:
+    svc::ScHandle handle_;
+};
+
+std::int32_t Signed(std::uint32_t value) { return static_cast<std::int32_t>(value); }
+
+// The untitled boxes of the configuration and dependents queries.
+void ShowCode(const std::string& text, long code) { platform::MessageBox(text + std::to_string(code)); }
+
+void ShowBoxB(long code) {
+    platform::MessageBox("The following error occurred (" + std::to_string(code) + ")", platform::kMbIconError,
+                         kEnumTitle);
+}
+
+// The records of a listing, each with its two names and its status.
+struct ListedService {
+    std::string name;
+    std::string displayName;
+    svc::ServiceStatus status;
+};
+
+std::vector<ListedService> ReadRecords(const ServiceBuffer& buffer, std::uint32_t returned) {
+    const svc::RecordLayout& layout = svc::Layout();
+    const std::uint32_t count = std::min(returned, buffer.size() / layout.enumRecordSize);
+    std::vector<ListedService> listed;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::size_t at = std::size_t{i} * layout.enumRecordSize;
+        const std::size_t status = at + layout.enumStatusOffset;
+        listed.push_back({buffer.Text(at + layout.enumServiceName), buffer.Text(at + layout.enumDisplayName),
+                          {buffer.Number(status), buffer.Number(status + 4), buffer.Number(status + 8),
+                           buffer.Number(status + 12), buffer.Number(status + 16), buffer.Number(status + 20),
+                           buffer.Number(status + 24)}});
+    }
+    return listed;
+}
+
+std::unique_ptr<CServices> NewRecord(const ListedService& listed) {
+    auto record = std::make_unique<CServices>();
+    record->ServiceName = listed.name;
+    record->DisplayName = listed.displayName;
+    return record;
+}
+
+// Opens the manager of the active database with full access and the service
+// with `access`, runs `action` on the service and closes both.
+template <class Action>
+void WithService(const std::string& machine, const std::string& serviceName, std::uint32_t access,
+                 const Action& action) {
+    OpenHandle manager(svc::OpenManager(machine, kActiveDatabase, svc::kManagerAllAccess));
+    if (!manager) return;
+    OpenHandle service(svc::Open(manager.get(), serviceName, access));
+    if (!service) return;
+    action(service.get());
+}
+
+void SendControl(const std::string& machine, const std::string& serviceName, std::uint32_t control) {
+    WithService(machine, serviceName, svc::kServiceAllAccess, [control](svc::ScHandle service) {
+        svc::ServiceStatus discarded;
+        svc::Control(service, control, &discarded);
+    });
+}
+
+}  // namespace
+
+bool EnumerateServices(const std::string& machine, std::uint32_t stateFilter, std::uint32_t typeFilter) {
+    OpenHandle manager(svc::OpenManager(machine, "", svc::kManagerEnumerate));
+    if (!manager) {
+        const long code = svc::LastError();
+        platform::MessageBox("The following error occurred (" + std::to_string(code) + "):\r\n" +
+                                 ApiErrorText(code, "EnumerateServices", "OpenSCManager"),
+                             platform::kMbIconError, kEnumTitle);
+        return false;
+    }
+    std::uint32_t needed = 0, returned = 0, resume = 0;
+    svc::EnumServices(manager.get(), typeFilter, stateFilter, nullptr, 0, &needed, &returned, &resume);
+    if (const long code = svc::LastError(); code != platform::kErrorMoreData) {
+        ShowBoxB(code);
+        return false;
+    }
+    const std::uint32_t recordSize = svc::Layout().enumRecordSize;
+    ServiceBuffer buffer(std::size_t{RecordCount(needed, recordSize)} * recordSize);
+    needed = returned = resume = 0;
+    if (!svc::EnumServices(manager.get(), typeFilter, stateFilter, buffer.data(), buffer.size(), &needed, &returned,
+                           &resume)) {
+        ShowBoxB(svc::LastError());
+        return false;
+    }
+    // The new list is built aside, so that whatever runs while a message
+    // box below is open still reads the previous one.
+    ServiceCollection services;
+    for (const ListedService& listed : ReadRecords(buffer, returned)) {
+        auto record = NewRecord(listed);
+        record->ServiceType = Signed(listed.status.serviceType);
+        record->CurrentStatus = Signed(listed.status.currentState);
+        record->ControlsAccepted = Signed(listed.status.controlsAccepted);
+        record->Win32ExitCode = Signed(listed.status.win32ExitCode);
+        record->ServiceSpecificExitCode = Signed(listed.status.serviceSpecificExitCode);
+        record->CheckPoint = Signed(listed.status.checkPoint);
+        record->WaitHint = Signed(listed.status.waitHint);
+        const ServiceConfig config = GetServiceConfig(machine, listed.name);
+        record->StartType = config.StartType;
+        record->ErrorControl = config.ErrorControl;
+        record->PathName = config.BinaryPathName;
+        record->LoadOrderGroup = config.LoadOrderGroup;
+        record->TagID = config.TagId;
+        record->Dependencies = config.Dependencies;
+        record->StartName = config.ServiceStartName;
+        services.Add(std::move(record));
+    }
+    colServices = std::move(services);
+    return true;
+}
+
+ServiceConfig GetServiceConfig(const std::string& machine, const std::string& serviceName) {
+    ServiceConfig config;
+    WithService(machine, serviceName, svc::kQueryConfig, [&](svc::ScHandle service) {
+        std::uint8_t probe[1] = {0};
+        std::uint32_t needed = 0;
+        if (!svc::QueryConfig(service, probe, 0, &needed) && needed == 0) return;
+        if (const long code = svc::LastError(); code != platform::kErrorInsufficientBuffer) {
+            ShowCode("LastDLLError = ", code);
+            return;
+        }
+        ServiceBuffer buffer(std::size_t{needed} + 1);
+        const std::uint32_t size = needed;
+        needed = 0;
+        if (!svc::QueryConfig(service, buffer.data(), size, &needed)) {
+            ShowCode("QueryServicConfig failed. LastDllError = ", svc::LastError());
+            return;
+        }
+        const svc::RecordLayout& layout = svc::Layout();
+        config.ServiceType = Signed(buffer.Number(layout.configServiceType));
+        config.StartType = Signed(buffer.Number(layout.configStartType));
+        config.ErrorControl = Signed(buffer.Number(layout.configErrorControl));
+        config.BinaryPathName = buffer.Text(layout.configBinaryPath);
+        config.LoadOrderGroup = buffer.Text(layout.configLoadOrderGroup);
+        config.TagId = Signed(buffer.Number(layout.configTagId));
+        config.Dependencies = buffer.Text(layout.configDependencies);
+        config.ServiceStartName = buffer.Text(layout.configStartName);
+    });
+    return config;
+}
+
+bool EnumDependentServices(const std::string& machine, const std::string& serviceName) {
+    bool rebuilt = false;
+    WithService(machine, serviceName, svc::kEnumerateDependents, [&](svc::ScHandle service) {
+        std::uint32_t needed = 0, returned = 0;
+        if (svc::EnumDependents(service, svc::kStateAll, nullptr, 0, &needed, &returned) && needed == 0) return;
+        if (const long code = svc::LastError(); code != platform::kErrorMoreData) {
+            ShowCode("LastDLLError = ", code);
+            return;
+        }
+        const std::uint32_t recordSize = svc::Layout().enumRecordSize;
+        ServiceBuffer buffer(std::size_t{RecordCount(needed, recordSize)} * recordSize);
+        needed = returned = 0;
+        if (!svc::EnumDependents(service, svc::kStateAll, buffer.data(), buffer.size(), &needed, &returned)) {
+            ShowCode("EnumDependentServices failed. LastDllError = ", svc::LastError());
+            return;
+        }
+        ServiceCollection dependents;
+        for (const ListedService& listed : ReadRecords(buffer, returned)) dependents.Add(NewRecord(listed));
+        // A run that finds none keeps the dependents found before.
+        if (dependents.Count() == 0) return;
+        colDependents = std::move(dependents);
+        rebuilt = true;
+    });
+    return rebuilt;
+}
+
+svc::ServiceStatus GetServiceStatus(const std::string& machine, const std::string& serviceName) {
+    svc::ServiceStatus status;
+    WithService(machine, serviceName, svc::kServiceAllAccess, [&](svc::ScHandle service) {
+        if (!svc::QueryStatus(service, &status)) status = svc::ServiceStatus{};
+    });
+    return status;
+}
+
+void StartServiceByName(const std::string& machine, const std::string& serviceName) {
+    platform::DoEvents();
+    WithService(machine, serviceName, svc::kServiceAllAccess, [](svc::ScHandle service) { svc::Start(service); });
+}
+
+void StopServiceByName(const std::string& machine, const std::string& serviceName) {
+    platform::DoEvents();
+    SendControl(machine, serviceName, svc::kControlStop);
+}
+
+void PauseServiceByName(const std::string& machine, const std::string& serviceName) {
+    SendControl(machine, serviceName, svc::kControlPause);
+}
+
+void ContinueServiceByName(const std::string& machine, const std::string& serviceName) {
+    SendControl(machine, serviceName, svc::kControlContinue);
+}
+
+std::string ApiErrorText(long code, const std::string& procedure, const std::string& function) {
+    static const std::map<long, std::string> texts = {
+        {5, "Access denied."},
+        {6, "Invalid handle was passed to the function."},
+        {87, "An invalid parameter was passed."},
+        {1065, "SCM Database does not exist."},
+    };
+    auto known = texts.find(code);
+    const std::string text =
+        known != texts.end() ? known->second : "An untrapped error occurred (" + std::to_string(code) + ").";
+    return text + "\r\nCalling Procedure:  " + procedure + "\r\nAPI Function:  " + function;
+}
+
+std::string StringFromAnsiPtr(const ServiceBuffer& buffer, std::uint64_t address) {
+    const auto& bytes = buffer.bytes();
+    if (address < buffer.base() || address - buffer.base() >= bytes.size()) return std::string();
+    const auto start = bytes.begin() + static_cast<std::ptrdiff_t>(address - buffer.base());
+    return TrimAtNul(std::string(start, std::find(start, bytes.end(), std::uint8_t{0})));
+}
+
+std::string TrimAtNul(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+
+}  // namespace modServiceCode
+}  // namespace nightjar

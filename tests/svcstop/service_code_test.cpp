@@ -1,0 +1,359 @@
+// The service-control layer against the simulated manager: the listing with
+// its buffer sizes and boxes, configuration, dependents, status and requests.
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/messages.h"
+#include "svcstop/service_buffer.h"
+#include "tests/svcstop/service_test.h"
+
+namespace {
+
+using namespace nightjar;
+namespace svc = platform::svc;
+using modServiceCode::EnumerateServices;
+
+class ServiceCodeTest : public ServiceTest {
+protected:
+    void StageMessenger() {
+        auto& messenger = scm().add("Messenger", "Messenger");
+        messenger.status = {svc::kShareProcess, svc::kRunning, 5, 0, 0, 0, 0};
+        messenger.startType = 2;
+        messenger.errorControl = 1;
+        messenger.tagId = 0;
+        messenger.binaryPath = "C:\\WINDOWS\\System32\\svchost.exe -k netsvcs";
+        messenger.dependencies = {"LanmanWorkstation", "NetBIOS"};
+        messenger.startName = "LocalSystem";
+        auto& alerter = scm().add("Alerter", "Alerter");
+        alerter.status = {svc::kShareProcess, svc::kStopped, 0, 1077, 0, 0, 0};
+        alerter.startType = 4;
+        alerter.loadOrderGroup = "Group A";
+        alerter.tagId = 7;
+    }
+    const sim::MessageBoxRecord& OnlyBox() {
+        EXPECT_EQ(p().messageBoxes.size(), 1u);
+        return p().messageBoxes.back();
+    }
+};
+
+TEST_F(ServiceCodeTest, ListingFillsEveryRecordInTheManagersOrder) {
+    StageMessenger();
+    ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+
+    ASSERT_EQ(colServices.Count(), 2u);
+    EXPECT_EQ((*colServices.begin())->ServiceName, "Messenger");
+    CServices* messenger = colServices.Item("MESSENGER");
+    ASSERT_NE(messenger, nullptr);
+    EXPECT_EQ(messenger->DisplayName, "Messenger");
+    EXPECT_EQ(messenger->ServiceType, 0x20);
+    EXPECT_EQ(messenger->CurrentStatus, 4);
+    EXPECT_EQ(messenger->ControlsAccepted, 5);
+    EXPECT_EQ(messenger->StartType, 2);
+    EXPECT_EQ(messenger->ErrorControl, 1);
+    EXPECT_EQ(messenger->PathName, "C:\\WINDOWS\\System32\\svchost.exe -k netsvcs");
+    EXPECT_EQ(messenger->Dependencies, "LanmanWorkstation") << "only the first name of the list";
+    EXPECT_EQ(messenger->StartName, "LocalSystem");
+    CServices* alerter = colServices.Item("alerter");
+    ASSERT_NE(alerter, nullptr);
+    EXPECT_EQ(alerter->Win32ExitCode, 1077);
+    EXPECT_EQ(alerter->StartType, 4);
+    EXPECT_EQ(alerter->LoadOrderGroup, "Group A");
+    EXPECT_EQ(alerter->TagID, 7);
+    EXPECT_EQ(alerter->Dependencies, "");
+    EXPECT_TRUE(p().messageBoxes.empty());
+
+    // The listing's manager: no database name, enumerate access only.
+    ASSERT_FALSE(scm().opens.empty());
+    EXPECT_TRUE(scm().opens[0].manager);
+    EXPECT_EQ(scm().opens[0].database, "");
+    EXPECT_EQ(scm().opens[0].access, 4u);
+    // Each configuration: the active database with full access, the service for its configuration.
+    EXPECT_EQ(scm().opens[1].database, "ServicesActive");
+    EXPECT_EQ(scm().opens[1].access, 0xF003Fu);
+    EXPECT_EQ(scm().opens[2].service, "Messenger");
+    EXPECT_EQ(scm().opens[2].access, 1u);
+}
+
+TEST_F(ServiceCodeTest, ListingFiltersByStateAndType) {
+    StageMessenger();
+    scm().add("Driver", "A driver").status.serviceType = 1;
+    ASSERT_TRUE(EnumerateServices("", svc::kStateActive, svc::kWin32));
+    ASSERT_EQ(colServices.Count(), 1u);
+    EXPECT_NE(colServices.Item("MESSENGER"), nullptr);
+}
+
+TEST_F(ServiceCodeTest, NoServicesOfTheTypeEmptiesTheListAndSucceeds) {
+    StageMessenger();
+    ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+    scm().services.clear();
+    EXPECT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+    EXPECT_EQ(colServices.Count(), 0u);
+}
+
+// bytes needed -> the buffer of the second call: n = needed / 36 + 1, halves to even.
+struct Sizing {
+    std::size_t textBytes;  // the two names with their zero bytes
+    std::uint32_t needed;
+    std::uint32_t buffer;
+};
+
+class ListingBuffer : public ServiceCodeTest, public ::testing::WithParamInterface<Sizing> {};
+
+TEST_P(ListingBuffer, HoldsTheRoundedRecordCount) {
+    const Sizing sizing = GetParam();
+    const std::size_t nameLength = sizing.textBytes / 2 - 1;
+    scm().add(std::string(nameLength, 'S'), std::string(sizing.textBytes - nameLength - 2, 'D'));
+    ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+    EXPECT_EQ(colServices.Count(), 1u);
+    ASSERT_EQ(scm().listingSizes.size(), 2u);
+    EXPECT_EQ(scm().listingSizes[0], 0u) << "the size query passes no buffer";
+    EXPECT_EQ(scm().listingSizes[1], sizing.buffer) << "bytes needed " << sizing.needed;
+}
+
+INSTANTIATE_TEST_SUITE_P(Figures, ListingBuffer,
+                         ::testing::Values(Sizing{18, 54, 72}, Sizing{36, 72, 108}, Sizing{54, 90, 144},
+                                           Sizing{64, 100, 144}));
+
+TEST(RecordCount, RoundsHalvesToEvenForBothRecordSizes) {
+    struct Row {
+        std::uint32_t needed, recordSize, count;
+    };
+    const Row rows[] = {
+        {54, 36, 2},  {72, 36, 3},  {90, 36, 4},  {100, 36, 4}, {0, 36, 1},    {18, 36, 2},
+        {0, 48, 1},   {24, 48, 2},  {72, 48, 2},  {120, 48, 4}, {100, 48, 3},  {96, 48, 3},
+        {168, 48, 4}, {216, 48, 6}, {47, 48, 2},  {23, 48, 1},  {14400, 48, 301},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(RecordCount(row.needed, row.recordSize), row.count)
+            << row.needed << " bytes in records of " << row.recordSize;
+}
+
+TEST_F(ServiceCodeTest, ManagerRefusedShowsBoxAAndKeepsTheList) {
+    StageMessenger();
+    ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+    scm().managerRights = 0;
+    EXPECT_FALSE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+    const auto& box = OnlyBox();
+    EXPECT_EQ(box.text,
+              "The following error occurred (5):\r\nAccess denied.\r\nCalling Procedure:  EnumerateServices\r\n"
+              "API Function:  OpenSCManager");
+    EXPECT_EQ(box.title, "Error enumerating services");
+    EXPECT_EQ(box.icon, platform::kMbIconError);
+    EXPECT_EQ(box.buttons, platform::kMbOk);
+    EXPECT_EQ(colServices.Count(), 2u) << "a failed listing leaves the last one";
+}
+
+TEST_F(ServiceCodeTest, ListingCallFailuresShowBoxBAndKeepTheList) {
+    StageMessenger();
+    ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+    for (const std::deque<long>& failures : {std::deque<long>{5}, std::deque<long>{0, 6}}) {
+        p().messageBoxes.clear();
+        scm().failures["EnumServices"] = failures;
+        EXPECT_FALSE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+        const auto& box = OnlyBox();
+        EXPECT_EQ(box.text, "The following error occurred (" + std::to_string(failures.back()) + ")");
+        EXPECT_EQ(box.title, "Error enumerating services");
+        EXPECT_EQ(box.icon, platform::kMbIconError);
+        EXPECT_EQ(colServices.Count(), 2u);
+    }
+}
+
+TEST_F(ServiceCodeTest, ServiceWhoseConfigurationCannotBeReadIsListedWithoutIt) {
+    StageMessenger();
+    Service("Alerter").rights = svc::kQueryStatus;
+    scm().managerRights = svc::kManagerEnumerate | 0x20000;  // a limited user: no full manager access
+    ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+    CServices* messenger = colServices.Item("MESSENGER");
+    ASSERT_NE(messenger, nullptr);
+    EXPECT_EQ(messenger->StartType, 0);
+    EXPECT_EQ(messenger->PathName, "");
+    EXPECT_EQ(messenger->CurrentStatus, 4);
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(ServiceCodeTest, ConfigurationQueryFailuresShowTheirBoxes) {
+    StageMessenger();
+    struct Row {
+        std::deque<long> failures;
+        std::string text;
+    };
+    const Row rows[] = {
+        {{5}, "LastDLLError = 5"},
+        {{0, 6}, "QueryServicConfig failed. LastDllError = 6"},
+    };
+    for (const Row& row : rows) {
+        p().messageBoxes.clear();
+        scm().failures["QueryConfig"] = row.failures;
+        const ServiceConfig config = modServiceCode::GetServiceConfig("", "Messenger");
+        EXPECT_EQ(config.StartType, 0);
+        EXPECT_EQ(config.BinaryPathName, "");
+        const auto& box = OnlyBox();
+        EXPECT_EQ(box.text, row.text);
+        EXPECT_EQ(box.title, "Nightjar") << "the program's title";
+        EXPECT_EQ(box.icon, 0u);
+    }
+}
+
+TEST_F(ServiceCodeTest, ConfigurationOfAMissingServiceIsEmptyAndSilent) {
+    const ServiceConfig config = modServiceCode::GetServiceConfig("", "NoSuchService");
+    EXPECT_EQ(config.StartType, 0);
+    EXPECT_EQ(config.ServiceStartName, "");
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+class DependentsTest : public ServiceCodeTest {
+protected:
+    void SetUp() override {
+        ServiceCodeTest::SetUp();
+        scm().add("LanmanWorkstation", "Workstation").status.currentState = svc::kRunning;
+        scm().add("Browser", "Computer Browser").dependencies = {"LanmanWorkstation"};
+        scm().add("Netlogon", "Net Logon").dependencies = {"lanmanworkstation", "LanmanServer"};
+        scm().add("Lonely", "Lonely");
+    }
+};
+
+TEST_F(DependentsTest, DependentsCarryTheirNamesOnly) {
+    ASSERT_TRUE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
+    ASSERT_EQ(colDependents.Count(), 2u);
+    EXPECT_EQ((*colDependents.begin())->ServiceName, "Browser");
+    CServices* netlogon = colDependents.Item("NETLOGON");
+    ASSERT_NE(netlogon, nullptr);
+    EXPECT_EQ(netlogon->DisplayName, "Net Logon");
+    EXPECT_EQ(netlogon->CurrentStatus, 0);
+    EXPECT_EQ(scm().opens[1].access, 8u);
+}
+
+TEST_F(DependentsTest, ARunThatFindsNoneKeepsThePreviousDependents) {
+    ASSERT_TRUE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
+    EXPECT_FALSE(modServiceCode::EnumDependentServices("", "Lonely"));
+    EXPECT_FALSE(modServiceCode::EnumDependentServices("", "Missing"));
+    // Wine's listing succeeds and writes no size at all: no dependents either.
+    scm().dependentsStub = true;
+    EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
+    EXPECT_EQ(colDependents.Count(), 2u);
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(DependentsTest, ListingFailuresShowTheirBoxesAndKeepThePreviousDependents) {
+    ASSERT_TRUE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
+    struct Row {
+        std::deque<long> failures;
+        std::string text;
+    };
+    const Row rows[] = {
+        {{5}, "LastDLLError = 5"},
+        {{0, 87}, "EnumDependentServices failed. LastDllError = 87"},
+    };
+    for (const Row& row : rows) {
+        p().messageBoxes.clear();
+        scm().failures["EnumDependents"] = row.failures;
+        EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
+        const auto& box = OnlyBox();
+        EXPECT_EQ(box.text, row.text);
+        EXPECT_EQ(box.title, "Nightjar");
+        EXPECT_EQ(colDependents.Count(), 2u);
+    }
+}
+
+TEST_F(ServiceCodeTest, StatusOfAServiceThatCannotBeOpenedIsAllZero) {
+    StageMessenger();
+    Service("Messenger").rights = svc::kQueryStatus;  // not all access
+    for (const char* name : {"Messenger", "NoSuchService"}) {
+        const svc::ServiceStatus status = modServiceCode::GetServiceStatus("", name);
+        EXPECT_EQ(status.currentState, 0u) << name;
+        EXPECT_EQ(status.serviceType, 0u) << name;
+        EXPECT_EQ(status.controlsAccepted, 0u) << name;
+    }
+    EXPECT_EQ(modServiceCode::GetServiceStatus("", "Alerter").currentState, svc::kStopped);
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(ServiceCodeTest, StartAndStopPumpPendingMessagesBeforeTheRequest) {
+    StageMessenger();
+    Service("Messenger").status.controlsAccepted = 7;
+    std::vector<std::size_t> requestsSeen;
+    // A window whose messages note how many requests the manager had seen.
+    sim::Window watcher;
+    watcher.procedures.push_back([&](const sim::Message&) -> std::intptr_t {
+        requestsSeen.push_back(scm().requests.size());
+        return 0;
+    });
+    const platform::Handle window = sim::CreateWindowRecord(std::move(watcher));
+    const auto queueMessage = [&] { sim::Post(sim::Message{window, platform::msg::kCommand, 0, 0}); };
+    queueMessage();
+    modServiceCode::StopServiceByName("", "Messenger");
+    queueMessage();
+    modServiceCode::StartServiceByName("", "Messenger");
+    EXPECT_EQ(requestsSeen, (std::vector<std::size_t>{0, 1}));
+    queueMessage();
+    modServiceCode::PauseServiceByName("", "Messenger");
+    modServiceCode::ContinueServiceByName("", "Messenger");
+    EXPECT_EQ(p().queue.size(), 1u) << "pause and continue send at once";
+    p().queue.clear();
+    ASSERT_EQ(scm().requests.size(), 4u);
+    EXPECT_EQ(scm().requests[2].second, sim::kRequestPause);
+    EXPECT_EQ(Service("Messenger").status.currentState, svc::kRunning);
+    for (const sim::ScOpen& open : scm().opens)
+        if (!open.manager) {
+            EXPECT_EQ(open.access, 0xF01FFu);
+        }
+}
+
+TEST_F(ServiceCodeTest, RefusedRequestsLeaveTheServiceWhereItWas) {
+    StageMessenger();
+    auto& messenger = Service("Messenger");
+    messenger.refusal = svc::kErrorServiceDisabled;
+    // Each request is a command of its own, as the user gives them.
+    sim::AsUser([] { modServiceCode::StopServiceByName("", "Messenger"); });
+    sim::AsUser([] { modServiceCode::PauseServiceByName("", "Messenger"); });
+    EXPECT_EQ(messenger.status.currentState, svc::kRunning);
+    Service("Alerter").binaryMissing = true;
+    Service("Alerter").startType = 3;
+    sim::AsUser([] { modServiceCode::StartServiceByName("", "Alerter"); });
+    sim::AsUser([] { modServiceCode::StartServiceByName("", "NoSuchService"); });
+    EXPECT_EQ(Service("Alerter").status.currentState, svc::kStopped);
+    EXPECT_TRUE(scm().requests.empty());
+    EXPECT_TRUE(p().messageBoxes.empty()) << "requests report nothing";
+}
+
+TEST(ApiErrorText, NamesTheKnownCodesAndAnyOther) {
+    const std::pair<long, std::string> rows[] = {
+        {5, "Access denied."},
+        {6, "Invalid handle was passed to the function."},
+        {87, "An invalid parameter was passed."},
+        {1065, "SCM Database does not exist."},
+        {1060, "An untrapped error occurred (1060)."},
+        {0, "An untrapped error occurred (0)."},
+    };
+    for (const auto& [code, text] : rows)
+        EXPECT_EQ(modServiceCode::ApiErrorText(code, "Proc", "Func"),
+                  text + "\r\nCalling Procedure:  Proc\r\nAPI Function:  Func");
+}
+
+TEST(StringFromAnsiPtr, ReadsInsideTheBufferOnly) {
+    ServiceBuffer buffer(12);
+    const char bytes[] = "ab\0cd\0efghij";
+    std::copy(bytes, bytes + 12, buffer.data());
+    const std::uint64_t base = buffer.base();
+    EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, 0), "");
+    EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, base), "ab") << "up to the first zero byte";
+    EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, base + 3), "cd");
+    EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, base + 6), "efghij") << "stops at the buffer's end";
+    EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, base + 12), "");
+    EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, base - 1), "");
+    EXPECT_EQ(buffer.Number(10), 0u) << "a number across the end reads 0";
+    EXPECT_EQ(modServiceCode::TrimAtNul(std::string("text\0more", 9)), "text");
+    EXPECT_EQ(modServiceCode::TrimAtNul("text"), "text");
+}
+
+TEST_F(ServiceCodeTest, AHandleLeftOpenIsReported) {
+    StageMessenger();
+    const svc::ScHandle manager = svc::OpenManager("", "", svc::kManagerEnumerate);
+    const svc::ScHandle service = svc::Open(manager, "Messenger", svc::kQueryStatus);
+    EXPECT_EQ(scm().openHandles(), (std::vector<std::string>{"MANAGER", "Messenger"}));
+    svc::Close(service);
+    svc::Close(manager);
+    EXPECT_TRUE(scm().openHandles().empty());
+}
+
+}  // namespace

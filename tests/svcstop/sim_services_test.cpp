@@ -1,0 +1,117 @@
+// The simulated manager the service tests stand on: services move along their
+// scripts one poll at a time and refuse what the system refuses.
+#include "tests/svcstop/service_test.h"
+
+namespace {
+
+namespace svc = platform::svc;
+using sim::ServiceStep;
+
+class SimServicesTest : public ServiceTest {
+protected:
+    void SetUp() override {
+        ServiceTest::SetUp();
+        manager_ = svc::OpenManager("", "ServicesActive", svc::kManagerAllAccess);
+        auto& worker = scm().add("Worker", "Worker");
+        worker.status.currentState = svc::kRunning;
+    }
+    void TearDown() override {
+        svc::Close(manager_);
+        ServiceTest::TearDown();
+    }
+    // Sends a request through a handle of its own; the code it fails with, or 0.
+    long Request(const std::string& name, std::uint32_t control) {
+        const svc::ScHandle service = svc::Open(manager_, name, svc::kServiceAllAccess);
+        if (!service) return svc::LastError();
+        svc::ServiceStatus status;
+        const int ok = control ? svc::Control(service, control, &status) : svc::Start(service);
+        const long error = ok ? 0 : svc::LastError();
+        svc::Close(service);
+        return error;
+    }
+    svc::ServiceStatus Poll(const std::string& name) {
+        const svc::ScHandle service = svc::Open(manager_, name, svc::kQueryStatus);
+        svc::ServiceStatus status;
+        svc::QueryStatus(service, &status);
+        svc::Close(service);
+        return status;
+    }
+
+    svc::ScHandle manager_ = 0;
+};
+
+TEST_F(SimServicesTest, AStopMovesOneStepPerPollAndHoldsTheLast) {
+    Service("Worker").scripts[sim::kRequestStop] = {ServiceStep{svc::kStopPending, 1, 5000},
+                                                    ServiceStep{svc::kStopPending, 2, 5000},
+                                                    ServiceStep{svc::kStopped, 0, 0, 1066, 5}};
+    ASSERT_EQ(Request("Worker", svc::kControlStop), 0);
+    const std::uint32_t expected[][3] = {{3, 1, 5000}, {3, 2, 5000}, {1, 0, 0}, {1, 0, 0}};
+    for (const auto& row : expected) {
+        const svc::ServiceStatus status = Poll("Worker");
+        EXPECT_EQ(status.currentState, row[0]);
+        EXPECT_EQ(status.checkPoint, row[1]);
+        EXPECT_EQ(status.waitHint, row[2]);
+    }
+    EXPECT_EQ(Poll("Worker").win32ExitCode, 1066u);
+    EXPECT_EQ(Poll("Worker").serviceSpecificExitCode, 5u);
+}
+
+TEST_F(SimServicesTest, RequestsTheSystemRefuses) {
+    auto& idle = scm().add("Idle", "Idle");
+    auto& off = scm().add("Off", "Off");
+    off.startType = 4;
+    auto& gone = scm().add("Gone", "Gone");
+    gone.binaryMissing = true;
+    scm().add("Child", "Child").dependencies = {"worker"};
+    Service("Child").status.currentState = svc::kRunning;
+    auto& locked = scm().add("Locked", "Locked");
+    locked.rights = svc::kQueryStatus;
+    struct Row {
+        const char* service;
+        std::uint32_t control;  // 0: start
+        long error;
+    };
+    const Row rows[] = {
+        {"Off", 0, svc::kErrorServiceDisabled},
+        {"Gone", 0, platform::kErrorFileNotFound},
+        {"Worker", 0, svc::kErrorServiceAlreadyRunning},
+        {"Idle", svc::kControlStop, svc::kErrorServiceNotActive},
+        {"Worker", svc::kControlStop, svc::kErrorDependentServicesRunning},
+        {"Worker", svc::kControlContinue, svc::kErrorInvalidServiceControl},
+        {"Locked", svc::kControlStop, platform::kErrorAccessDenied},
+        {"Nobody", svc::kControlStop, platform::kErrorServiceDoesNotExist},
+    };
+    for (const Row& row : rows) EXPECT_EQ(Request(row.service, row.control), row.error) << row.service;
+    EXPECT_TRUE(scm().requests.empty());
+    EXPECT_EQ(idle.status.currentState, svc::kStopped);
+    EXPECT_EQ(Service("Worker").status.currentState, svc::kRunning);
+    EXPECT_EQ(svc::OpenManager("", "NoSuchDatabase", svc::kManagerEnumerate), 0u);
+    EXPECT_EQ(svc::LastError(), svc::kErrorDatabaseDoesNotExist);
+}
+
+TEST_F(SimServicesTest, HandlesNeedTheRightForEachCall) {
+    const svc::ScHandle service = svc::Open(manager_, "Worker", svc::kQueryConfig);
+    svc::ServiceStatus status;
+    EXPECT_EQ(svc::QueryStatus(service, &status), 0);
+    EXPECT_EQ(svc::LastError(), platform::kErrorAccessDenied);
+    EXPECT_EQ(svc::Start(service), 0);
+    EXPECT_EQ(svc::LastError(), platform::kErrorAccessDenied);
+    svc::Close(service);
+    EXPECT_EQ(svc::Close(service), 0) << "a handle closes once";
+    EXPECT_EQ(svc::LastError(), platform::kErrorInvalidHandle);
+}
+
+TEST_F(SimServicesTest, ListingWithTooSmallABufferGivesWhatFitsAndTheRestsSize) {
+    scm().add("Second", "Second");
+    std::uint8_t buffer[60] = {};
+    std::uint32_t needed = 77, returned = 77, resume = 0;
+    EXPECT_EQ(svc::EnumServices(manager_, svc::kWin32, svc::kStateAll, buffer, sizeof buffer, &needed, &returned,
+                                &resume),
+              0);
+    EXPECT_EQ(svc::LastError(), platform::kErrorMoreData);
+    EXPECT_EQ(returned, 1u);
+    EXPECT_EQ(needed, 36u + 7 + 7);
+    EXPECT_EQ(resume, 1u);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// A small service of our own for the Wine run, whose behaviour the test
+// chooses when it installs it:
+//
+//   wsvc.exe install NAME MODE [DEPENDENCY]   creates the service (demand start)
+//   wsvc.exe delete NAME                      deletes it
+//   wsvc.exe serve NAME MODE                  the service process itself
+//
+// MODE says how it answers a stop and a pause:
+//   quick     stops at once; pauses and continues
+//   pending   stops after three stop-pending reports with moving check-points
+//   stall     reports stop pending with check-point 1 and never moves on
+//   exitcode  stops with the service-specific exit code 42 (Win32 code 1066)
+//   nopause   accepts stop only, so a pause is refused
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string serviceName;
+std::string mode;
+SERVICE_STATUS_HANDLE statusHandle = nullptr;
+SERVICE_STATUS status{};
+HANDLE stopRequested = nullptr;
+
+const DWORD kPendingHint = 1500;
+const DWORD kSpecificExitCode = 42;
+
+void Report(DWORD state, DWORD checkPoint = 0, DWORD waitHint = 0) {
+    status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
+    status.dwCurrentState = state;
+    status.dwControlsAccepted =
+        state == SERVICE_RUNNING || state == SERVICE_PAUSED
+            ? SERVICE_ACCEPT_STOP | (mode == "nopause" ? 0 : SERVICE_ACCEPT_PAUSE_CONTINUE)
+            : 0;
+    status.dwCheckPoint = checkPoint;
+    status.dwWaitHint = waitHint;
+    SetServiceStatus(statusHandle, &status);
+}
+
+DWORD WINAPI Handler(DWORD control, DWORD, void*, void*) {
+    switch (control) {
+    case SERVICE_CONTROL_STOP:
+        SetEvent(stopRequested);
+        return NO_ERROR;
+    case SERVICE_CONTROL_PAUSE:
+        if (mode == "nopause") return ERROR_CALL_NOT_IMPLEMENTED;
+        Report(SERVICE_PAUSED);
+        return NO_ERROR;
+    case SERVICE_CONTROL_CONTINUE:
+        Report(SERVICE_RUNNING);
+        return NO_ERROR;
+    case SERVICE_CONTROL_INTERROGATE:
+        return NO_ERROR;
+    default:
+        return ERROR_CALL_NOT_IMPLEMENTED;
+    }
+}
+
+void Stop() {
+    if (mode == "pending") {
+        for (DWORD checkPoint = 1; checkPoint <= 3; ++checkPoint) {
+            Report(SERVICE_STOP_PENDING, checkPoint, kPendingHint);
+            Sleep(700);
+        }
+    } else if (mode == "stall") {
+        Report(SERVICE_STOP_PENDING, 1, 1000);
+        // The process stays until the wineserver ends it.
+        Sleep(INFINITE);
+    } else if (mode == "exitcode") {
+        status.dwWin32ExitCode = ERROR_SERVICE_SPECIFIC_ERROR;
+        status.dwServiceSpecificExitCode = kSpecificExitCode;
+    }
+    Report(SERVICE_STOPPED);
+}
+
+void WINAPI ServiceMain(DWORD, char**) {
+    statusHandle = RegisterServiceCtrlHandlerExA(serviceName.c_str(), Handler, nullptr);
+    if (!statusHandle) return;
+    stopRequested = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    Report(SERVICE_START_PENDING, 1, 3000);
+    Report(SERVICE_RUNNING);
+    WaitForSingleObject(stopRequested, INFINITE);
+    Stop();
+}
+
+std::string OwnPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) wide[i] = static_cast<unsigned char>(text[i]);
+    return wide;
+}
+
+// Made with the wide call: Wine's CreateServiceA garbles a dependency list.
+int Install(const char* name, const char* serviceMode, const char* dependency) {
+    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    if (!manager) {
+        std::printf("OpenSCManagerW failed: %lu\n", GetLastError());
+        return 1;
+    }
+    char text[2 * MAX_PATH];
+    std::snprintf(text, sizeof text, "\"%s\" serve %s %s", OwnPath().c_str(), name, serviceMode);
+    const std::wstring command = Wide(text);
+    std::snprintf(text, sizeof text, "Nightjar test service %s", name);
+    const std::wstring display = Wide(text);
+    // A dependency list ends with an empty name.
+    std::wstring dependencies;
+    if (dependency) {
+        dependencies = Wide(dependency);
+        dependencies.append(2, L'\0');
+    }
+    SC_HANDLE service = CreateServiceW(manager, Wide(name).c_str(), display.c_str(), SERVICE_ALL_ACCESS,
+                                       SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
+                                       command.c_str(), nullptr, nullptr, dependency ? dependencies.c_str() : nullptr,
+                                       nullptr, nullptr);
+    const DWORD error = GetLastError();
+    if (service) CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    if (!service) {
+        std::printf("CreateServiceW %s failed: %lu\n", name, error);
+        return 1;
+    }
+    return 0;
+}
+
+int Delete(const char* name) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    if (!manager) return 1;
+    SC_HANDLE service = OpenServiceA(manager, name, DELETE);
+    const BOOL deleted = service && DeleteService(service);
+    if (service) CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return deleted ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "install" && argc >= 4) return Install(argv[2], argv[3], argc > 4 ? argv[4] : nullptr);
+    if (command == "delete" && argc >= 3) return Delete(argv[2]);
+    if (command == "serve" && argc >= 4) {
+        serviceName = argv[2];
+        mode = argv[3];
+        SERVICE_TABLE_ENTRYA table[] = {{serviceName.data(), ServiceMain}, {nullptr, nullptr}};
+        return StartServiceCtrlDispatcherA(table) ? 0 : 1;
+    }
+    std::printf("usage: wsvc install NAME MODE [DEPENDENCY] | delete NAME | serve NAME MODE\n");
+    return 2;
+}
