@@ -5,6 +5,7 @@
 #include "frame/text_compare.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/process_globals.h"
 #include "platform/types.h"
 
 namespace windhover::Module1 {
@@ -17,10 +18,17 @@ struct SiteList {
     const char* fileName;
     std::string& text;
     forms::ListBox& items;
+    // The last load of the file failed.
+    bool& unread;
 };
 
-SiteList Allowed() { return {"allowed.txt", AllowedSites, forms::The<Form1>().List1}; }
-SiteList Disallowed() { return {"disallowed.txt", DisallowedSites, forms::The<Form1>().List2}; }
+bool allowedUnread = false;
+const platform::ResetAtStart resetAllowedUnread([] { allowedUnread = false; });
+bool disallowedUnread = false;
+const platform::ResetAtStart resetDisallowedUnread([] { disallowedUnread = false; });
+
+SiteList Allowed() { return {"allowed.txt", AllowedSites, forms::The<Form1>().List1, allowedUnread}; }
+SiteList Disallowed() { return {"disallowed.txt", DisallowedSites, forms::The<Form1>().List2, disallowedUnread}; }
 
 std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder() + "\\" + list.fileName; }
 
@@ -78,14 +86,19 @@ void Remove(const SiteList& list, const std::string& site) {
 
 void Load(const SiteList& list) {
     std::string text;
-    for (const std::string& entry : FileEntries(ReadList(list))) {
+    list.unread = true;
+    const std::string contents = ReadList(list);
+    list.unread = false;
+    for (const std::string& entry : FileEntries(contents)) {
         list.items.addItem(entry);
         text += entry + kLineEnd;
     }
     list.text = text;
 }
 
-void Save(const SiteList& list) { Rewrite(list, ItemsText(list.items) + kLineEnd); }
+void Save(const SiteList& list) {
+    if (!list.unread) Rewrite(list, ItemsText(list.items) + kLineEnd);
+}
 
 }  // namespace
 
@@ -97,6 +110,10 @@ void LoadAllowedList() { Load(Allowed()); }
 void SaveAllowedList() { Save(Allowed()); }
 void LoadDisallowedList() { Load(Disallowed()); }
 void SaveDisallowedList() { Save(Disallowed()); }
+
+void CreateListFile(const std::string& path, const std::string& contents) {
+    if (long error = platform::files::RewriteFile(path, contents)) Fail(error, "create", path);
+}
 
 std::string ItemsText(const forms::ListBox& items) {
     std::string text;

@@ -3,7 +3,9 @@
 // (allowed.txt, disallowed.txt), as the items of a list on the main window
 // (List1, List2) and as the text the popup decision searches (AllowedSites,
 // DisallowedSites). A failure to read or write a file raises platform::Error
-// and leaves the copies as the steps before it left them.
+// and leaves the copies as the steps before it left them. A list whose file
+// could not be loaded is not saved over that file: the program does not
+// know what the file holds.
 #include <string>
 #include <vector>
 
@@ -19,6 +21,9 @@ void LoadAllowedList();
 void SaveAllowedList();
 void LoadDisallowedList();
 void SaveDisallowedList();
+
+// Makes a list file that is missing, with those contents.
+void CreateListFile(const std::string& path, const std::string& contents);
 
 // The items as the decision's text holds them: each followed by CR LF.
 std::string ItemsText(const forms::ListBox& items);

@@ -28,5 +28,7 @@ static const ResetAtStart resetPrompt([] {
 });
 bool AlwaysOnTop = false;
 static const ResetAtStart resetAlwaysOnTop([] { AlwaysOnTop = false; });
+bool ExitWhenWebsiteCloses = false;
+static const ResetAtStart resetExitWhenWebsiteCloses([] { ExitWhenWebsiteCloses = false; });
 
 }  // namespace windhover

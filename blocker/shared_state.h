@@ -20,5 +20,8 @@ extern bool PromptAnswered;
 extern bool PromptAllowed;
 // The main window stays on top of all others.
 extern bool AlwaysOnTop;
+// The main window has unloaded while the website opener showed: the program
+// ends when the opener closes.
+extern bool ExitWhenWebsiteCloses;
 
 }  // namespace windhover

@@ -4,6 +4,7 @@
 // run through the dispatcher like any event from the window system.
 #include "platform/forms/check_box.h"
 #include "platform/forms/command_button.h"
+#include "platform/forms/frame.h"
 #include "platform/forms/label.h"
 #include "platform/forms/list_box.h"
 #include "platform/forms/list_view.h"

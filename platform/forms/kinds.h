@@ -8,6 +8,7 @@
 #define FORMS_CONTROL_KINDS(KIND) \
     KIND(CheckBox)                \
     KIND(CommandButton)           \
+    KIND(Frame)                   \
     KIND(Label)                   \
     KIND(ListBox)                 \
     KIND(ListView)                \

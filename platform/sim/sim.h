@@ -367,6 +367,12 @@ void HotKey(Handle window, int id);
 // process holds no such hot key.
 void PressHotKey(std::uint32_t modifiers, std::uint32_t key);
 
+// The user logging off: every form window of the process is asked with
+// WM_QUERYENDSESSION; when all agree, each gets WM_ENDSESSION and the process
+// ends with the session. False when a window refused (WM_ENDSESSION with
+// FALSE then tells them the session goes on).
+bool LogOff();
+
 // Runs a user action the way the window system delivers one: a program that
 // ends inside it is recorded in P().ended; the messages it posted follow.
 void AsUser(const std::function<void()>& action);
