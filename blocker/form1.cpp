@@ -229,14 +229,16 @@ void Form1::LoadSiteLists() {
         const char* fileName;
         std::string firstLine;
         void (*load)();
-    } lists[] = {{"allowed.txt", kMakerHost, Module1::LoadAllowedList},
-                 {"disallowed.txt", "", Module1::LoadDisallowedList}};
+        std::string& text;
+    } lists[] = {{"allowed.txt", kMakerHost, Module1::LoadAllowedList, AllowedSites},
+                 {"disallowed.txt", "", Module1::LoadDisallowedList, DisallowedSites}};
     for (const auto& list : lists) {
         const std::string path = platform::files::ProgramFolder() + "\\" + list.fileName;
         try {
             if (!fileExists(path)) Module1::CreateListFile(path, list.firstLine + "\r\n");
             list.load();
         } catch (const std::exception& e) {
+            list.text.clear();
             platform::MessageBox(std::string(e.what()) + "\r\n\r\n" + ProductInfo.ProductName +
                                      " starts with this list empty and leaves the file as it is.",
                                  platform::kMbOk | platform::kMbIconWarning, ProductInfo.ProductName);

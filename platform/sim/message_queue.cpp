@@ -157,7 +157,7 @@ void PressHotKey(std::uint32_t modifiers, std::uint32_t key) {
 bool LogOff() {
     std::vector<Handle> forms;
     for (const auto& [handle, window] : P().windows)
-        if (window.form) forms.push_back(handle);
+        if (window.form && !window.control) forms.push_back(handle);
     P().idleStrikes = 0;
     bool ends = true;
     for (Handle form : forms)
