@@ -127,15 +127,15 @@ Form1::Form1()
       Command3(*this, "Command3",
                At(7440, 4965, 735, 345, "Delete", "Remove the selected site from the Disallowed List")),
       Command5(*this, "Command5",
-               At(120, 5835, 2655, 390, "Allow Next Popup",
+               At(120, 5565, 2655, 390, "Allow Next Popup",
                   "This will allow the next popup to be opened.  You can also press Win + Z or right click the "
                   "Program Icon.  This is useful if a legitimate window is being misinterpreted as a popup.")),
       Command6(*this, "Command6",
-               At(2880, 5835, 2655, 390, "Minimize to Taskbar",
+               At(2880, 5565, 2655, 390, "Minimize to Taskbar",
                   "The program will run silently in the taskbar while you browse.  You can right click the program "
                   "icon for a list of options, or to maximize the program.")),
-      Command7(*this, "Command7", At(5640, 5835, 2655, 390, "Visit")) {
-    design("Form1", 8535, 7335, forms::BorderStyle::FixedSingle);
+      Command7(*this, "Command7", At(5640, 5565, 2655, 390, "Visit")) {
+    design("Form1", 8535, 7065, forms::BorderStyle::FixedSingle);
     setButtons(true, false);
     setCentred(true);
     setIconResource("FORM1ICON");

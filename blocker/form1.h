@@ -60,7 +60,7 @@ public:
 
     // The allowed sites (List1) and the disallowed sites (List2), each with
     // the box a site is typed into and its Add and Delete buttons.
-    forms::Frame Frame1{*this, "Frame1", {.caption = "Website Settings", .bounds = {120, 2520, 8175, 3195}, .fontName = kFont}};
+    forms::Frame Frame1{*this, "Frame1", {.caption = "Website Settings", .bounds = {120, 2520, 8175, 2925}, .fontName = kFont}};
     forms::Label Label3;
     forms::ListBox List1;
     forms::TextBox Text1;
