@@ -1,52 +1,313 @@
+// windhover's main window: its controls, start-up, window events, shut-down
+// and menus. The switches and commands are in form1_commands.cpp.
 #include "blocker/form1.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 #include "blocker/frm_website.h"
 #include "blocker/mod_hook.h"
+#include "blocker/mod_icon.h"
+#include "blocker/mod_ie_tools.h"
+#include "blocker/module1.h"
+#include "blocker/shared_state.h"
 #include "frame/form8.h"
 #include "frame/frm_about.h"
 #include "frame/mod_skin.h"
 #include "frame/mod_taskbar.h"
 #include "frame/product_info.h"
 #include "frame/settings.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 
 namespace windhover {
 
-Form1::Form1() : Form("Form1") {
-    design("Form1", 9000, 7200);
+namespace {
+
+// The option rows of Frame2: box and label, top to bottom.
+constexpr int kRowTop = 330;
+constexpr int kRowStep = 330;
+
+forms::ControlDesign Box(int row, const char* toolTip) {
+    return {.bounds = {240, kRowTop + row * kRowStep, 255, 255}, .fontName = kFont, .toolTip = toolTip};
+}
+
+forms::ControlDesign BoxLabel(int row, const char* caption, const char* toolTip) {
+    return {.caption = caption, .bounds = {600, kRowTop + row * kRowStep + 15, 7455, 255}, .fontName = kFont,
+            .toolTip = toolTip};
+}
+
+forms::ControlDesign At(int left, int top, int width, int height, const char* caption = "", const char* toolTip = "") {
+    return {.caption = caption, .bounds = {left, top, width, height}, .fontName = kFont, .toolTip = toolTip};
+}
+
+const char* const kTipBlocking = "This controls whether popup blocking is on or off.";
+const char* const kTipSetup =
+    "When in Setup Mode, whenever a site attempts to open a popup you be prompted to either allow it or disallow "
+    "it.  We recommend using Setup Mode for a few days to collect a list of allowed and disallowed sites.";
+const char* const kTipLinks =
+    "The program can detect when your mouse is over a link, which will allow links that open in new windows to be "
+    "opened.  The program will be less accurate with this option on, but it may be more convenient for you.";
+const char* const kTipSound = "If selected, every time a popup is blocked you will hear a POP! sound.";
+const char* const kTipOnTop = "This causes the program to stay on top of other windows.";
+const char* const kTipRunAtStart =
+    "This will enable the program to be run every time you start your computer, so that you don't have to remember "
+    "to open it before browsing.";
+
+// The host of the maker's web site: the one line of a new allowed.txt and
+// the default of the stored allowed list.
+const char* const kMakerHost = "www.quillmere.example";
+
+// The per-user settings of the window.
+std::string Setting(const std::string& key, const std::string& defaultValue) {
+    return GetSetting(ProductInfo.ProductName, "Settings", key, defaultValue);
+}
+
+void StoreSetting(const std::string& key, const std::string& value) {
+    SaveSetting(ProductInfo.ProductName, "Settings", key, value);
+}
+
+// A stored number as this program writes it; anything else (not a number,
+// beyond 32 bits, a box value this program never writes) gives `fallback`.
+std::int32_t StoredNumber(const std::string& text, std::int32_t fallback, std::int32_t low, std::int32_t high) {
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || text.empty() || value < low || value > high) return fallback;
+    return value;
+}
+
+}  // namespace
+
+Form1::Form1()
+    : Form("Form1"),
+      Check1(*this, "Check1", Box(0, kTipBlocking)),
+      Label5(*this, "Label5",
+             BoxLabel(0, "Popup Blocking: Stop Popups from all sites that aren't on my allowed list", kTipBlocking)),
+      Check2(*this, "Check2", Box(1, kTipSetup)),
+      Label6(*this, "Label6",
+             BoxLabel(1, "Setup Mode: Add sites to my Allowed or Disallowed list as I browse", kTipSetup)),
+      Check6(*this, "Check6", Box(2, kTipLinks)),
+      Label4(*this, "Label4", BoxLabel(2, "Exceptions: Allow popups when my mouse is over a link", kTipLinks)),
+      Check5(*this, "Check5", Box(3, kTipSound)),
+      Label2(*this, "Label2", BoxLabel(3, "Audio: Play a sound when a popup is blocked", kTipSound)),
+      Check3(*this, "Check3", Box(4, kTipOnTop)),
+      Label7(*this, "Label7", BoxLabel(4, "Visual: Keep this window on top of all others", kTipOnTop)),
+      Check4(*this, "Check4", Box(5, kTipRunAtStart)),
+      Label8(*this, "Label8",
+             BoxLabel(5, "Automation: Run at startup and block popups automatically", kTipRunAtStart)),
+      Label3(*this, "Label3",
+             At(240, 2790, 3855, 255, "Allowed Sites:",
+                "allowed sites will be able to open popup windows.  however, the windows that popup are not affected "
+                "by shrikewatch and will be able to launch popups.")),
+      List1(*this, "List1",
+            At(240, 3060, 3855, 1800, "", "sites that are allowed will not be prevented from opening popups")),
+      Text1(*this, "Text1",
+            At(240, 4980, 2295, 315, "", "Type the domain of a site to allow, such as www.example.com, and click Add.")),
+      Command1(*this, "Command1",
+               At(2580, 4965, 735, 345, "Add", "Allow popups from the site typed in the text box to the left.")),
+      Command2(*this, "Command2",
+               At(3360, 4965, 735, 345, "Delete", "Remove the selected site from the Allowed List")),
+      Label1(*this, "Label1",
+             At(4320, 2790, 3855, 255, "Disallowed Sites:",
+                "by default, shrikewatch.  adding a site to the disallowed list  prevents it from notifying you of "
+                "popups while in setup mode.")),
+      List2(*this, "List2",
+            At(4320, 3060, 3855, 1800, "",
+               "all sites that are not \"allowed\" are blocked by shrikewatch.  disallowed sites will not prompt you "
+               "from setup mode.")),
+      Text2(*this, "Text2",
+            At(4320, 4980, 2295, 315, "",
+               "Type the domain of a site to disallow, such as www.example.com, and click Add.")),
+      Command4(*this, "Command4",
+               At(6660, 4965, 735, 345, "Add", "Prevent popups from the site typed in the text box to the left.")),
+      Command3(*this, "Command3",
+               At(7440, 4965, 735, 345, "Delete", "Remove the selected site from the Disallowed List")),
+      Command5(*this, "Command5",
+               At(120, 5565, 2655, 390, "Allow Next Popup",
+                  "This will allow the next popup to be opened.  You can also press Win + Z or right click the "
+                  "Program Icon.  This is useful if a legitimate window is being misinterpreted as a popup.")),
+      Command6(*this, "Command6",
+               At(2880, 5565, 2655, 390, "Minimize to Taskbar",
+                  "The program will run silently in the taskbar while you browse.  You can right click the program "
+                  "icon for a list of options, or to maximize the program.")),
+      Command7(*this, "Command7", At(5640, 5565, 2655, 390, "Visit")) {
+    design("Form1", 8535, 7065, forms::BorderStyle::FixedSingle);
+    setButtons(true, false);
     setCentred(true);
     setIconResource("FORM1ICON");
+    Popup.setVisible(false);
+
     onLoad = [this] { Form_Load(); };
+    onResize = [this] { Form_Resize(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
+    // Only the notification-area icon's callback: a plain mouse move over the
+    // window is no concern of the handler.
+    onTrayMouseMove = [this](int b, int s, float x, float y) { Form_MouseMove(b, s, x, y); };
+
     mnuFileItem1.onClick = [this] { mnuFileItem_Click(1); };
+    mnuActionItem0.onClick = [this] { mnuActionItem_Click(0); };
+    mnuActionItem1.onClick = [this] { mnuActionItem_Click(1); };
+    mnuToolsItem0.onClick = [this] { mnuToolsItem_Click(0); };
+    mnuToolsItem1.onClick = [this] { mnuToolsItem_Click(1); };
     mnuHelpItem0.onClick = [this] { mnuHelpItem_Click(0); };
     mnuAboutItem0.onClick = [this] { mnuAboutItem_Click(0); };
+    show.onClick = [this] { show_Click(); };
+    allow.onClick = [this] { allow_Click(); };
+    Exit.onClick = [this] { Exit_Click(); };
+
+    Check1.onClick = [this] { Check1_Click(); };
+    Check2.onClick = [this] { Check2_Click(); };
+    Check3.onClick = [this] { Check3_Click(); };
+    Check4.onClick = [this] { Check4_Click(); };
+    Check5.onClick = [this] { Check5_Click(); };
+    Check6.onClick = [this] { Check6_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    Command4.onClick = [this] { Command4_Click(); };
+    Command5.onClick = [this] { Command5_Click(); };
+    Command6.onClick = [this] { Command6_Click(); };
+    Command7.onClick = [this] { Command7_Click(); };
     pctHotkey.onMouseMove = [this](int b, int s, float x, float y) { pctHotkey_MouseMove(b, s, x, y); };
 }
 
 void Form1::Form_Load() {
+    AllowNextPopup = false;
     modSkin::InitSkinGlobal();
+    modIcon::SetIcon(hwnd(), "AAA", true);
     setCaption(ProductInfo.ProductName + " by " + ProductInfo.CompanyName);
+    Command7.setCaption("Visit " + ProductInfo.HomePage);
     picTrayIcon = icon();
-    modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
+    hasTrayIcon_ =
+        modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
+    AlwaysOnTop = false;
+
+    // Each box that turns to 1 raises its handler here; panel 2 does not
+    // exist yet, so their messages are skipped.
+    const struct {
+        forms::CheckBox& box;
+        const char* key;
+        std::int32_t fallback;
+    } boxes[] = {{Check6, "chkLinks", 0}, {Check5, "chkSound", 1}, {Check4, "chkRunAtStart", 0},
+                 {Check3, "chkOnTop", 0}, {Check2, "chkAuto", 1},  {Check1, "chkStopPop", 1}};
+    for (const auto& b : boxes) {
+        const std::string fallback = std::to_string(b.fallback);
+        b.box.setValue(StoredNumber(Setting(b.key, fallback), b.fallback, 0, 2));
+    }
+
+    PopupsBlocked = StoredNumber(Setting("intStopped", "0"), 0, INT32_MIN, INT32_MAX);
+    AllowedSites = Setting("strAllowed", std::string(kMakerHost) + "\r\n");
+    DisallowedSites = Setting("strDisallowed", "");
+    state = Setting("state", "up");
+
+    while (StatusBar1.panelCount() < 2) StatusBar1.addPanel();
+    for (int panel : {1, 2}) StatusBar1.setPanelWidth(panel, std::abs(bounds().width / 2));
+    StatusBar1.setPanelText(1, std::to_string(PopupsBlocked) + " Popups blocked to date");
+
+    LoadSiteLists();
+
+    setWindowState(state == "up" ? forms::WindowState::Normal : forms::WindowState::Minimized);
     modHook::HookHotkey(hwnd(), pctHotkey.hwnd());
-    if (GetSetting(ProductInfo.ProductName, "Settings", "showHelp", "1") == "1") forms::The<Form8>().Show();
+    VarIEWindows = cIEWindows::Create();
+    modIETools::CheckIEButton();
+
+    if (Setting("showHelp", "1") != "1") return;
+    forms::The<Form8>().Show();
+    if (AlwaysOnTop) onTop.MakeTopMost(forms::The<Form8>().hwnd());
+}
+
+// A list file that is missing is made (allowed.txt with the maker's host,
+// disallowed.txt with one empty line); an existing one is never touched. A
+// list that cannot be made or read is reported once and starts empty, and
+// the program then leaves its file alone.
+void Form1::LoadSiteLists() {
+    const struct {
+        const char* fileName;
+        std::string firstLine;
+        void (*load)();
+        std::string& text;
+    } lists[] = {{"allowed.txt", kMakerHost, Module1::LoadAllowedList, AllowedSites},
+                 {"disallowed.txt", "", Module1::LoadDisallowedList, DisallowedSites}};
+    for (const auto& list : lists) {
+        const std::string path = platform::files::ProgramFolder() + "\\" + list.fileName;
+        try {
+            if (!fileExists(path)) Module1::CreateListFile(path, list.firstLine + "\r\n");
+            list.load();
+        } catch (const std::exception& e) {
+            list.text.clear();
+            platform::MessageBox(std::string(e.what()) + "\r\n\r\n" + ProductInfo.ProductName +
+                                     " starts with this list empty and leaves the file as it is.",
+                                 platform::kMbOk | platform::kMbIconWarning, ProductInfo.ProductName);
+        }
+    }
+}
+
+void Form1::Form_Resize() {
+    // Without a notification-area icon a hidden window could not come back:
+    // it then stays minimised on the taskbar.
+    if (windowState() == forms::WindowState::Minimized) {
+        state = "down";
+        if (hasTrayIcon_) Hide();
+    } else {
+        state = "up";
+        setVisible(true);
+    }
+    StoreSetting("state", state);
+}
+
+void Form1::Form_MouseMove(int, int, float X, float) {
+    const long message = std::lround(X / forms::ScreenTwipsPerPixelX());
+    if (message == platform::msg::kLButtonDown || message == platform::msg::kLButtonUp ||
+        message == platform::msg::kRButtonUp)
+        PopupMenu(Popup);
 }
 
 void Form1::Form_Unload(int&) {
+    const struct {
+        const char* key;
+        std::string value;
+    } settings[] = {
+        {"chkRunAtStart", std::to_string(Check4.value())},
+        {"chkOnTop", std::to_string(Check3.value())},
+        {"chkAuto", std::to_string(Check2.value())},
+        {"chkStopPop", std::to_string(Check1.value())},
+        {"intStopped", std::to_string(PopupsBlocked)},
+        {"strAllowed", AllowedSites},
+        {"strDisallowed", DisallowedSites},
+        {"chkLinks", std::to_string(Check6.value())},
+        {"state", state},
+    };
+    for (const auto& setting : settings) StoreSetting(setting.key, setting.value);
     modTaskbar::RemoveTrayIcon(static_cast<std::uint32_t>(picTrayIcon));
     modHook::UnhookHotkey();
-    if (forms::The<frmWebsite>().visible()) return;
+    VarIEWindows.reset();
+    // The website opener ends the program itself once it closes.
+    if (forms::The<frmWebsite>().visible()) {
+        ExitWhenWebsiteCloses = true;
+        return;
+    }
     platform::EndProgram();
 }
 
 void Form1::mnuFileItem_Click(int) { Unload(); }
 
-void Form1::mnuHelpItem_Click(int) { forms::The<Form8>().Show(); }
+void Form1::mnuActionItem_Click(int Index) {
+    if (Index == 0) setWindowState(forms::WindowState::Minimized);
+    if (Index == 1) Command5_Click();
+}
 
-void Form1::mnuAboutItem_Click(int) { forms::The<frmAbout>().Show(); }
+void Form1::mnuHelpItem_Click(int) {
+    forms::The<Form8>().Show();
+    if (AlwaysOnTop) onTop.MakeTopMost(forms::The<Form8>().hwnd());
+}
 
-// Each Win+Z press arrives here as a mouse move.
-void Form1::pctHotkey_MouseMove(int, int, float, float) {}
+void Form1::mnuAboutItem_Click(int) {
+    forms::The<frmAbout>().Show();
+    if (AlwaysOnTop) onTop.MakeTopMost(forms::The<frmAbout>().hwnd());
+}
 
 }  // namespace windhover

@@ -11,6 +11,7 @@ public:
     forms::Timer Timer1{*this, "Timer1", {.interval = 1000}};
 
     void Form_Load();
+    void Form_Unload(int& Cancel);
     void Timer1_Timer();
 };
 

@@ -4,10 +4,11 @@
 
 namespace modOnTop {
 
-void SetFormOnTop(const forms::Form& window, bool OnTop) {
+void SetFormOnTop(const forms::Form& window, bool OnTop) { SetWindowOnTop(window.hwnd(), OnTop); }
+
+void SetWindowOnTop(platform::Handle window, bool OnTop) {
     namespace w = platform::window;
-    w::SetWindowPos(window.hwnd(), OnTop ? w::kHwndTopmost : w::kHwndNoTopmost, 0, 0, 0, 0,
-                    w::kSwpNoMove | w::kSwpNoSize);
+    w::SetWindowPos(window, OnTop ? w::kHwndTopmost : w::kHwndNoTopmost, 0, 0, 0, 0, w::kSwpNoMove | w::kSwpNoSize);
 }
 
 }  // namespace modOnTop

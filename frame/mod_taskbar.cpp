@@ -14,7 +14,7 @@ const platform::ResetAtStart resetRecord([] { record = platform::shell::NotifyIc
 
 const platform::shell::NotifyIconData& Record() { return record; }
 
-void AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture, const std::string& tip) {
+bool AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture, const std::string& tip) {
     record.cbSize = kRecordSize;
     record.hWnd = window.hwnd();
     record.uID = id;
@@ -27,7 +27,7 @@ void AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture
     const std::size_t length = std::min(tip.size(), sizeof record.szTip - 1);
     std::memcpy(record.szTip, tip.data(), length);
     record.szTip[length] = '\0';
-    platform::shell::NotifyIcon(platform::shell::kNimAdd, record);
+    return platform::shell::NotifyIcon(platform::shell::kNimAdd, record);
 }
 
 void RemoveTrayIcon(std::uint32_t id) {

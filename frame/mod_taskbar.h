@@ -12,7 +12,8 @@ namespace modTaskbar {
 inline constexpr std::uint32_t kCallbackMessage = 0x200;  // WM_MOUSEMOVE
 inline constexpr std::uint32_t kRecordSize = 88;          // NOTIFYICONDATAA, first form
 
-void AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture, const std::string& tip);
+// True when the shell took the icon.
+bool AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture, const std::string& tip);
 // Removes the icon with this id from the window the last addition named.
 void RemoveTrayIcon(std::uint32_t id);
 

@@ -10,18 +10,22 @@ std::string TrimPath(const std::string& path) {
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-bool fileExists(const std::string& path) {
+long FirstPlainFile(const std::string& pattern, std::string* name) {
     namespace files = platform::files;
+    name->clear();
+    return files::FindFiles(pattern, [&](const files::FindData& entry) {
+        if (entry.attributes & (files::kHidden | files::kSystem | files::kDirectory)) return true;
+        *name = entry.name;
+        return false;
+    });
+}
+
+bool fileExists(const std::string& path) {
     const std::string wanted = TrimPath(path);
     // A path ending in a backslash names a folder, never a file.
     if (wanted.empty()) return false;
     std::string first;
-    const long result = files::FindFiles(path, [&](const files::FindData& entry) {
-        if (entry.attributes & (files::kHidden | files::kSystem | files::kDirectory)) return true;
-        first = entry.name;
-        return false;
-    });
-    return result == 0 && EqualsNoCase(first, wanted);
+    return FirstPlainFile(path, &first) == 0 && EqualsNoCase(first, wanted);
 }
 
 }  // namespace xfileExists

@@ -1,6 +1,6 @@
 #pragma once
 // The file system as the programs use it: the program's folder, file lookup
-// with Win32 wildcards and attributes, and whole-file reads.
+// with Win32 wildcards and attributes, whole-file reads and writes.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,5 +34,10 @@ long FindFiles(const std::string& pattern, const std::function<bool(const FindDa
 
 // Reads a whole file as bytes. Returns 0 or a Win32 error code.
 long ReadFile(const std::string& path, std::string* contents);
+
+// Replaces a file's contents, creating it when it is missing: the new
+// contents are written beside it and then put in its place, so a failure
+// leaves the file as it was. Returns 0 or a Win32 error code.
+long RewriteFile(const std::string& path, const std::string& bytes);
 
 }  // namespace platform::files

@@ -7,6 +7,9 @@ namespace platform::msg {
 
 inline constexpr std::uint32_t kActivate = 0x0006;
 inline constexpr std::uint32_t kClose = 0x0010;
+inline constexpr std::uint32_t kQueryEndSession = 0x0011;
+inline constexpr std::uint32_t kEndSession = 0x0016;
+inline constexpr std::uint32_t kSetIcon = 0x0080;
 inline constexpr std::uint32_t kNcDestroy = 0x0082;
 inline constexpr std::uint32_t kNotify = 0x004E;
 inline constexpr std::uint32_t kKeyDown = 0x0100;
@@ -14,6 +17,10 @@ inline constexpr std::uint32_t kCommand = 0x0111;
 inline constexpr std::uint32_t kTimer = 0x0113;
 inline constexpr std::uint32_t kMouseMove = 0x0200;
 inline constexpr std::uint32_t kLButtonDown = 0x0201;
+inline constexpr std::uint32_t kLButtonUp = 0x0202;
+inline constexpr std::uint32_t kLButtonDblClk = 0x0203;
+inline constexpr std::uint32_t kRButtonDown = 0x0204;
+inline constexpr std::uint32_t kRButtonUp = 0x0205;
 inline constexpr std::uint32_t kHotKey = 0x0312;
 
 // Notification codes of WM_COMMAND.

@@ -29,6 +29,9 @@ struct NotifyIconData {
 
 // Shell_NotifyIconA: true when the shell accepted the request.
 bool NotifyIcon(std::uint32_t message, const NotifyIconData& data);
+// Whether a message the window got is the callback of a notification-area
+// icon of its own (the icon's callback message, wParam the icon's id).
+bool IsTrayCallback(Handle window, std::uint32_t message, std::uintptr_t wParam);
 
 inline constexpr int kSwHide = 0;
 inline constexpr int kSwShowNormal = 1;

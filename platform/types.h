@@ -15,6 +15,7 @@ enum : long {
     kErrorInvalidHandle = 6,
     kErrorSharingViolation = 32,
     kErrorInvalidParameter = 87,
+    kErrorDiskFull = 112,
     kErrorInsufficientBuffer = 122,
     kErrorInvalidName = 123,
     kErrorMoreData = 234,

@@ -1,6 +1,7 @@
 #pragma once
 // Window-manager calls the programs make on window handles directly.
 #include <cstdint>
+#include <string>
 
 #include "platform/types.h"
 
@@ -15,9 +16,6 @@ inline constexpr std::uint32_t kSwpNoMove = 0x0002;
 // SetWindowPos: true on success (false for a handle that is not a window).
 bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
                   std::uint32_t flags);
-
-// The screen's twips per pixel across, as a whole number (15 at 96 dots per inch).
-int TwipsPerPixelX();
 
 // CreateRectRgn(0, 0, width, height) followed by SetWindowRgn(window, region,
 // redraw): the system owns the region afterwards. True on success.
@@ -62,5 +60,26 @@ std::intptr_t CallProcedure(ProcedureRef procedure, Handle window, std::uint32_t
 
 // PostMessageA: queues the message for the window's thread. True on success.
 bool Post(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+
+// ---- Owners, icons and sent messages ----------------------------------------------
+
+// WM_SETICON's wParam (platform::msg::kSetIcon).
+inline constexpr std::uintptr_t kIconSmall = 0;
+inline constexpr std::uintptr_t kIconBig = 1;
+
+inline constexpr int kSmCxIcon = 11;
+inline constexpr int kSmCyIcon = 12;
+inline constexpr int kSmCxSmIcon = 49;
+inline constexpr int kSmCySmIcon = 50;
+
+// GetWindow with GW_OWNER: the window's owner, 0 when it has none.
+Handle Owner(Handle window);
+// GetSystemMetrics.
+int SystemMetric(int index);
+// LoadImageA of an icon resource of the program at that size, shared
+// (LR_SHARED: the system owns it). 0 when the program has no such icon.
+Handle LoadSharedIcon(const std::string& resourceName, int width, int height);
+// SendMessageA.
+std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
 }  // namespace platform::window

@@ -3,6 +3,8 @@
 
 Writes, next to this script:
   windhover.ico  a hovering kestrel on blue (the program, its tray and window icon)
+  aaa.ico        the same kestrel at 128, 64, 48, 32 and 16 pixels, each in 32,
+                 24 and 8 bits per pixel (windhover's window icons, group "AAA")
   nightjar.ico   a crescent moon and stars on dark blue
   logo.ico       the Quillmere quill for the about boxes
   splash.bmp     400x240 hills under a morning sky, no text
@@ -215,14 +217,75 @@ def icon_image(rows):
     return dib_header(size, size * 2, 32, len(pixels) + len(mask)) + pixels + bytes(mask)
 
 
-def write_icon(path, layers, sizes=(16, 32)):
-    images = [icon_image(render(layers, s, s)) for s in sizes]
-    header = struct.pack("<HHH", 0, 1, len(images))
-    offset = len(header) + 16 * len(images)
+def and_mask(rows):
+    size = len(rows)
+    stride = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a < 128:
+                line[x // 8] |= 0x80 >> (x % 8)
+        mask += line
+    return bytes(mask)
+
+
+def icon_image_24(rows):
+    """An image without alpha: BGR rows padded to four bytes, the mask for transparency."""
+    size = len(rows)
+    stride = (size * 3 + 3) // 4 * 4
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = b"".join(bytes((b, g, r)) for r, g, b, _ in row)
+        pixels += line + bytes(stride - len(line))
+    mask = and_mask(rows)
+    return dib_header(size, size * 2, 24, len(pixels) + len(mask)) + bytes(pixels) + mask
+
+
+# 8-bit images share one palette: a 6x6x6 colour cube and 40 greys.
+PALETTE = [(r * 51, g * 51, b * 51) for r in range(6) for g in range(6) for b in range(6)] + \
+    [(round(i * 255 / 39),) * 3 for i in range(40)]
+
+
+def palette_index(r, g, b):
+    cube = 36 * round(r / 51) + 6 * round(g / 51) + round(b / 51)
+    grey = 216 + round((r + g + b) / 3 * 39 / 255)
+    def distance(i):
+        pr, pg, pb = PALETTE[i]
+        return (pr - r) ** 2 + (pg - g) ** 2 + (pb - b) ** 2
+    return min((cube, grey), key=distance)
+
+
+def icon_image_8(rows):
+    size = len(rows)
+    stride = (size + 3) // 4 * 4
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = bytes(palette_index(r, g, b) for r, g, b, _ in row)
+        pixels += line + bytes(stride - len(line))
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+    mask = and_mask(rows)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, len(pixels) + len(mask), 2835, 2835, 256, 0)
+    return header + palette + bytes(pixels) + mask
+
+
+IMAGE_WRITERS = {32: icon_image, 24: icon_image_24, 8: icon_image_8}
+
+
+def write_icon(path, layers, sizes=(16, 32), depths=(32,)):
+    entries_in = []
+    for size in sizes:
+        rows = render(layers, size, size)
+        for depth in depths:
+            entries_in.append((size, depth, IMAGE_WRITERS[depth](rows)))
+    header = struct.pack("<HHH", 0, 1, len(entries_in))
+    offset = len(header) + 16 * len(entries_in)
     entries = b""
-    for size, data in zip(sizes, images):
-        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+    images = []
+    for size, depth, data in entries_in:
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, depth, len(data), offset)
         offset += len(data)
+        images.append(data)
     with open(path, "wb") as f:
         f.write(header + entries + b"".join(images))
 
@@ -243,6 +306,7 @@ def write_bitmap(path, layers, width, height):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     write_icon(os.path.join(here, "windhover.ico"), windhover_icon())
+    write_icon(os.path.join(here, "aaa.ico"), windhover_icon(), sizes=(128, 64, 48, 32, 16), depths=(32, 24, 8))
     write_icon(os.path.join(here, "nightjar.ico"), nightjar_icon())
     write_icon(os.path.join(here, "logo.ico"), logo_icon())
     write_bitmap(os.path.join(here, "splash.bmp"), splash_picture(), 400, 240)

@@ -69,6 +69,7 @@ frmMain::frmMain()
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
     onMouseMove = [this](int button, int shift, float x, float y) { Form_MouseMove(button, shift, x, y); };
+    onTrayMouseMove = onMouseMove;
     onQueryUnload = [this](int& cancel, int mode) { Form_QueryUnload(cancel, mode); };
     onResize = [this] { Form_Resize(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
@@ -187,7 +188,7 @@ void frmMain::chkStartup_Click() {
 
 void frmMain::Form_MouseMove(int Button, int, float X, float) {
     if (Button != 1 && Button != 2) return;
-    lngTrayMsg = static_cast<std::int32_t>(std::lround(X / static_cast<float>(platform::window::TwipsPerPixelX())));
+    lngTrayMsg = static_cast<std::int32_t>(std::lround(X / forms::ScreenTwipsPerPixelX()));
     if (lngTrayMsg >= kFirstTrayMessage && lngTrayMsg <= kLastTrayMessage) PopupMenu(Popup);
 }
 

@@ -34,7 +34,7 @@ void ShowRowLook(forms::ListItem& row, std::int32_t state, std::span<const RowLo
 }
 
 void frmMain::SetupServiceList() {
-    const double width = std::round(lvServices.bounds().width - 5.0 * platform::window::TwipsPerPixelX());
+    const double width = std::round(lvServices.bounds().width - 5.0 * forms::ScreenTwipsPerPixelX());
     lvServices.addColumn("Name", 0.55 * width, forms::ColumnAlignment::Left);
     lvServices.addColumn("Status", 0.2 * width, forms::ColumnAlignment::Center);
     lvServices.addColumn("Startup", 0.2 * width, forms::ColumnAlignment::Center);

@@ -136,6 +136,11 @@ void Form::setVisible(bool visible) {
     visible_ = visible;
     if (!visible) modalDepth_ = 0;
     changed(FormProp::Visible);
+    // As the runtime does, a form's first showing after its load raises Resize.
+    if (visible && loaded_ && !shownSinceLoad_) {
+        shownSinceLoad_ = true;
+        if (onResize) onResize();
+    }
 }
 
 bool Form::requestUnload(int mode) {
@@ -151,6 +156,7 @@ bool Form::requestUnload(int mode) {
 void Form::finishUnload() {
     backend::DestroyFormWindow(*this);
     loaded_ = false;
+    shownSinceLoad_ = false;
     visible_ = false;
     modalDepth_ = 0;
     native_ = 0;
@@ -210,6 +216,32 @@ void Form::userResize(WindowState state, int width, int height) {
 void Form::userMouseMove(int button, int shift, float x, float y) {
     Dispatch([&] {
         if (onMouseMove) onMouseMove(button, shift, x, y);
+    });
+}
+
+void Form::userTrayMouseMove(int button, int shift, float x, float y) {
+    Dispatch([&] {
+        if (onTrayMouseMove) onTrayMouseMove(button, shift, x, y);
+    });
+}
+
+bool Form::userQueryEndSession() {
+    bool ends = true;
+    Dispatch([&] {
+        if (!loaded_ || !onQueryUnload) return;
+        int cancel = 0;
+        onQueryUnload(cancel, kFromWindows);
+        ends = cancel == 0;
+    });
+    return ends;
+}
+
+void Form::userEndSession() {
+    Dispatch([this] {
+        if (!loaded_) return;
+        int cancel = 0;
+        if (onUnload) onUnload(cancel);
+        if (loaded_) finishUnload();
     });
 }
 

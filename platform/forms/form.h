@@ -57,6 +57,15 @@ public:
     void userMouseMove(int button, int shift, float x, float y);
     // The window system activating the window.
     void userActivate();
+    // The notification-area icon's callback: the icon calls the window back
+    // with WM_MOUSEMOVE and its mouse message where X stands (in twips).
+    void userTrayMouseMove(int button, int shift, float x, float y);
+    // Windows ending the session (log-off, shut-down): QueryUnload with
+    // kFromWindows; true when the form lets the session end.
+    bool userQueryEndSession();
+    // The session ends: Unload runs and the form unloads (its QueryUnload
+    // came with userQueryEndSession).
+    void userEndSession();
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);
@@ -95,6 +104,9 @@ public:
     std::function<void(int& cancel, int unloadMode)> onQueryUnload;
     std::function<void(int& cancel)> onUnload;
     std::function<void(int button, int shift, float x, float y)> onMouseMove;
+    // The notification-area icon's callback, with its mouse message in X;
+    // never raised by the mouse over the window.
+    std::function<void(int button, int shift, float x, float y)> onTrayMouseMove;
 
     // Backend and control use.
     void attachNative(Handle native, Handle icon) { native_ = native; icon_ = icon; }
@@ -122,6 +134,7 @@ private:
     std::string caption_;
     bool loaded_ = false;
     bool visible_ = false;
+    bool shownSinceLoad_ = false;
     bool designCaptured_ = false;
     int modalDepth_ = 0;
     WindowState windowState_ = WindowState::Normal;
@@ -139,6 +152,9 @@ private:
     std::vector<Control*> controls_;
     std::vector<Menu*> menus_;
 };
+
+// The screen's twips per pixel across: 15 at 96 dots per inch.
+float ScreenTwipsPerPixelX();
 
 // Every form ever created by The<F>, in order of creation.
 std::vector<Form*> AllForms();

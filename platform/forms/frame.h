@@ -3,8 +3,7 @@
 
 namespace forms {
 
-// A frame: a captioned border drawn around a group of controls. The controls
-// of the group are placed on the form, over the frame's area.
+// A frame: a captioned border around a group of controls, lying beneath them.
 class Frame : public Control {
 public:
     Frame(Form& form, std::string name, ControlDesign design = {});

@@ -74,11 +74,11 @@ std::unique_ptr<forms::Peer> Peers::make(forms::CommandButton& control) {
     return std::make_unique<ClickPeer<forms::CommandButton>>(form, control, platform::msg::kBnClicked);
 }
 
+std::unique_ptr<forms::Peer> Peers::make(forms::Frame& control) { return std::make_unique<ControlPeer>(form, control); }
+
 std::unique_ptr<forms::Peer> Peers::make(forms::Label& control) {
     return std::make_unique<ClickPeer<forms::Label>>(form, control, platform::msg::kStnClicked);
 }
-
-std::unique_ptr<forms::Peer> Peers::make(forms::Frame& control) { return std::make_unique<ControlPeer>(form, control); }
 
 std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) { return std::make_unique<ControlPeer>(form, control); }
 

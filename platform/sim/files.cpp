@@ -59,13 +59,13 @@ static bool Matches(const char* pattern, const char* name) {
     return *name == '\0';
 }
 
-static bool Reachable(const FileSystem& fs, const std::string& path) {
+bool Reachable(const FileSystem& fs, const std::string& path) {
     for (const std::string& root : fs.unreachable)
         if (Fold(path).rfind(Fold(root), 0) == 0) return false;
     return true;
 }
 
-static bool IsFolder(const FileSystem& fs, const std::string& folder) {
+bool IsFolder(const FileSystem& fs, const std::string& folder) {
     if (folder.size() == 2 && folder[1] == ':') return true;  // a drive
     const File* entry = fs.file(folder);
     return entry && (entry->attributes & platform::files::kDirectory);

@@ -5,6 +5,7 @@
 
 #include "platform/forms/backend.h"
 #include "platform/messages.h"
+#include "platform/shell.h"
 #include "platform/sim/peers.h"
 #include "platform/sim/sim_hang.h"
 
@@ -32,9 +33,17 @@ std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {
             // mouse message where x stands.
         {
             const sim::MouseArguments mouse = sim::MouseOf(message);
-            form.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+            if (platform::shell::IsTrayCallback(message.window, message.message, message.wParam))
+                form.userTrayMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+            else
+                form.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
             return 0;
         }
+        case msg::kQueryEndSession:
+            return form.userQueryEndSession() ? 1 : 0;
+        case msg::kEndSession:
+            if (message.wParam) form.userEndSession();
+            return 0;
         case msg::kCommand:
             if (auto child = native.children.find(static_cast<Handle>(message.lParam)); child != native.children.end())
                 child->second->command(static_cast<int>((message.wParam >> 16) & 0xFFFF));
@@ -99,3 +108,9 @@ void ShowPopupMenu(Form&, Menu& menu) {
 }
 
 }  // namespace forms::backend
+
+namespace forms {
+
+float ScreenTwipsPerPixelX() { return 15.0f; }
+
+}  // namespace forms

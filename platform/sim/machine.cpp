@@ -43,6 +43,8 @@ Process& P() { return process; }
 void Reset() {
     EndProcess();
     machine = Machine{};
+    // The running program's own folder is there, as on any machine it runs on.
+    machine.files.addFolder(machine.files.programFolder);
     process = Process{};
     ResetIpTable();
     ResetProcessStarts();

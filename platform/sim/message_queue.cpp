@@ -154,6 +154,20 @@ void PressHotKey(std::uint32_t modifiers, std::uint32_t key) {
     }
 }
 
+bool LogOff() {
+    std::vector<Handle> forms;
+    for (const auto& [handle, window] : P().windows)
+        if (window.form && !window.control) forms.push_back(handle);
+    P().idleStrikes = 0;
+    bool ends = true;
+    for (Handle form : forms)
+        if (!P().ended && FindWindow(form) && !Send(Message{form, platform::msg::kQueryEndSession, 0, 0})) ends = false;
+    for (Handle form : forms)
+        if (!P().ended && FindWindow(form)) Send(Message{form, platform::msg::kEndSession, ends ? 1u : 0u, 0});
+    if (ends) P().ended = true;
+    return ends;
+}
+
 Step IdleStep(const std::string& waiter, bool userActs, std::uint64_t until) {
     auto& p = P();
     if (!p.queue.empty()) {

@@ -17,6 +17,8 @@
 
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/sim/browsers.h"
+#include "platform/sim/file_writes.h"
 #include "platform/shell.h"
 #include "platform/types.h"
 #include "platform/version.h"
@@ -132,6 +134,13 @@ struct ShellExecuteCall {
     std::string directory;
     int show = 0;
 };
+// sndPlaySound: the file, the flags, and whether it played (false: no such
+// wave file).
+struct SoundCall {
+    std::string file;
+    std::uint32_t flags = 0;
+    bool played = false;
+};
 struct HotKeyCall {
     enum Op { Register, Unregister } op;
     Handle window;
@@ -142,11 +151,18 @@ struct HotKeyCall {
 };
 // A new kind of call: a record above, added here, and Record() from its
 // simulated function.
-using JournalEntry = std::variant<RegistryWrite, SetWindowPosCall, TrayCall, ShellExecuteCall, HotKeyCall>;
+using JournalEntry =
+    std::variant<RegistryWrite, SetWindowPosCall, TrayCall, ShellExecuteCall, HotKeyCall, SoundCall>;
 
 struct Machine {
     Registry registry;
     FileSystem files;
+    FileWriteFaults writeFaults;
+    // The shell's windows and their browsers; the sinks the process connected
+    // go with its end.
+    Browsers browsers;
+    // The icon resources built into the program, by name.
+    std::set<std::string> iconResources{"AAA", "APPICON", "FORM1ICON", "LOGO"};
 
     platform::version::ProductVersion ownVersion{"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
     // The record GetVersionEx fills in; empty makes the call fail.
@@ -191,6 +207,7 @@ using WindowProc = std::function<std::intptr_t(const Message&)>;
 struct Window {
     Handle handle = 0;
     Handle parent = 0;
+    Handle owner = 0;  // GetWindow(GW_OWNER)
     forms::Form* form = nullptr;
     forms::Control* control = nullptr;
     std::vector<WindowProc> procedures;
@@ -265,6 +282,15 @@ struct Process {
     // happen, in order.
     std::deque<std::function<void()>> userActions;
 
+    // Events of COM objects (the shell's window list, the browsers) waiting
+    // for the window thread: each arrives as one message to a hidden window,
+    // as COM delivers calls to a single-threaded apartment.
+    std::deque<std::function<void()>> comEvents;
+    Handle comWindow = 0;
+
+    // Runs while a sound plays, so that a test sees the program's state then.
+    std::function<void(const SoundCall&)> whilePlaying;
+
     bool ended = false;
     forms::Form* active = nullptr;
 
@@ -312,6 +338,13 @@ std::intptr_t CallNext(const Message& message);
 // with the message, as CallWindowProc runs a procedure it is given.
 std::intptr_t CallLink(const Message& message, std::size_t index);
 
+// Queues a COM object's event for the window thread (see Process::comEvents).
+void PostComEvent(std::function<void()> event);
+
+// The handle LoadSharedIcon gives for one of the program's icon resources at
+// a size; 0 when the program has no such icon.
+Handle SharedIcon(const std::string& resourceName, int width);
+
 // Delivers queued messages until the queue is empty.
 void Pump();
 // Advances the virtual clock, running each timer tick when it falls due, in
@@ -333,6 +366,12 @@ void HotKey(Handle window, int id);
 // modifiers in the low word and the key in the high word); nothing when the
 // process holds no such hot key.
 void PressHotKey(std::uint32_t modifiers, std::uint32_t key);
+
+// The user logging off: every form window of the process is asked with
+// WM_QUERYENDSESSION; when all agree, each gets WM_ENDSESSION and the process
+// ends with the session. False when a window refused (WM_ENDSESSION with
+// FALSE then tells them the session goes on).
+bool LogOff();
 
 // Runs a user action the way the window system delivers one: a program that
 // ends inside it is recorded in P().ended; the messages it posted follow.

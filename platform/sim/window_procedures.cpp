@@ -2,6 +2,7 @@
 // messages. A procedure reference is the link of the window's chain counted
 // from 1, so that 0 stays "none" as on Windows.
 #include <algorithm>
+#include <iterator>
 
 #include "platform/sim/sim.h"
 #include "platform/window.h"
@@ -80,6 +81,49 @@ bool Post(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intp
     if (!sim::FindWindow(window)) return false;
     sim::Post(sim::Message{window, message, wParam, lParam});
     return true;
+}
+
+}  // namespace platform::window
+
+// Owners, system metrics, the program's icons and sent messages.
+
+namespace sim {
+
+Handle SharedIcon(const std::string& resourceName, int width) {
+    const auto& names = M().iconResources;
+    auto it = names.find(resourceName);
+    if (it == names.end()) return 0;
+    return 0x30000 + static_cast<Handle>(std::distance(names.begin(), it)) * 0x1000 + static_cast<Handle>(width);
+}
+
+}  // namespace sim
+
+namespace platform::window {
+
+Handle Owner(Handle window) {
+    const sim::Window* record = sim::FindWindow(window);
+    return record ? record->owner : 0;
+}
+
+int SystemMetric(int index) {
+    switch (index) {
+        case kSmCxIcon:
+        case kSmCyIcon:
+            return 32;
+        case kSmCxSmIcon:
+        case kSmCySmIcon:
+            return 16;
+        default:
+            return 0;
+    }
+}
+
+Handle LoadSharedIcon(const std::string& resourceName, int width, int height) {
+    return width == height ? sim::SharedIcon(resourceName, width) : 0;
+}
+
+std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return sim::Send(sim::Message{window, message, wParam, lParam});
 }
 
 }  // namespace platform::window

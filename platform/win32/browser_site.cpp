@@ -3,8 +3,6 @@
 #include <exdisp.h>
 #include <exdispid.h>
 
-#include <vector>
-
 namespace forms::win32 {
 
 namespace {
@@ -34,7 +32,7 @@ long LongArgument(const VARIANT& argument) {
 
 std::string TextArgument(const VARIANT& argument) {
     VARIANT value = Converted(argument, VT_BSTR);
-    std::string text = value.vt == VT_BSTR ? FromWide(value.bstrVal) : std::string();
+    std::string text = value.vt == VT_BSTR ? FromBstr(value.bstrVal) : std::string();
     VariantClear(&value);
     return text;
 }
@@ -49,13 +47,8 @@ BSTR ToBstr(const std::string& text) {
     return wide;
 }
 
-std::string FromWide(const wchar_t* text) {
-    if (!text || !*text) return {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::vector<char> narrow(static_cast<std::size_t>(size));
-    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
-    return std::string(narrow.data());
+std::string FromBstr(BSTR text) {
+    return text ? platform::win32::Ansi(text, static_cast<int>(SysStringLen(text))) : std::string();
 }
 
 // ---- the site ----------------------------------------------------------------
@@ -114,35 +107,12 @@ HRESULT BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWin
 
 // ---- the event sink ----------------------------------------------------------
 
-HRESULT BrowserEventSink::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, DIID_DWebBrowserEvents2))
-        return Give(static_cast<IDispatch*>(this), object);
-    return E_NOINTERFACE;
-}
-
-ULONG BrowserEventSink::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG BrowserEventSink::Release() {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-}
-
-HRESULT BrowserEventSink::GetTypeInfoCount(UINT* count) {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT BrowserEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-}
+BrowserEventSink::BrowserEventSink(BrowserEvents& events)
+    : EventSink(DIID_DWebBrowserEvents2), events_(&events) {}
 
 // The arguments come last first: rgvarg[0] is the event's last parameter.
-void BrowserEventSink::raise(DISPID id, const DISPPARAMS& params) {
+HRESULT BrowserEventSink::Handle(DISPID id, DISPPARAMS& params) {
+    if (!events_) return S_OK;
     switch (id) {
         case DISPID_DOWNLOADBEGIN:
             events_->downloadBegin();
@@ -160,20 +130,6 @@ void BrowserEventSink::raise(DISPID id, const DISPPARAMS& params) {
         default:
             break;
     }
-}
-
-HRESULT BrowserEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                                 UINT*) {
-    if (result) VariantInit(result);
-    if (!events_ || !params) return S_OK;
-    // The handler may unload the form and detach this sink: hold it meanwhile.
-    AddRef();
-    try {
-        raise(id, *params);
-    } catch (...) {
-        // Nothing may leave a COM call; the handlers report their own errors.
-    }
-    Release();
     return S_OK;
 }
 

@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "platform/win32/event_sink.h"
+
 namespace forms::win32 {
 
 // The browser's events as the peer takes them.
@@ -72,29 +74,21 @@ private:
     HWND host_;
 };
 
-class BrowserEventSink final : public IDispatch {
+// DWebBrowserEvents2 for the peer: the events it takes, with plain arguments.
+class BrowserEventSink final : public platform::win32::EventSink {
 public:
-    explicit BrowserEventSink(BrowserEvents& events) : events_(&events) {}
-    void detach() { events_ = nullptr; }
+    explicit BrowserEventSink(BrowserEvents& events);
+    void Detach() override { events_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                     UINT*) override;
+protected:
+    HRESULT Handle(DISPID id, DISPPARAMS& params) override;
 
 private:
-    ~BrowserEventSink() = default;
-    void raise(DISPID id, const DISPPARAMS& params);
-    LONG refs_ = 1;
     BrowserEvents* events_;
 };
 
-// ANSI text to a BSTR the caller frees, and a wide text to ANSI.
+// ANSI text to a BSTR the caller frees, and a BSTR to ANSI.
 BSTR ToBstr(const std::string& text);
-std::string FromWide(const wchar_t* text);
+std::string FromBstr(BSTR text);
 
 }  // namespace forms::win32

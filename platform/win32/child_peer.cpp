@@ -56,8 +56,8 @@ ChildPeer::~ChildPeer() {
     if (brush_) DeleteObject(brush_);
 }
 
-void ChildPeer::settleZOrder() {
-    if (beneath_ && window_) SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void ChildPeer::settleZOrder(int layer) {
+    if (beneath_ == layer && window_) SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Handle ChildPeer::handle() const { return platform::win32::From(window_); }

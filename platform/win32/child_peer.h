@@ -13,8 +13,9 @@ struct ChildClass {
     DWORD style;
     DWORD exStyle = 0;
     bool showsCaption = false;
-    // Lies beneath its sibling windows, as a label does under a control it overlaps.
-    bool beneath = false;
+    // Lies beneath its sibling windows: 1 as a label does under a control it
+    // overlaps, 2 as a frame does under everything it holds, labels too.
+    int beneath = 0;
 };
 
 class ChildPeer : public Peer {
@@ -35,9 +36,10 @@ public:
     virtual LRESULT color(UINT message, HDC dc);
     // The form's client area changed size.
     virtual void formResized() {}
-    // Once all the form's controls are made: a kind that lies beneath its
-    // siblings goes below every one of them.
-    void settleZOrder();
+    // Once all the form's controls are made, layer by layer (1, then 2): a
+    // kind that lies beneath its siblings on that layer goes below every one
+    // of them.
+    void settleZOrder(int layer);
 
 protected:
     ChildPeer(NativeForm& native, Control& control) : native_(native), control_(control) {}
@@ -56,7 +58,7 @@ private:
 
     Control& control_;
     bool showsCaption_ = false;
-    bool beneath_ = false;
+    int beneath_ = 0;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH brush_ = nullptr;

@@ -1,6 +1,8 @@
 // The file system through the ANSI file calls.
 #include "platform/files.h"
 
+#include <algorithm>
+
 #include "platform/win32/handles.h"
 
 namespace platform::files {
@@ -59,6 +61,45 @@ long ReadFile(const std::string& path, std::string* contents) {
     }
     CloseHandle(file);
     if (result == 0) *contents = std::move(bytes);
+    return result;
+}
+
+namespace {
+
+// Writes all the bytes to an open file: 0 or the Win32 error.
+long WriteAll(HANDLE file, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) return static_cast<long>(GetLastError());
+        if (written == 0) return ERROR_WRITE_FAULT;
+        done += written;
+    }
+    return 0;
+}
+
+long WriteNew(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
+    long result = WriteAll(file, bytes);
+    if (!CloseHandle(file) && result == 0) result = static_cast<long>(GetLastError());
+    return result;
+}
+
+}  // namespace
+
+long RewriteFile(const std::string& path, const std::string& bytes) {
+    // A read-only file stays as it is, as it would when opened for writing.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return ERROR_ACCESS_DENIED;
+    const std::string beside = path + ".new";
+    long result = WriteNew(beside, bytes);
+    if (result == 0 && !MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        result = static_cast<long>(GetLastError());
+    if (result != 0) DeleteFileA(beside.c_str());
     return result;
 }
 

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "platform/shell.h"
 #include "platform/win32/child_peer.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/metrics.h"
 
@@ -61,9 +63,15 @@ void OnSize(NativeForm& native, WPARAM kind) {
 
 // The notification-area icon calls back with WM_MOUSEMOVE too, its mouse
 // message where x stands; the program decodes it from the twips.
-void OnMouseMove(NativeForm& native, WPARAM keys, int x, int y) {
+void OnMouseMove(NativeForm& native, WPARAM keys, LPARAM position) {
     if (!native.ready) return;
-    native.form->userMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
+    const int x = static_cast<short>(LOWORD(position));
+    const int y = static_cast<short>(HIWORD(position));
+    // The icon's id stands where the mouse keys do, and is read as them.
+    if (platform::shell::IsTrayCallback(platform::win32::From(native.window), WM_MOUSEMOVE, keys))
+        native.form->userTrayMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
+    else
+        native.form->userMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
 }
 
 // Activate means another of the program's forms was active before, as the
@@ -121,7 +129,13 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             OnSize(*native, wParam);
             return 0;
         case WM_MOUSEMOVE:
-            OnMouseMove(*native, wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            OnMouseMove(*native, wParam, lParam);
+            return 0;
+        case WM_QUERYENDSESSION:
+            return native->ready && !native->form->userQueryEndSession() ? FALSE : TRUE;
+        case WM_ENDSESSION:
+            // The session ends once this returns: the program saves as it unloads.
+            if (native->ready && wParam) native->form->userEndSession();
             return 0;
         case WM_ACTIVATE:
             DefWindowProcA(window, message, wParam, lParam);

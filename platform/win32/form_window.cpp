@@ -94,10 +94,9 @@ void CreateFormWindow(Form& form) {
     for (Control* control : form.controls()) control->createPeer(peers);
     RebuildMenuBar(native);
     // The menu bar took its room from the client area.
-    for (const auto& [child, peer] : native.children) {
-        peer->formResized();
-        peer->settleZOrder();
-    }
+    for (const auto& [child, peer] : native.children) peer->formResized();
+    for (int layer : {1, 2})
+        for (const auto& [child, peer] : native.children) peer->settleZOrder(layer);
     native.ready = true;
 }
 

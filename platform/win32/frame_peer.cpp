@@ -1,7 +1,4 @@
-// The frame: a group box that stays below its sibling controls, so that the
-// controls of its group are drawn over it and not clipped by it. Being
-// transparent, it leaves its inside to the form, which paints it although
-// it clips its other children.
+// The frame: a group box that lies beneath the controls it holds, labels too.
 #include "platform/forms/frame.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/peer_factory.h"
@@ -10,15 +7,28 @@ namespace forms::win32 {
 
 namespace {
 
+// A group box paints only its border and caption, and the form does not paint
+// beneath its children: the box fills its inside with the form's colour.
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_ERASEBKGND) {
+        RECT area{};
+        GetClientRect(window, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return own ? CallWindowProcA(own, window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+}
+
 class FramePeer final : public ChildPeer {
 public:
     FramePeer(NativeForm& native, Frame& control) : ChildPeer(native, control) {
-        create(ChildClass{"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT, true});
-    }
-    // Called once every control of the form exists, and whenever the form's
-    // size changes: the controls made after the frame went below it.
-    void formResized() override {
-        SetWindowPos(window(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        create({"BUTTON", BS_GROUPBOX, 0, true, 2});
+        if (!window()) return;
+        const LONG_PTR own = GetWindowLongPtrA(window(), GWLP_WNDPROC);
+        SetWindowLongPtrA(window(), GWLP_USERDATA, own);
+        SetWindowLongPtrA(window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameProc));
+        InvalidateRect(window(), nullptr, TRUE);
     }
 };
 

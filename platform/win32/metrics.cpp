@@ -1,5 +1,7 @@
 #include "platform/win32/metrics.h"
 
+#include "platform/forms/form.h"
+
 #include <cmath>
 
 namespace forms::win32 {
@@ -48,3 +50,9 @@ COLORREF ColorRef(std::uint32_t color) {
 }
 
 }  // namespace forms::win32
+
+namespace forms {
+
+float ScreenTwipsPerPixelX() { return win32::TwipsX(1); }
+
+}  // namespace forms

@@ -84,21 +84,18 @@ private:
         GetClientRect(window(), &area);
         object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_, 0, window(), &area);
         object_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_));
-        IConnectionPointContainer* points = nullptr;
-        if (browser_ && SUCCEEDED(browser_->QueryInterface(IID_IConnectionPointContainer,
-                                                           reinterpret_cast<void**>(&points)))) {
-            points->FindConnectionPoint(DIID_DWebBrowserEvents2, &events_);
-            points->Release();
-        }
         sink_ = new BrowserEventSink(*this);
-        if (events_ && FAILED(events_->Advise(sink_, &cookie_))) cookie_ = 0;
+        try {
+            events_ = platform::win32::Advise(browser_, DIID_DWebBrowserEvents2, sink_);
+        } catch (const platform::Error&) {
+            // a control without events still shows its pages
+        }
     }
 
     // Disconnects and closes the control; whatever it still calls reaches nothing.
     void close() {
-        if (sink_) sink_->detach();
-        if (events_ && cookie_) events_->Unadvise(cookie_);
-        ReleaseInto(events_);
+        if (sink_) sink_->Detach();
+        events_.reset();
         if (browser_) browser_->Stop();
         ReleaseInto(browser_);
         if (object_) {
@@ -145,7 +142,7 @@ private:
         if (!browser_) return {};
         BSTR value = nullptr;
         std::string result;
-        if (SUCCEEDED((browser_->*property)(&value))) result = FromWide(value);
+        if (SUCCEEDED((browser_->*property)(&value))) result = FromBstr(value);
         SysFreeString(value);
         return result;
     }
@@ -160,8 +157,7 @@ private:
     WebBrowser& control_;
     IOleObject* object_ = nullptr;
     IWebBrowser2* browser_ = nullptr;
-    IConnectionPoint* events_ = nullptr;
-    DWORD cookie_ = 0;
+    std::unique_ptr<platform::browser::Connection> events_;
     BrowserSite* site_ = nullptr;
     BrowserEventSink* sink_ = nullptr;
 };

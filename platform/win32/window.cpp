@@ -22,16 +22,17 @@ bool SetRectRegion(Handle window, int width, int height) {
     return false;
 }
 
-int TwipsPerPixelX() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return 1440 / (dpi > 0 ? dpi : 96);
+Handle Owner(Handle window) { return win32::From(GetWindow(To<HWND>(window), GW_OWNER)); }
+
+int SystemMetric(int index) { return GetSystemMetrics(index); }
+
+Handle LoadSharedIcon(const std::string& resourceName, int width, int height) {
+    return win32::From(LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_ICON, width, height, LR_SHARED));
 }
 
-}  // namespace platform::window
-
-namespace platform::window {
+std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return SendMessageA(To<HWND>(window), message, wParam, lParam);
+}
 
 namespace {
 

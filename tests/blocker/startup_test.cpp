@@ -7,28 +7,11 @@
 #include "frame/frm_splash.h"
 #include "frame/program_windows.h"
 #include "platform/program.h"
-#include "tests/support/sim_test.h"
+#include "tests/blocker/main_window_fixture.h"
 
 namespace {
 
-class WindhoverTest : public SimTest {
-protected:
-    void SetUp() override {
-        SimTest::SetUp();
-        m().ownVersion = {"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
-        m().os = platform::version::OsVersionInfo{};
-        m().os->platformId = platform::version::kPlatformWin32Nt;
-        m().os->majorVersion = 5;
-        m().os->minorVersion = 1;
-        m().files.addFile(m().files.programFolder + "\\Help.rtf", "{\\rtf1 help\\par}");
-    }
-    void Start() {
-        sim::AsUser([] { platform::ProgramMain(); });
-        sim::Advance(75 * 10);
-    }
-    windhover::Form1& main() { return forms::The<windhover::Form1>(); }
-    Form8& help() { return forms::The<Form8>(); }
-};
+using WindhoverTest = MainWindowTest;
 
 TEST_F(WindhoverTest, FirstStartShowsTheMainWindowTrayIconAndHelp) {
     Start();

@@ -15,7 +15,7 @@ namespace {
 struct Panel : forms::Form {
     Panel() : Form("Panel") {
         design("Design caption", 4800, 3600);
-        onMouseMove = [this](int, int, float x, float) { mouseX.push_back(x); };
+        onTrayMouseMove = [this](int, int, float x, float) { mouseX.push_back(x); };
     }
     forms::Label title{*this, "title", {.caption = "Title", .bounds = {120, 120, 2000, 285}, .fontBold = true}};
     forms::Timer clock{*this, "clock", {.interval = 250, .enabled = false}};

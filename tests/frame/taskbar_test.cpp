@@ -9,9 +9,11 @@ namespace {
 
 struct Window : forms::Form {
     Window() : Form("Window") {
-        onMouseMove = [this](int, int, float x, float) { messages.push_back(static_cast<int>(x / 15)); };
+        onTrayMouseMove = [this](int, int, float x, float) { messages.push_back(static_cast<int>(x / 15)); };
+        onMouseMove = [this](int, int, float x, float) { plainMoves.push_back(static_cast<int>(x / 15)); };
     }
     std::vector<int> messages;
+    std::vector<int> plainMoves;
 };
 
 struct Other : forms::Form {
@@ -79,6 +81,17 @@ TEST_F(TaskbarTest, EachMouseEventReachesTheWindowAsOneMouseMove) {
     for (std::uint32_t message : {0x200u, 0x201u, 0x202u, 0x205u})
         sim::TrayMouse(window().hwnd(), 0x7001, message);
     EXPECT_EQ(window().messages, (std::vector<int>{0x200, 0x201, 0x202, 0x205}));
+    EXPECT_TRUE(window().plainMoves.empty());
+}
+
+TEST_F(TaskbarTest, TheMouseOverTheWindowIsNoCallbackWhereverItIs) {
+    modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
+    // The mouse at x = 0x201 pixels, top row, no button: the spot where a
+    // callback's message would stand.
+    sim::Post(sim::Message{window().hwnd(), 0x200, 0, 0x201});
+    sim::Pump();
+    EXPECT_TRUE(window().messages.empty());
+    EXPECT_EQ(window().plainMoves, std::vector<int>{0x201});
 }
 
 }  // namespace

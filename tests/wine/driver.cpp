@@ -20,6 +20,15 @@
 //   wdriver list                        prints every visible top-level window
 //   wdriver hotkey  taken|free          0 when Win+Z is so: taken when registering it
 //                                       here fails with 1409, free when it succeeds
+//   wdriver type    <title> <target> <text>  sets the edit's text, as typing it does
+//   wdriver select  <title> <target> <n> selects item n (from 0) of the list box, as a click does
+//   wdriver read    <title> <target>    prints a status bar's parts or a list box's items,
+//                                       a line each (needs wmenuhook.dll)
+//   wdriver popup   <n>                 in the pop-up menu that is open, goes down to
+//                                       item n (from 1) and presses Enter
+//   wdriver endsession <title>          WM_QUERYENDSESSION, then WM_ENDSESSION, as a log-off
+//   A <target> is a child's text, or "@Class:n": the n-th child of that window class
+//   in the order the program made them.
 //   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
 //                                       posts a picture box a plain mouse move (needs
 //                                       wmenuhook.dll); prints "armed" when watching,
@@ -29,6 +38,7 @@
 // The commands that act on a window give it up to kFindMs to show first.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -140,9 +150,28 @@ std::vector<HWND> Children(HWND parent) {
     return all;
 }
 
-HWND FindChild(HWND parent, const std::string& text) {
+// "@Class:n" names the n-th child of that window class in the order the
+// program made them (by control id, from 1); any other text, the child that
+// reads it.
+HWND NthOfClass(HWND parent, const std::string& target) {
+    const auto colon = target.rfind(':');
+    if (target.size() < 2 || target[0] != '@' || colon == std::string::npos) return nullptr;
+    const std::string type = target.substr(1, colon - 1);
+    const long wanted = std::strtol(target.c_str() + colon + 1, nullptr, 10);
+    std::vector<HWND> matches;
     for (HWND child : Children(parent))
-        if (SameCaption(Text(child), text)) return child;
+        if (GetParent(child) == parent && ClassOf(child) == type) matches.push_back(child);
+    std::sort(matches.begin(), matches.end(), [](HWND a, HWND b) { return GetDlgCtrlID(a) < GetDlgCtrlID(b); });
+    return wanted >= 1 && static_cast<std::size_t>(wanted) <= matches.size() ? matches[wanted - 1] : nullptr;
+}
+
+HWND FindChild(HWND parent, const std::string& text) {
+    if (!text.empty() && text[0] == '@') {
+        if (HWND child = NthOfClass(parent, text)) return child;
+    } else {
+        for (HWND child : Children(parent))
+            if (SameCaption(Text(child), text)) return child;
+    }
     std::fprintf(stderr, "wdriver: no control \"%s\"\n", text.c_str());
     return nullptr;
 }
@@ -248,6 +277,74 @@ bool HotKeyMove(HWND top, DWORD ms) {
     return moved;
 }
 
+// The texts of a control as the program itself reads them, through the
+// hook: every part of a status bar, every item of a list box, a line each.
+bool ReadControl(HWND top, HWND control) {
+    const UINT request = RegisterWindowMessageA("wdriver.read.request");
+    const UINT reply = RegisterWindowMessageA("wdriver.read.reply");
+    HHOOK hook = HookThreadOf(top, "ReadHookProc");
+    ATOM atom = 0;
+    bool answered = false;
+    MSG msg;
+    if (hook && PostMessageA(top, request, reinterpret_cast<WPARAM>(control), GetCurrentThreadId())) {
+        answered = PollFor(kSendTimeoutMs, [&] {
+            if (!PeekMessageA(&msg, nullptr, reply, reply, PM_REMOVE)) return false;
+            atom = static_cast<ATOM>(msg.wParam);
+            return true;
+        });
+    }
+    if (hook) UnhookWindowsHookEx(hook);
+    if (!answered || !atom) {
+        std::fprintf(stderr, "wdriver: the program did not answer the read request\n");
+        return false;
+    }
+    char text[256] = {};
+    GlobalGetAtomNameA(atom, text, sizeof text);
+    GlobalDeleteAtom(atom);
+    std::printf("%s", text + 1);  // after the marker that keeps the atom's name from being empty
+    return true;
+}
+
+// The user picking an item of a list box: the selection, then the list's
+// notification to its window.
+bool SelectItem(HWND list, int index) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &result) ||
+        static_cast<LRESULT>(result) != index)
+        return false;
+    const WPARAM notification = MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE);
+    return PostMessageA(GetParent(list), WM_COMMAND, notification, reinterpret_cast<LPARAM>(list)) != FALSE;
+}
+
+// The program's open pop-up menu: the user goes down to its n-th item and
+// presses Enter. The menu's own loop takes the keys from its thread's queue.
+bool ChoosePopupItem(int position) {
+    HWND menu = nullptr;
+    PollFor(kFindMs, [&] {
+        menu = nullptr;
+        while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr)
+            if (IsWindowVisible(menu)) return true;
+        return false;
+    });
+    if (!menu) {
+        std::fprintf(stderr, "wdriver: no pop-up menu is open\n");
+        return false;
+    }
+    for (int i = 0; i < position; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+    return PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1) != FALSE;
+}
+
+// Windows ending the session: asks the window, then tells it the session ends.
+bool EndSession(HWND top) {
+    DWORD_PTR agreed = 0, ignored = 0;
+    if (!SendMessageTimeoutA(top, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &agreed) || !agreed)
+        return false;
+    // The program may end inside the call: its answer does not matter.
+    SendMessageTimeoutA(top, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+    return true;
+}
+
 // Tries to register Win+Z for this thread and lets it go again at once.
 int HotKey(const std::string& wanted) {
     if (wanted != "taken" && wanted != "free") return 2;
@@ -268,6 +365,10 @@ int Usage() {
                  "       wdriver message <title>\n"
                  "       wdriver texts|close|settle <title>\n"
                  "       wdriver menu <title> <item>\n"
+                 "       wdriver type|select <title> <target> <text|n>\n"
+                 "       wdriver read <title> <target>\n"
+                 "       wdriver popup <n>\n"
+                 "       wdriver endsession <title>\n"
                  "       wdriver list\n"
                  "       wdriver hotkey taken|free\n"
                  "       wdriver hotkeymove <title> <ms>\n");
@@ -303,6 +404,7 @@ int main(int argc, char** argv) {
         const int result = argc == 3 ? HotKey(argv[2]) : 2;
         return result == 2 ? Usage() : result;
     }
+    if (command == "popup") return argc == 3 ? (ChoosePopupItem(std::atoi(argv[2])) ? 0 : 1) : Usage();
     const std::string title = argv[2];
 
     if (command == "wait" || command == "gone" || command == "absent") {
@@ -329,6 +431,8 @@ int main(int argc, char** argv) {
     }
 
     if (command == "close" && argc == 3) return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
+
+    if (command == "endsession" && argc == 3) return EndSession(top) ? 0 : 1;
 
     if (command == "hotkeymove" && argc == 4) return HotKeyMove(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
 
@@ -357,8 +461,27 @@ int main(int argc, char** argv) {
                    : 1;
     }
 
+    if (command == "type" && argc == 5) {
+        HWND edit = FindChild(top, argv[3]);
+        DWORD_PTR result = 0;
+        return edit && SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG,
+                                           kSendTimeoutMs, &result)
+                   ? 0
+                   : 1;
+    }
+
+    if (command == "select" && argc == 5) {
+        HWND list = FindChild(top, argv[3]);
+        return list && SelectItem(list, std::atoi(argv[4])) ? 0 : 1;
+    }
+
     if (argc != 4) return Usage();
     const std::string target = argv[3];
+
+    if (command == "read") {
+        HWND control = FindChild(top, target);
+        return control && ReadControl(top, control) ? 0 : 1;
+    }
 
     if (command == "click" || command == "checked" || command == "push" || command == "answer") {
         HWND control = FindChild(top, target);

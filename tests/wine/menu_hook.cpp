@@ -15,6 +15,7 @@
 // (wParam 1) and each plain mouse move posted to a picture box of ours,
 // no button and at (0, 0) (wParam 2).
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstring>
 
@@ -47,6 +48,35 @@ bool FindItem(HMENU menu, const std::string& wanted, UINT* id) {
         }
     }
     return false;
+}
+
+// Every part of a status bar or every item of a list box, a line each; a
+// control's own text otherwise.
+std::string Contents(HWND control) {
+    char type[64] = {};
+    GetClassNameA(control, type, sizeof type);
+    std::string text;
+    const auto add = [&](const std::string& line) { text += line + "\n"; };
+    if (std::strcmp(type, "msctls_statusbar32") == 0) {
+        const int parts = static_cast<int>(SendMessageA(control, SB_GETPARTS, 0, 0));
+        for (int i = 0; i < parts; ++i) {
+            std::string part(LOWORD(SendMessageA(control, SB_GETTEXTLENGTHA, i, 0)) + 1, '\0');
+            SendMessageA(control, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(part.data()));
+            add(part.c_str());
+        }
+    } else if (std::strcmp(type, "ListBox") == 0) {
+        const int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            std::string item(static_cast<std::size_t>(SendMessageA(control, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+            SendMessageA(control, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+            add(item.c_str());
+        }
+    } else {
+        std::string own(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+        GetWindowTextA(control, own.data(), static_cast<int>(own.size()));
+        add(own.c_str());
+    }
+    return text;
 }
 
 }  // namespace
@@ -83,6 +113,24 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK WatchHookProc(int code, WPARAM
                    GetClassNameA(msg->hwnd, type, sizeof type) && std::strcmp(type, "FormsPictureBox") == 0) {
             PostThreadMessageA(driver, reply, 2, 0);
         }
+    }
+    return CallNextHookEx(nullptr, code, removed, param);
+}
+
+// Reads a control for the driver, inside the program where its texts live:
+// posted kReadRequest (wParam the control, lParam the driver's thread), it
+// answers kReadReply with a global atom holding "=" and the texts (at most
+// 254 characters), which the driver deletes.
+extern "C" __declspec(dllexport) LRESULT CALLBACK ReadHookProc(int code, WPARAM removed, LPARAM param) {
+    auto* msg = reinterpret_cast<MSG*>(param);
+    static const UINT request = RegisterWindowMessageA("wdriver.read.request");
+    static const UINT reply = RegisterWindowMessageA("wdriver.read.reply");
+    if (code == HC_ACTION && removed == PM_REMOVE && msg->message == request) {
+        std::string text = Contents(reinterpret_cast<HWND>(msg->wParam));
+        text.insert(text.begin(), '=');
+        if (text.size() > 255) text.resize(255);
+        PostThreadMessageA(static_cast<DWORD>(msg->lParam), reply, GlobalAddAtomA(text.c_str()), 0);
+        msg->message = WM_NULL;
     }
     return CallNextHookEx(nullptr, code, removed, param);
 }

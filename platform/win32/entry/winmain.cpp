@@ -19,7 +19,8 @@ bool AnyFormLoaded() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The window thread is COM's single-threaded apartment: the embedded web
-    // browser and the browsers' events need it.
+    // browser and the browsers' and shell's events need it. Without COM the
+    // programs run on, without them.
     const bool ole = SUCCEEDED(OleInitialize(nullptr));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

@@ -1,0 +1,173 @@
+// windhover's main window: the option boxes, the buttons, the notification
+// area menu's items, the Tools menu, the hot-key target and the file routines.
+#include <string>
+
+#include "blocker/form1.h"
+#include "blocker/frm_website.h"
+#include "blocker/mod_ie_tools.h"
+#include "blocker/module1.h"
+#include "blocker/shared_state.h"
+#include "frame/guard.h"
+#include "frame/product_info.h"
+#include "frame/program_windows.h"
+#include "frame/settings.h"
+#include "frame/text_compare.h"
+#include "frame/xfile_exists.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+
+namespace windhover {
+
+namespace {
+
+// What each option box says in the message panel, and the setting it stores
+// at once ("" for those stored only at unload).
+struct Option {
+    forms::CheckBox Form1::*box;
+    const char* on;
+    const char* off;
+    const char* storedAtOnce;
+};
+
+const Option kOptions[] = {
+    {&Form1::Check1, "Now blocking popups", "Now allowing popups", ""},
+    {&Form1::Check2, "Setup Mode Enabled", "Setup Mode Disabled", ""},
+    {&Form1::Check3, "Always On Top Enabled", "Always On Top Disabled", "chkOnTop"},
+    {&Form1::Check4, "Run On Startup Enabled", "Run On Startup Disabled", ""},
+    {&Form1::Check5, "Sounds Enabled", "Sounds Disabled", "chkSound"},
+    {&Form1::Check6, "Auto New Window Enabled", "Auto New Window Disabled", ""},
+};
+
+const char* const kRunRefused = "Run On Startup could not be enabled: this account may not change the programs "
+                                "that Windows starts";
+
+// The run-at-log-on command: the program's own path, quoted so that a folder
+// with blanks cannot start another program.
+std::string RunCommand() {
+    const std::string path = platform::files::ProgramFolder() + "\\" + platform::files::ExecutableName() + ".exe";
+    return '"' + path + '"';
+}
+
+// The text of the box goes on the list as typed; nothing, or one blank, is no site.
+void AddSite(const forms::TextBox& box, void (*add)(const std::string&), void (*save)()) {
+    const std::string site = box.text();
+    if (!Module1::IsEntry(site)) return;
+    add(site);
+    save();
+}
+
+// Removes the selected site. The file, the items and the text the decision
+// searches then hold the same entries, also when another entry contains the
+// deleted site.
+void DeleteSelected(forms::ListBox& items, std::string& text, void (*remove)(const std::string&), void (*save)()) {
+    const int i = items.listIndex();
+    if (i < 0) return;
+    const std::string site = items.list(i);
+    remove(site);
+    items.removeItem(i);
+    save();
+    text = Module1::ItemsText(items);
+}
+
+}  // namespace
+
+void Form1::ShowStatus(const std::string& text) {
+    SkipOnError([&] { StatusBar1.setPanelText(2, text); });
+}
+
+void Form1::OptionClicked(forms::CheckBox& box) {
+    const Option* option = nullptr;
+    for (const Option& candidate : kOptions)
+        if (&(this->*candidate.box) == &box) option = &candidate;
+    const bool on = box.value() == 1;
+    bool refused = false;
+    if (&box == &Check3) {
+        SkipOnError([&] { on ? onTop.MakeTopMost(hwnd()) : onTop.MakeNormal(hwnd()); });
+        AlwaysOnTop = on;
+    } else if (&box == &Check4) {
+        SkipOnError([&] {
+            const std::string name = ProductInfo.ProductName;
+            if (!on) {
+                VarAddRemove.RemoveFromRun(name);
+                return;
+            }
+            // A value already there as ours counts: an administrator set it.
+            refused = !VarAddRemove.AddToRun(name, RunCommand()) &&
+                      VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name) != RunCommand();
+        });
+    }
+    ShowStatus(refused ? kRunRefused : on ? option->on : option->off);
+    if (refused) {
+        refusingRun_ = true;
+        SkipOnError([&] { box.setValue(0); });
+        refusingRun_ = false;
+    }
+    if (*option->storedAtOnce)
+        SkipOnError([&] { SaveSetting(ProductInfo.ProductName, "Settings", option->storedAtOnce, std::to_string(box.value())); });
+}
+
+void Form1::Check1_Click() { OptionClicked(Check1); }
+void Form1::Check2_Click() { OptionClicked(Check2); }
+void Form1::Check3_Click() { OptionClicked(Check3); }
+void Form1::Check4_Click() {
+    if (!refusingRun_) OptionClicked(Check4);
+}
+void Form1::Check5_Click() { OptionClicked(Check5); }
+void Form1::Check6_Click() { OptionClicked(Check6); }
+
+void Form1::Command1_Click() { AddSite(Text1, Module1::AddAllowed, Module1::SaveAllowedList); }
+
+void Form1::Command4_Click() { AddSite(Text2, Module1::AddDisallowed, Module1::SaveDisallowedList); }
+
+void Form1::Command2_Click() { DeleteSelected(List1, AllowedSites, Module1::RemoveAllowed, Module1::SaveAllowedList); }
+
+void Form1::Command3_Click() {
+    DeleteSelected(List2, DisallowedSites, Module1::RemoveDisallowed, Module1::SaveDisallowedList);
+}
+
+void Form1::ToggleAllowNext() {
+    AllowNextPopup = !AllowNextPopup;
+    ShowStatus(AllowNextPopup ? "The next popup will be allowed." : "The next popup will NOT be allowed.");
+}
+
+void Form1::Command5_Click() { ToggleAllowNext(); }
+
+// Each Win+Z press arrives here as a mouse move.
+void Form1::pctHotkey_MouseMove(int, int, float, float) { ToggleAllowNext(); }
+
+void Form1::Command6_Click() {
+    SkipOnError([this] { setWindowState(forms::WindowState::Minimized); });
+}
+
+void Form1::Command7_Click() {
+    WebsiteMode = "Website";
+    SkipOnError([] { forms::The<frmWebsite>().Load(); });
+}
+
+void Form1::show_Click() {
+    setWindowState(forms::WindowState::Normal);
+    setVisible(true);
+}
+
+void Form1::allow_Click() { Command5_Click(); }
+
+void Form1::Exit_Click() { Unload(); }
+
+void Form1::mnuToolsItem_Click(int Index) {
+    if (Index == 0) modIETools::AddIEButton();
+    if (Index == 1) modIETools::RemoveIEButton();
+}
+
+bool Form1::fileExists(std::string asPath) {
+    std::string found;
+    const long result = xfileExists::FirstPlainFile(asPath, &found);
+    if (result != platform::kErrorSuccess && result != platform::kErrorFileNotFound)
+        throw platform::Error(result == platform::kErrorPathNotFound ? platform::kErrPathNotFound : 52,
+                              "Cannot look for " + asPath + " (system error " + std::to_string(result) + ").");
+    return !found.empty() && EqualsNoCase(found, TrimPath(asPath));
+}
+
+std::string Form1::TrimPath(std::string asPath) { return xfileExists::TrimPath(asPath); }
+
+}  // namespace windhover

@@ -1,0 +1,53 @@
+// File writes on the simulated file system, with the failures a test stages.
+#include "platform/files.h"
+#include "platform/sim/sim.h"
+#include "platform/types.h"
+
+namespace sim {
+
+namespace {
+
+std::string Folder(const std::string& path) {
+    const auto cut = path.find_last_of('\\');
+    return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+// Why a write to the path cannot start, or 0.
+long Refusal(const std::string& path) {
+    const Machine& m = M();
+    if (!Reachable(m.files, path)) return platform::kErrorPathNotFound;
+    if (!IsFolder(m.files, Folder(path))) return platform::kErrorPathNotFound;
+    for (const std::string& folder : m.writeFaults.unwritableFolders)
+        if (Fold(Folder(path)) == Fold(folder)) return platform::kErrorAccessDenied;
+    const File* existing = m.files.file(path);
+    if (existing && (existing->attributes & (platform::files::kReadOnly | platform::files::kDirectory)))
+        return platform::kErrorAccessDenied;
+    return platform::kErrorSuccess;
+}
+
+// Whether the disk takes the bytes before it is full; consumes the fault.
+bool Fits(std::size_t wanted) {
+    auto& fault = M().writeFaults.diskFullAfter;
+    if (!fault) return true;
+    const bool fits = wanted <= *fault;
+    fault.reset();
+    return fits;
+}
+
+}  // namespace
+
+}  // namespace sim
+
+namespace platform::files {
+
+long RewriteFile(const std::string& path, const std::string& bytes) {
+    if (long refused = sim::Refusal(path)) return refused;
+    // The new contents go to a file beside; a short write leaves the old file.
+    if (!sim::Fits(bytes.size())) return kErrorDiskFull;
+    auto& fs = sim::M().files;
+    const sim::File* existing = fs.file(path);
+    fs.addFile(path, bytes, existing ? existing->attributes : files::kArchive);
+    return kErrorSuccess;
+}
+
+}  // namespace platform::files

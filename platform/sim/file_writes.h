@@ -1,0 +1,26 @@
+#pragma once
+// Writes that the simulated file system refuses or breaks off.
+#include <cstddef>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace sim {
+
+struct FileWriteFaults {
+    // Folders in which no file can be created or changed (access denied).
+    std::set<std::string> unwritableFolders;
+    // The next write stops with a full disk after this many bytes.
+    std::optional<std::size_t> diskFullAfter;
+};
+
+}  // namespace sim
+
+namespace sim {
+
+class FileSystem;
+// Lookups below an unreachable drive or share fail.
+bool Reachable(const FileSystem& fs, const std::string& path);
+bool IsFolder(const FileSystem& fs, const std::string& folder);
+
+}  // namespace sim

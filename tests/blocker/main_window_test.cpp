@@ -1,0 +1,281 @@
+// windhover's main window: what start-up makes of the stored settings and the
+// list files, the window state, and what the end of the program stores.
+#include <climits>
+
+#include "blocker/frm_website.h"
+#include "frame/frm_about.h"
+#include "platform/dialogs.h"
+#include "platform/messages.h"
+#include "tests/blocker/main_window_fixture.h"
+
+namespace {
+
+using namespace windhover;
+
+TEST_F(MainWindowTest, FirstStartTicksBlockingSetupAndSoundAndMakesTheListFiles) {
+    Start();
+    const struct {
+        forms::CheckBox& box;
+        int value;
+    } boxes[] = {{main().Check1, 1}, {main().Check2, 1}, {main().Check3, 0},
+                 {main().Check4, 0}, {main().Check5, 1}, {main().Check6, 0}};
+    for (const auto& b : boxes) EXPECT_EQ(b.box.value(), b.value) << b.box.name();
+    EXPECT_EQ(Stored("chkSound"), "1") << "stored by its box at once";
+    for (const char* key : {"chkStopPop", "chkAuto", "chkOnTop", "chkRunAtStart", "chkLinks", "intStopped"})
+        EXPECT_EQ(Stored(key), "<none>") << key << " waits for the end";
+    ASSERT_EQ(main().StatusBar1.panelCount(), 2);
+    EXPECT_EQ(Panel(1), "0 Popups blocked to date");
+    EXPECT_EQ(Panel(2), "");
+    EXPECT_EQ(main().StatusBar1.panel(1).width, main().bounds().width / 2);
+    EXPECT_EQ(FileText("allowed.txt"), "www.quillmere.example\r\n");
+    EXPECT_EQ(FileText("disallowed.txt"), "\r\n");
+    EXPECT_EQ(main().List1.items(), std::vector<std::string>{"www.quillmere.example"});
+    EXPECT_EQ(main().List2.listCount(), 0);
+    EXPECT_EQ(AllowedSites, "www.quillmere.example\r\n");
+    EXPECT_TRUE(main().visible());
+    EXPECT_EQ(main().windowState(), forms::WindowState::Normal);
+    EXPECT_EQ(Stored("state"), "up");
+    EXPECT_TRUE(help().visible());
+    EXPECT_EQ(main().caption(), "Windhover by Quillmere");
+    EXPECT_EQ(main().Command7.caption(), "Visit www.quillmere.example");
+    EXPECT_FALSE(AllowNextPopup);
+    EXPECT_TRUE(p().messageBoxes.empty());
+}
+
+TEST_F(MainWindowTest, ExistingListFilesAreReadAndNeverTouched) {
+    m().files.addFile(PathOf("allowed.txt"), "a.example\nb.example\r\n");
+    m().files.addFile(PathOf("disallowed.txt"), "bad.example\r\n");
+    Stage("strAllowed", "stored.example\r\n");
+    Start();
+    EXPECT_EQ(FileText("allowed.txt"), "a.example\nb.example\r\n");
+    EXPECT_EQ(FileText("disallowed.txt"), "bad.example\r\n");
+    EXPECT_EQ(main().List1.items(), (std::vector<std::string>{"a.example", "b.example"}));
+    EXPECT_EQ(AllowedSites, "a.example\r\nb.example\r\n") << "the file replaces the stored text";
+    EXPECT_EQ(DisallowedSites, "bad.example\r\n");
+}
+
+TEST_F(MainWindowTest, StoredValuesTakeTheirPlacesAndOddOnesTheDefault) {
+    const struct {
+        const char* key;
+        const char* stored;
+        int check1;       // chkStopPop's box, default 1
+        std::string panel1;
+    } cases[] = {
+        {"chkStopPop", "0", 0, "0 Popups blocked to date"},
+        {"chkStopPop", "2", 2, "0 Popups blocked to date"},
+        {"chkStopPop", "7", 1, "0 Popups blocked to date"},
+        {"chkStopPop", "yes", 1, "0 Popups blocked to date"},
+        {"intStopped", "12", 1, "12 Popups blocked to date"},
+        {"intStopped", "2147483647", 1, "2147483647 Popups blocked to date"},
+        {"intStopped", "2147483648", 1, "0 Popups blocked to date"},
+        {"intStopped", "12 popups", 1, "0 Popups blocked to date"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        Stage(c.key, c.stored);
+        Start();
+        EXPECT_EQ(main().Check1.value(), c.check1) << c.key << "=" << c.stored;
+        EXPECT_EQ(Panel(1), c.panel1) << c.key << "=" << c.stored;
+        EXPECT_TRUE(p().messageBoxes.empty());
+        TearDown();
+    }
+}
+
+TEST_F(MainWindowTest, OnlyTheStateUpStartsShown) {
+    const struct {
+        const char* stored;
+        bool shown;
+    } cases[] = {{"up", true}, {"Up", false}, {"down", false}, {"", false}, {"UP ", false}};
+    for (const auto& c : cases) {
+        SetUp();
+        Stage("state", c.stored);
+        Start();
+        EXPECT_EQ(main().visible(), c.shown) << "'" << c.stored << "'";
+        EXPECT_EQ(Stored("state"), c.shown ? "up" : "down") << "the start's resize stores it";
+        EXPECT_EQ(m().trayIcons.size(), 1u);
+        TearDown();
+    }
+}
+
+TEST_F(MainWindowTest, AStartMinimisedWithoutANotificationAreaKeepsTheWindowOnTheTaskbar) {
+    m().trayAvailable = false;
+    Stage("state", "down");
+    Start();
+    EXPECT_TRUE(main().visible()) << "hidden, it could not be reached";
+    EXPECT_EQ(main().windowState(), forms::WindowState::Minimized);
+}
+
+TEST_F(MainWindowTest, AlwaysOnTopStartsTopmostAndPutsHelpOnTopToo) {
+    Stage("chkOnTop", "1");
+    Start();
+    EXPECT_TRUE(AlwaysOnTop);
+    EXPECT_TRUE(Topmost(main().hwnd()));
+    EXPECT_TRUE(Topmost(help().hwnd()));
+    EXPECT_EQ(Stored("chkOnTop"), "1");
+}
+
+TEST_F(MainWindowTest, RunAtLogOnIsWrittenAgainAtEveryStartQuoted) {
+    m().files.programFolder = "C:\\Program Files\\Quillmere\\Windhover";
+    m().files.addFolder(m().files.programFolder);
+    Stage("chkRunAtStart", "1");
+    Start();
+    EXPECT_EQ(StoredString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover"),
+              std::string("\"C:\\Program Files\\Quillmere\\Windhover\\windhover.exe\"") + '\0');
+    EXPECT_EQ(main().Check4.value(), 1);
+}
+
+TEST_F(MainWindowTest, StartUpCallsInTheirOrder) {
+    Start();
+    // The window's icons: large then small, to the top owner (the window
+    // itself) and the window, before the notification-area icon.
+    std::vector<std::uintptr_t> icons;
+    for (const auto& message : p().delivered)
+        if (message.window == main().hwnd() && message.message == platform::msg::kSetIcon) icons.push_back(message.wParam);
+    EXPECT_EQ(icons, (std::vector<std::uintptr_t>{1, 1, 0, 0}));
+    const auto hotKeys = sim::Journal<sim::HotKeyCall>();
+    ASSERT_EQ(hotKeys.size(), 1u);
+    EXPECT_EQ(hotKeys[0].window, main().hwnd());
+    EXPECT_EQ(m().browsers.connectedShellSinks(), 1) << "the tracker follows the shell's windows";
+}
+
+TEST_F(MainWindowTest, AListFileThatCannotBeReadIsReportedOnceAndNeverOverwritten) {
+    m().files.addFile(PathOf("allowed.txt"), "kept.example\r\n");
+    m().files.locked.insert(sim::Fold(PathOf("allowed.txt")));
+    Start();
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("allowed.txt"), std::string::npos) << p().messageBoxes[0].text;
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
+    EXPECT_TRUE(main().visible()) << "start-up finished";
+    EXPECT_EQ(main().List1.listCount(), 0);
+    EXPECT_EQ(AllowedSites, "");
+    // The file comes free; the user adds a site: the file keeps what it held.
+    m().files.locked.clear();
+    main().Text1.userType("new.example");
+    main().Command1.userClick();
+    EXPECT_EQ(FileText("allowed.txt"), "kept.example\r\nnew.example\r\n");
+    EXPECT_EQ(main().List1.items(), std::vector<std::string>{"new.example"});
+}
+
+TEST_F(MainWindowTest, AListFileThatCannotBeMadeIsReportedAndTheOtherStillLoads) {
+    m().files.addFile(PathOf("disallowed.txt"), "bad.example\r\n");
+    m().writeFaults.unwritableFolders.insert(m().files.programFolder);
+    Start();
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("allowed.txt"), std::string::npos);
+    EXPECT_EQ(FileText("allowed.txt"), "<missing>");
+    EXPECT_EQ(main().List2.items(), std::vector<std::string>{"bad.example"});
+}
+
+// --- the end: File > Exit, the close box, the tray's Exit, a log-off ---------------
+
+TEST_F(MainWindowTest, TheEndStoresTheNineKeysInOrderAndTakesItsIconHotKeyAndTracker) {
+    Start();
+    main().Check6.setValue(1);
+    main().Check2.setValue(0);
+    PopupsBlocked = 42;
+    AllowedSites = "a.example\r\n";
+    DisallowedSites = "b.example\r\n";
+    m().journal.clear();
+    Exit();
+    EXPECT_TRUE(p().ended);
+    std::vector<std::string> order;
+    for (const auto& write : sim::Journal<sim::RegistryWrite>())
+        if (write.op == sim::RegistryWrite::SetValue) order.push_back(write.name);
+    EXPECT_EQ(order, (std::vector<std::string>{"chkRunAtStart", "chkOnTop", "chkAuto", "chkStopPop", "intStopped",
+                                               "strAllowed", "strDisallowed", "chkLinks", "state"}));
+    const struct {
+        const char* key;
+        const char* value;
+    } stored[] = {{"chkRunAtStart", "0"}, {"chkOnTop", "0"}, {"chkAuto", "0"},
+                  {"chkStopPop", "1"},    {"intStopped", "42"}, {"strAllowed", "a.example\r\n"},
+                  {"strDisallowed", "b.example\r\n"}, {"chkLinks", "1"}, {"state", "up"}};
+    for (const auto& s : stored) EXPECT_EQ(Stored(s.key), s.value) << s.key;
+    EXPECT_TRUE(m().trayIcons.empty());
+    EXPECT_EQ(sim::Journal<sim::HotKeyCall>().back().op, sim::HotKeyCall::Unregister);
+    EXPECT_EQ(m().browsers.connectedShellSinks(), 0);
+}
+
+TEST_F(MainWindowTest, EveryWayOutSavesTheSettings) {
+    const struct {
+        const char* name;
+        std::function<void(MainWindowTest&)> leave;
+    } ways[] = {
+        {"File > Exit", [](MainWindowTest& t) { t.Exit(); }},
+        {"the close box", [](MainWindowTest& t) { sim::AsUser([&] { t.main().userClose(); }); }},
+        {"the tray's Exit", [](MainWindowTest& t) { sim::AsUser([&] { t.main().Exit.userClick(); }); }},
+        {"a log-off", [](MainWindowTest& t) { EXPECT_TRUE(sim::LogOff()); }},
+    };
+    for (const auto& way : ways) {
+        SetUp();
+        Start();
+        main().Check1.setValue(0);
+        PopupsBlocked = 5;
+        way.leave(*this);
+        EXPECT_TRUE(p().ended) << way.name;
+        EXPECT_EQ(Stored("chkStopPop"), "0") << way.name;
+        EXPECT_EQ(Stored("intStopped"), "5") << way.name;
+        EXPECT_TRUE(m().trayIcons.empty()) << way.name;
+        Restart();
+        EXPECT_EQ(main().Check1.value(), 0) << way.name << ": the next start reads it";
+        EXPECT_EQ(Panel(1), "5 Popups blocked to date") << way.name;
+        TearDown();
+    }
+}
+
+TEST_F(MainWindowTest, ALogOffAsksWithTheWindowsReason) {
+    Start();
+    std::vector<int> modes;
+    main().onQueryUnload = [&](int&, int mode) { modes.push_back(mode); };
+    EXPECT_TRUE(sim::LogOff());
+    EXPECT_EQ(modes, std::vector<int>{forms::kFromWindows});
+}
+
+TEST_F(MainWindowTest, WithTheOpenerShownTheProgramEndsWhenItCloses) {
+    Start();
+    forms::The<frmAbout>().Show();
+    forms::The<frmAbout>().lblWebsite.userClick();
+    Exit();
+    EXPECT_FALSE(p().ended);
+    EXPECT_TRUE(forms::The<frmWebsite>().visible());
+    EXPECT_EQ(Stored("state"), "up") << "the settings are stored all the same";
+    sim::Advance(1000);
+    EXPECT_TRUE(p().ended) << "the opener's close ends the program";
+}
+
+TEST_F(MainWindowTest, TheVisitButtonsOpenerDoesNotHoldTheEndBack) {
+    Start();
+    sim::AsUser([&] { main().Command7.userClick(); });
+    ASSERT_EQ(ShellExecutes().size(), 1u);
+    EXPECT_EQ(ShellExecutes()[0].file, "http://www.quillmere.example");
+    EXPECT_FALSE(forms::The<frmWebsite>().visible());
+    sim::Advance(1000);
+    EXPECT_FALSE(p().ended) << "the opener's close alone ends nothing";
+    EXPECT_TRUE(main().loaded());
+}
+
+// --- resize --------------------------------------------------------------------
+
+TEST_F(MainWindowTest, MinimisingHidesToTheNotificationAreaAndShowBringsItBack) {
+    const struct {
+        const char* name;
+        std::function<void(windhover::Form1&)> minimise;
+    } ways[] = {
+        {"the minimise box", [](windhover::Form1& f) { f.userSetWindowState(forms::WindowState::Minimized); }},
+        {"the button", [](windhover::Form1& f) { f.Command6.userClick(); }},
+        {"the Action menu", [](windhover::Form1& f) { f.mnuActionItem0.userClick(); }},
+    };
+    for (const auto& way : ways) {
+        SetUp();
+        Start();
+        sim::AsUser([&] { way.minimise(main()); });
+        EXPECT_FALSE(main().visible()) << way.name;
+        EXPECT_EQ(Stored("state"), "down") << way.name;
+        sim::AsUser([&] { main().show.userClick(); });
+        EXPECT_TRUE(main().visible()) << way.name;
+        EXPECT_EQ(main().windowState(), forms::WindowState::Normal);
+        EXPECT_EQ(Stored("state"), "up") << way.name;
+        TearDown();
+    }
+}
+
+}  // namespace
