@@ -1,4 +1,5 @@
 #include "platform/sim/ip_table.h"
+#include "platform/sim/sim.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,10 +10,6 @@
 
 namespace sim {
 
-namespace {
-IpTable table;
-}
-
 IpAddress Address(const std::string& dotted) {
     unsigned parts[4] = {};
     std::sscanf(dotted.c_str(), "%u.%u.%u.%u", &parts[0], &parts[1], &parts[2], &parts[3]);
@@ -20,9 +17,7 @@ IpAddress Address(const std::string& dotted) {
             static_cast<std::uint8_t>(parts[2]), static_cast<std::uint8_t>(parts[3])};
 }
 
-IpTable& Ip() { return table; }
-
-void ResetIpTable() { table = IpTable{}; }
+IpTable& Ip() { return M().ipTable; }
 
 }  // namespace sim
 

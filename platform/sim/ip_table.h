@@ -36,7 +36,7 @@ struct IpTable {
     std::vector<IpTableCall> calls;
 };
 
+// The machine's table (M().ipTable).
 IpTable& Ip();
-void ResetIpTable();
 
 }  // namespace sim

@@ -6,9 +6,6 @@
 #include "platform/dialogs.h"
 #include "platform/process_globals.h"
 #include "platform/program.h"
-#include "platform/sim/ip_table.h"
-#include "platform/sim/process_start.h"
-#include "platform/sim/services.h"
 #include "platform/sim/sim.h"
 #include "platform/sim/sim_hang.h"
 
@@ -46,9 +43,6 @@ void Reset() {
     // The running program's own folder is there, as on any machine it runs on.
     machine.files.addFolder(machine.files.programFolder);
     process = Process{};
-    ResetIpTable();
-    ResetProcessStarts();
-    ResetServices();
 }
 
 void NewProcess() {

@@ -1,16 +1,11 @@
 #include "platform/sim/process_start.h"
+#include "platform/sim/sim.h"
 
 #include "platform/process.h"
 
 namespace sim {
 
-namespace {
-ProcessStarts starts;
-}
-
-ProcessStarts& Starts() { return starts; }
-
-void ResetProcessStarts() { starts = ProcessStarts{}; }
+ProcessStarts& Starts() { return M().processStarts; }
 
 }  // namespace sim
 

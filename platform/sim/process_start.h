@@ -1,5 +1,5 @@
 #pragma once
-// The programs the simulated machine was asked to start. Reset with the machine.
+// The programs the simulated machine was asked to start.
 #include <string>
 #include <vector>
 
@@ -12,7 +12,7 @@ struct ProcessStarts {
     long failure = 0;
 };
 
+// The machine's record (M().processStarts).
 ProcessStarts& Starts();
-void ResetProcessStarts();
 
 }  // namespace sim

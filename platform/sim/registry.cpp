@@ -180,21 +180,6 @@ long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
     return *found ? kErrorSuccess : kErrorKeyDeleted;
 }
 
-// Opens the key, creating it and any missing parents; `disposition` 1 when
-// it was created, 2 when it existed.
-long Create(Key key, const std::string& path, bool setValues, Key* result, std::uint32_t* disposition) {
-    Key root;
-    std::string base;
-    bool writable;
-    if (!Resolve(key, &root, &base, &writable)) return kErrorInvalidHandle;
-    if (root == kLocalMachine && R().localMachineReadOnly) return kErrorAccessDenied;
-    const std::string full = Join(base, path);
-    *disposition = R().find(root, full) ? 2 : 1;
-    R().create(root, full);
-    *result = NewHandle(root, full, setValues);
-    return kErrorSuccess;
-}
-
 }  // namespace
 
 // RegOpenKeyA asks for all the rights the caller has.
@@ -280,7 +265,7 @@ long Set(Key key, const std::string& name, std::uint32_t type, const void* data,
     // it follows the text; it reads that one byte past the size to see.
     const char* bytes = static_cast<const char*>(data);
     if (IsString(type) && size > 0 && bytes[size - 1] != '\0' && bytes[size] == '\0') ++size;
-    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size), ++R().writes};
+    k->values[sim::Fold(name)] = sim::RegistryValue{type, std::string(bytes, size)};
     return kErrorSuccess;
 }
 

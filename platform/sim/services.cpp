@@ -7,13 +7,7 @@
 
 namespace sim {
 
-namespace {
-ServiceManager manager;
-}
-
-ServiceManager& Services() { return manager; }
-
-void ResetServices() { manager = ServiceManager{}; }
+ServiceManager& Services() { return M().services; }
 
 SimService& ServiceManager::add(const std::string& name, const std::string& displayName) {
     SimService service;

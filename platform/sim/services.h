@@ -92,8 +92,8 @@ struct ServiceManager {
     long lastError = 0;
 };
 
+// The machine's service manager (M().services).
 ServiceManager& Services();
-void ResetServices();
 
 // The address the simulated records give the first byte of any buffer.
 inline constexpr std::uint64_t kSimBufferAddress = 0x00A00000;

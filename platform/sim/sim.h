@@ -19,6 +19,9 @@
 #include "platform/registry.h"
 #include "platform/sim/browsers.h"
 #include "platform/sim/file_writes.h"
+#include "platform/sim/ip_table.h"
+#include "platform/sim/process_start.h"
+#include "platform/sim/services.h"
 #include "platform/shell.h"
 #include "platform/types.h"
 #include "platform/version.h"
@@ -41,7 +44,6 @@ std::string Fold(const std::string& text);
 struct RegistryValue {
     std::uint32_t type = 0;
     std::string data;  // the bytes exactly as stored
-    std::uint64_t written = 0;  // when SetValue last wrote it: orders the writes
 };
 
 struct RegistryKey {
@@ -69,7 +71,6 @@ public:
     bool localMachineReadOnly = false;
     bool currentUserReadOnly = false;
     bool readOnly(platform::reg::Key root) const;
-    std::uint64_t writes = 0;  // SetValue calls so far
 
     // Registry calls that raise platform::Error instead of answering, by name
     // ("CreateKeyEx", "SetValue", "OpenKeyEx", "QueryValue", "CloseKey"), with
@@ -157,6 +158,9 @@ using JournalEntry =
 struct Machine {
     Registry registry;
     FileSystem files;
+    IpTable ipTable;
+    ProcessStarts processStarts;
+    ServiceManager services;
     FileWriteFaults writeFaults;
     // The shell's windows and their browsers; the sinks the process connected
     // go with its end.

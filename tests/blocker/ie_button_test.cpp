@@ -175,12 +175,15 @@ protected:
 
     // The button key's values, by name, in the order they were last written.
     std::vector<std::string> WriteOrder() {
-        std::vector<std::pair<std::uint64_t, std::string>> order;
-        if (sim::RegistryKey* key = m().registry.find(kLocalMachine, modIETools::kButtonKey))
-            for (const auto& [folded, value] : key->values) order.emplace_back(value.written, folded);
-        std::sort(order.begin(), order.end());
+        const std::string button = sim::Fold(std::string("HKLM\\") + modIETools::kButtonKey);
         std::vector<std::string> names;
-        for (const auto& [written, name] : order) names.push_back(name);
+        for (const auto& write : sim::Journal<sim::RegistryWrite>()) {
+            if (write.op != sim::RegistryWrite::SetValue || write.result != 0 || sim::Fold(write.key) != button)
+                continue;
+            const std::string name = sim::Fold(write.name);
+            std::erase(names, name);
+            names.push_back(name);
+        }
         return names;
     }
 };
@@ -196,6 +199,7 @@ TEST_F(IEButtonTest, AddIEButtonWritesTheEightValuesInTheirOrder) {
     };
     for (const auto& install : installs) {
         m().registry.roots.clear();
+        m().journal.clear();
         m().files.programFolder = install.folder;
         m().files.executableName = install.executable;
         m().ownVersion.productName = install.product;

@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, EveryWayOutSavesTheSettings) {
         {"File > Exit", [](MainWindowTest& t) { t.Exit(); }},
         {"the close box", [](MainWindowTest& t) { sim::AsUser([&] { t.main().userClose(); }); }},
         {"the tray's Exit", [](MainWindowTest& t) { sim::AsUser([&] { t.main().Exit.userClick(); }); }},
-        {"a log-off", [](MainWindowTest& t) { EXPECT_TRUE(sim::LogOff()); }},
+        {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
     };
     for (const auto& way : ways) {
         SetUp();

@@ -39,7 +39,9 @@ TEST_F(MainWindowTest, EachOptionBoxSaysWhatItDidAndStoresOnlyItsOwnSetting) {
                     settings.push_back(write.name);
             EXPECT_EQ(settings, o.storedAtOnce ? std::vector<std::string>{o.storedAtOnce} : std::vector<std::string>{})
                 << o.box.name();
-            if (o.storedAtOnce) EXPECT_EQ(Stored(o.storedAtOnce), std::to_string(value));
+            if (o.storedAtOnce) {
+                EXPECT_EQ(Stored(o.storedAtOnce), std::to_string(value));
+            }
         }
     }
     EXPECT_TRUE(p().messageBoxes.empty()) << "none of them shows a box";
@@ -148,7 +150,9 @@ TEST_F(MainWindowTest, OnlyTheTrayIconsClickAndRightReleaseOpenItsMenu) {
         p().popups.clear();
         TrayMouse(c.message);
         EXPECT_EQ(p().popups.size(), c.opens ? 1u : 0u) << std::hex << c.message;
-        if (c.opens) EXPECT_EQ(p().popups[0], &main().Popup);
+        if (c.opens) {
+            EXPECT_EQ(p().popups[0], &main().Popup);
+        }
     }
     // The mouse over the window where a callback's message would stand.
     p().popups.clear();
@@ -239,8 +243,9 @@ TEST_F(MainWindowTest, TheOptionRowsCarryTheirTextsAndTipsInScreenOrder) {
               "by default, shrikewatch.  adding a site to the disallowed list  prevents it from notifying you of "
               "popups while in setup mode.");
     for (const forms::Control* control : main().controls())
-        if (control->typeName() != "Menu" && control->typeName() != "Timer" && control->typeName() != "PictureBox")
+        if (control->typeName() != "Menu" && control->typeName() != "Timer" && control->typeName() != "PictureBox") {
             EXPECT_EQ(control->fontName(), "Verdana") << control->name();
+        }
 }
 
 TEST_F(MainWindowTest, TrimPathAndFileExists) {

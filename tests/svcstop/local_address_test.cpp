@@ -62,7 +62,7 @@ TEST_F(LocalAddressTest, TheLastAddressNotPassedOverWins) {
         {{"127.0.0.1", "127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5", "127.0.0.6", "127.0.0.7", "127.0.0.8"}, ""},
     };
     for (const auto& c : cases) {
-        sim::ResetIpTable();
+        sim::Ip() = sim::IpTable{};
         sim::Ip().addresses = Addresses(c.rows);
         EXPECT_EQ(modIP::GetLocalIPAddress(), c.expected) << c.rows.size() << " rows, the first "
                                                           << (c.rows.empty() ? "-" : c.rows[0]);
@@ -99,7 +99,7 @@ TEST_F(LocalAddressTest, AFailedOrOddAnswerGivesTheEmptyString) {
         {"an address added between the size query and the fill", 0, std::nullopt, {"172.16.0.9"}, ""},
     };
     for (const auto& c : cases) {
-        sim::ResetIpTable();
+        sim::Ip() = sim::IpTable{};
         sim::Ip().addresses = Addresses({"10.0.0.5", "127.0.0.1"});
         sim::Ip().failure = c.failure;
         sim::Ip().claimedRows = c.claimedRows;
