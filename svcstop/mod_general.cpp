@@ -1,12 +1,9 @@
 #include "svcstop/mod_general.h"
 
-#include "platform/window.h"
+#include "frame/mod_on_top.h"
 
 namespace nightjar::modGeneral {
 
-void MakeWindowTopMost(platform::Handle hwnd) {
-    namespace w = platform::window;
-    w::SetWindowPos(hwnd, w::kHwndTopmost, 0, 0, 0, 0, w::kSwpNoMove | w::kSwpNoSize);
-}
+void MakeWindowTopMost(platform::Handle hwnd) { modOnTop::SetWindowOnTop(hwnd, true); }
 
 }  // namespace nightjar::modGeneral
