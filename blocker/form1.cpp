@@ -221,9 +221,11 @@ void Form1::Form_Load() {
 }
 
 // A list file that is missing is made (allowed.txt with the maker's host,
-// disallowed.txt with one empty line); an existing one is never touched. A
-// list that cannot be made or read is reported once and starts empty, and
-// the program then leaves its file alone.
+// disallowed.txt with one empty line); an existing one is never touched,
+// also where the search does not see it (a hidden or system file): it is
+// only ever made new, never written over. A list that cannot be made or read
+// is reported once and starts empty, and the program then leaves its file
+// alone.
 void Form1::LoadSiteLists() {
     const struct {
         const char* fileName;

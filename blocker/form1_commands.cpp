@@ -57,17 +57,10 @@ void AddSite(const forms::TextBox& box, void (*add)(const std::string&), void (*
     save();
 }
 
-// Removes the selected site. The file, the items and the text the decision
-// searches then hold the same entries, also when another entry contains the
-// deleted site.
-void DeleteSelected(forms::ListBox& items, std::string& text, void (*remove)(const std::string&), void (*save)()) {
+// Removes the selected site, the one with the lowest index; nothing without one.
+void DeleteSelected(const forms::ListBox& items, void (*remove)(int)) {
     const int i = items.listIndex();
-    if (i < 0) return;
-    const std::string site = items.list(i);
-    remove(site);
-    items.removeItem(i);
-    save();
-    text = Module1::ItemsText(items);
+    if (i >= 0) remove(i);
 }
 
 }  // namespace
@@ -120,11 +113,9 @@ void Form1::Command1_Click() { AddSite(Text1, Module1::AddAllowed, Module1::Save
 
 void Form1::Command4_Click() { AddSite(Text2, Module1::AddDisallowed, Module1::SaveDisallowedList); }
 
-void Form1::Command2_Click() { DeleteSelected(List1, AllowedSites, Module1::RemoveAllowed, Module1::SaveAllowedList); }
+void Form1::Command2_Click() { DeleteSelected(List1, Module1::DeleteAllowed); }
 
-void Form1::Command3_Click() {
-    DeleteSelected(List2, DisallowedSites, Module1::RemoveDisallowed, Module1::SaveDisallowedList);
-}
+void Form1::Command3_Click() { DeleteSelected(List2, Module1::DeleteDisallowed); }
 
 void Form1::ToggleAllowNext() {
     AllowNextPopup = !AllowNextPopup;

@@ -54,6 +54,59 @@ TEST_F(MainWindowTest, ExistingListFilesAreReadAndNeverTouched) {
     EXPECT_EQ(DisallowedSites, "bad.example\r\n");
 }
 
+TEST_F(MainWindowTest, AListFileTheSearchDoesNotSeeKeepsEveryByteAndIsLoaded) {
+    namespace files = platform::files;
+    const struct {
+        const char* name;
+        std::uint32_t attributes;
+    } cases[] = {
+        {"hidden", files::kHidden | files::kArchive},
+        {"system", files::kSystem},
+        {"hidden and system", files::kHidden | files::kSystem},
+        {"read-only", files::kReadOnly},
+        {"archive", files::kArchive},
+        {"hidden and read-only", files::kHidden | files::kReadOnly},
+    };
+    for (const auto& c : cases) {
+        FreshRow(c.name, [&] {
+            m().files.addFile(PathOf("allowed.txt"), "one.example\r\ntwo.example\r\n", c.attributes);
+            m().files.addFile(PathOf("disallowed.txt"), "bad.example", c.attributes);
+            Start();
+            EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n");
+            EXPECT_EQ(FileText("disallowed.txt"), "bad.example");
+            EXPECT_EQ(m().files.file(PathOf("allowed.txt"))->attributes, c.attributes);
+            EXPECT_EQ(main().List1.items(), (std::vector<std::string>{"one.example", "two.example"}));
+            EXPECT_EQ(main().List2.items(), std::vector<std::string>{"bad.example"});
+            EXPECT_EQ(AllowedSites, "one.example\r\ntwo.example\r\n");
+            EXPECT_TRUE(p().messageBoxes.empty());
+            Exit();
+            EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n") << "the end leaves it too";
+        });
+    }
+}
+
+TEST_F(MainWindowTest, AHiddenListFileKeepsItsAttributesWhenASiteIsAdded) {
+    m().files.addFile(PathOf("allowed.txt"), "one.example\r\n", platform::files::kHidden);
+    Start();
+    main().Text1.userType("two.example");
+    main().Command1.userClick();
+    EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n\r\n");
+    EXPECT_EQ(m().files.file(PathOf("allowed.txt"))->attributes, platform::files::kHidden);
+}
+
+TEST_F(MainWindowTest, AProgramFolderPastTheOldPathLimitNamesTheListFilesAndTheRunCommand) {
+    std::string folder = "C:\\Program Files";
+    while (folder.size() < 300) folder += "\\A folder name of thirty-two chr";
+    m().files.programFolder = folder;
+    m().files.addFolder(folder);
+    Stage("chkRunAtStart", "1");
+    Start();
+    EXPECT_EQ(FileText("allowed.txt"), "www.quillmere.example\r\n");
+    EXPECT_EQ(FileText("disallowed.txt"), "\r\n");
+    EXPECT_EQ(StoredString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover"),
+              "\"" + folder + "\\windhover.exe\"" + '\0');
+}
+
 TEST_F(MainWindowTest, StoredValuesTakeTheirPlacesAndOddOnesTheDefault) {
     const struct {
         const char* key;
@@ -71,13 +124,13 @@ TEST_F(MainWindowTest, StoredValuesTakeTheirPlacesAndOddOnesTheDefault) {
         {"intStopped", "12 popups", 1, "0 Popups blocked to date"},
     };
     for (const auto& c : cases) {
-        SetUp();
-        Stage(c.key, c.stored);
-        Start();
-        EXPECT_EQ(main().Check1.value(), c.check1) << c.key << "=" << c.stored;
-        EXPECT_EQ(Panel(1), c.panel1) << c.key << "=" << c.stored;
-        EXPECT_TRUE(p().messageBoxes.empty());
-        TearDown();
+        FreshRow(std::string(c.key) + "=" + c.stored, [&] {
+            Stage(c.key, c.stored);
+            Start();
+            EXPECT_EQ(main().Check1.value(), c.check1);
+            EXPECT_EQ(Panel(1), c.panel1);
+            EXPECT_TRUE(p().messageBoxes.empty());
+        });
     }
 }
 
@@ -87,13 +140,13 @@ TEST_F(MainWindowTest, OnlyTheStateUpStartsShown) {
         bool shown;
     } cases[] = {{"up", true}, {"Up", false}, {"down", false}, {"", false}, {"UP ", false}};
     for (const auto& c : cases) {
-        SetUp();
-        Stage("state", c.stored);
-        Start();
-        EXPECT_EQ(main().visible(), c.shown) << "'" << c.stored << "'";
-        EXPECT_EQ(Stored("state"), c.shown ? "up" : "down") << "the start's resize stores it";
-        EXPECT_EQ(m().trayIcons.size(), 1u);
-        TearDown();
+        FreshRow(std::string("state '") + c.stored + "'", [&] {
+            Stage("state", c.stored);
+            Start();
+            EXPECT_EQ(main().visible(), c.shown);
+            EXPECT_EQ(Stored("state"), c.shown ? "up" : "down") << "the start's resize stores it";
+            EXPECT_EQ(m().trayIcons.size(), 1u);
+        });
     }
 }
 
@@ -206,19 +259,19 @@ TEST_F(MainWindowTest, EveryWayOutSavesTheSettings) {
         {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
     };
     for (const auto& way : ways) {
-        SetUp();
-        Start();
-        main().Check1.setValue(0);
-        PopupsBlocked = 5;
-        way.leave(*this);
-        EXPECT_TRUE(p().ended) << way.name;
-        EXPECT_EQ(Stored("chkStopPop"), "0") << way.name;
-        EXPECT_EQ(Stored("intStopped"), "5") << way.name;
-        EXPECT_TRUE(m().trayIcons.empty()) << way.name;
-        Restart();
-        EXPECT_EQ(main().Check1.value(), 0) << way.name << ": the next start reads it";
-        EXPECT_EQ(Panel(1), "5 Popups blocked to date") << way.name;
-        TearDown();
+        FreshRow(way.name, [&] {
+            Start();
+            main().Check1.setValue(0);
+            PopupsBlocked = 5;
+            way.leave(*this);
+            EXPECT_TRUE(p().ended);
+            EXPECT_EQ(Stored("chkStopPop"), "0");
+            EXPECT_EQ(Stored("intStopped"), "5");
+            EXPECT_TRUE(m().trayIcons.empty());
+            Restart();
+            EXPECT_EQ(main().Check1.value(), 0) << "the next start reads it";
+            EXPECT_EQ(Panel(1), "5 Popups blocked to date");
+        });
     }
 }
 
@@ -265,16 +318,16 @@ TEST_F(MainWindowTest, MinimisingHidesToTheNotificationAreaAndShowBringsItBack) 
         {"the Action menu", [](windhover::Form1& f) { f.mnuActionItem0.userClick(); }},
     };
     for (const auto& way : ways) {
-        SetUp();
-        Start();
-        sim::AsUser([&] { way.minimise(main()); });
-        EXPECT_FALSE(main().visible()) << way.name;
-        EXPECT_EQ(Stored("state"), "down") << way.name;
-        sim::AsUser([&] { main().show.userClick(); });
-        EXPECT_TRUE(main().visible()) << way.name;
-        EXPECT_EQ(main().windowState(), forms::WindowState::Normal);
-        EXPECT_EQ(Stored("state"), "up") << way.name;
-        TearDown();
+        FreshRow(way.name, [&] {
+            Start();
+            sim::AsUser([&] { way.minimise(main()); });
+            EXPECT_FALSE(main().visible());
+            EXPECT_EQ(Stored("state"), "down");
+            sim::AsUser([&] { main().show.userClick(); });
+            EXPECT_TRUE(main().visible());
+            EXPECT_EQ(main().windowState(), forms::WindowState::Normal);
+            EXPECT_EQ(Stored("state"), "up");
+        });
     }
 }
 

@@ -150,18 +150,17 @@ TEST_F(NightjarTest, ASettingThatCannotBeReadEndsTheProgramWithItsReason) {
 
 TEST_F(NightjarTest, WithoutAServiceNamedExactlyMessengerTheProgramSaysSoAndEnds) {
     for (const char* name : {"", "messenger", "MESSENGER"}) {
-        SCOPED_TRACE(name);
-        sim::Reset();
-        SetUp();
-        messenger().name = name[0] ? name : "Alerter";
-        Start();
-        EXPECT_TRUE(p().ended);
-        ASSERT_EQ(p().messageBoxes.size(), 1u);
-        EXPECT_EQ(p().messageBoxes[0].text,
-                  "The Messenger service is not installed on this computer, so there are no popup messages for "
-                  "Nightjar to prevent. The program will now close.");
-        EXPECT_TRUE(m().trayIcons.empty());
-        EXPECT_EQ(main().lvServices.itemCount(), 0);
+        FreshRow(std::string("the service named '") + name + "'", [&] {
+            messenger().name = name[0] ? name : "Alerter";
+            Start();
+            EXPECT_TRUE(p().ended);
+            ASSERT_EQ(p().messageBoxes.size(), 1u);
+            EXPECT_EQ(p().messageBoxes[0].text,
+                      "The Messenger service is not installed on this computer, so there are no popup messages for "
+                      "Nightjar to prevent. The program will now close.");
+            EXPECT_TRUE(m().trayIcons.empty());
+            EXPECT_EQ(main().lvServices.itemCount(), 0);
+        });
     }
 }
 
