@@ -10,7 +10,7 @@
 #include "frame/guard.h"
 #include "frame/product_info.h"
 #include "frame/program_windows.h"
-#include "frame/settings.h"
+#include "frame/setting_writes.h"
 #include "frame/text_compare.h"
 #include "frame/xfile_exists.h"
 #include "platform/error.h"
@@ -41,6 +41,8 @@ const Option kOptions[] = {
 
 const char* const kRunRefused = "Run On Startup could not be enabled: this account may not change the programs "
                                 "that Windows starts";
+const char* const kRunKept = "Run On Startup could not be disabled: this account may not change the programs that "
+                             "Windows starts";
 
 // The run-at-log-on command: the program's own path, quoted so that a folder
 // with blanks cannot start another program.
@@ -74,6 +76,8 @@ void Form1::OptionClicked(forms::CheckBox& box) {
     for (const Option& candidate : kOptions)
         if (&(this->*candidate.box) == &box) option = &candidate;
     const bool on = box.value() == 1;
+    // Windows refused the run-at-log-on change: the box goes back to what
+    // Windows does, and the message says so.
     bool refused = false;
     if (&box == &Check3) {
         SkipOnError([&] { on ? onTop.MakeTopMost(hwnd()) : onTop.MakeNormal(hwnd()); });
@@ -81,8 +85,10 @@ void Form1::OptionClicked(forms::CheckBox& box) {
     } else if (&box == &Check4) {
         SkipOnError([&] {
             const std::string name = ProductInfo.ProductName;
+            // A value that is gone counts as removed, whatever the call said.
             if (!on) {
-                VarAddRemove.RemoveFromRun(name);
+                refused = !VarAddRemove.RemoveFromRun(name) &&
+                          VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name).has_value();
                 return;
             }
             // A value already there as ours counts: an administrator set it.
@@ -90,14 +96,14 @@ void Form1::OptionClicked(forms::CheckBox& box) {
                       VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name) != RunCommand();
         });
     }
-    ShowStatus(refused ? kRunRefused : on ? option->on : option->off);
+    ShowStatus(refused ? (on ? kRunRefused : kRunKept) : on ? option->on : option->off);
     if (refused) {
         refusingRun_ = true;
-        SkipOnError([&] { box.setValue(0); });
+        SkipOnError([&] { box.setValue(on ? 0 : 1); });
         refusingRun_ = false;
     }
-    if (*option->storedAtOnce)
-        SkipOnError([&] { SaveSetting(ProductInfo.ProductName, "Settings", option->storedAtOnce, std::to_string(box.value())); });
+    // A setting the store refuses is noted and told to the user once.
+    if (*option->storedAtOnce) settingWrites::Store(option->storedAtOnce, std::to_string(box.value()));
 }
 
 void Form1::Check1_Click() { OptionClicked(Check1); }

@@ -4,6 +4,7 @@
 
 #include "blocker/frm_website.h"
 #include "frame/frm_about.h"
+#include "frame/frm_splash.h"
 #include "platform/dialogs.h"
 #include "platform/messages.h"
 #include "tests/blocker/main_window_fixture.h"
@@ -273,6 +274,81 @@ TEST_F(MainWindowTest, EveryWayOutSavesTheSettings) {
             EXPECT_EQ(Panel(1), "5 Popups blocked to date");
         });
     }
+}
+
+// --- a settings key that refuses writes ----------------------------------------
+
+TEST_F(MainWindowTest, ASettingsKeyThatRefusesWritesStopsNeitherTheStartNorTheEnd) {
+    const struct {
+        const char* name;
+        std::function<void(MainWindowTest&)> leave;
+    } ways[] = {
+        {"File > Exit", [](MainWindowTest& t) { t.Exit(); }},
+        {"the close box", [](MainWindowTest& t) { sim::AsUser([&] { t.main().userClose(); }); }},
+        {"the tray's Exit", [](MainWindowTest& t) { sim::AsUser([&] { t.main().Exit.userClick(); }); }},
+        {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
+    };
+    for (const auto& way : ways) {
+        FreshRow(way.name, [&] {
+            Stage("showHelp", "1");
+            m().registry.currentUserReadOnly = true;
+            Start();
+            EXPECT_TRUE(main().visible()) << "the start reaches the main window";
+            EXPECT_FALSE(forms::The<frmSplash>().visible());
+            EXPECT_TRUE(help().visible());
+            ASSERT_EQ(p().messageBoxes.size(), 1u) << "told once";
+            const auto& told = p().messageBoxes[0];
+            EXPECT_EQ(told.icon, platform::kMbIconWarning);
+            for (const char* key : {"\"chkSound\"", "\"showHelp\"", "\"state\""})
+                EXPECT_NE(told.text.find(key), std::string::npos) << key << " in: " << told.text;
+            // The user works on: nothing more is said.
+            sim::AsUser([&] { main().Command6.userClick(); });
+            EXPECT_FALSE(main().visible());
+            sim::AsUser([&] { main().show.userClick(); });
+            main().Check5.userClick();
+            way.leave(*this);
+            EXPECT_TRUE(p().ended) << "the end is reached";
+            EXPECT_TRUE(m().trayIcons.empty()) << "and takes the icon";
+            EXPECT_EQ(p().messageBoxes.size(), 1u);
+            EXPECT_EQ(Stored("state"), "<none>");
+        });
+    }
+}
+
+TEST_F(MainWindowTest, SettingsRefusedOnlyAtTheEndAreToldAndTheProgramStillEnds) {
+    Start();
+    m().registry.currentUserReadOnly = true;
+    Exit();
+    EXPECT_TRUE(p().ended);
+    EXPECT_TRUE(m().trayIcons.empty());
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    for (const char* key : {"chkRunAtStart", "chkOnTop", "chkAuto", "chkStopPop", "intStopped", "strAllowed",
+                            "strDisallowed", "chkLinks", "state"})
+        EXPECT_NE(p().messageBoxes[0].text.find(std::string("\"") + key + "\""), std::string::npos) << key;
+}
+
+TEST_F(MainWindowTest, ARunAtLogOnRefusedAtTheStartIsToldOnceTheStartIsDone) {
+    Stage("chkRunAtStart", "1");
+    m().registry.localMachineReadOnly = true;
+    Start();
+    EXPECT_TRUE(main().visible());
+    EXPECT_EQ(main().Check4.value(), 0) << "Windows does not run the program at log-on";
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("could not be set to run at startup"), std::string::npos)
+        << p().messageBoxes[0].text;
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
+    EXPECT_EQ(Panel(2), "") << "the box said it";
+    // A value already there as ours is no refusal.
+    Exit();
+    sim::NewProcess();
+    m().registry.localMachineReadOnly = false;
+    m().registry.setString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover",
+                           "\"" + PathOf("windhover.exe") + "\"");
+    m().registry.localMachineReadOnly = true;
+    Stage("chkRunAtStart", "1");
+    Start();
+    EXPECT_EQ(main().Check4.value(), 1);
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(MainWindowTest, ALogOffAsksWithTheWindowsReason) {

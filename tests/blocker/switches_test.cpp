@@ -88,13 +88,31 @@ TEST_F(MainWindowTest, ALimitedAccountIsToldRunAtLogOnFailedAndTheBoxUnticksWith
     for (const auto& write : sim::Journal<sim::RegistryWrite>())
         EXPECT_NE(write.op, sim::RegistryWrite::DeleteValue) << "the untick wrote " << write.key;
     // A value an administrator left there, ours already, counts as enabled.
-    m().registry.localMachineReadOnly = false;
-    main().Check4.setValue(1);
-    m().registry.localMachineReadOnly = true;
-    main().Check4.setValue(0);
+    m().registry.setString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover",
+                           "\"" + PathOf("windhover.exe") + "\"");
     main().Check4.setValue(1);
     EXPECT_EQ(main().Check4.value(), 1);
     EXPECT_EQ(Panel(2), "Run On Startup Enabled");
+}
+
+TEST_F(MainWindowTest, ARefusedRemovalOfTheRunValueIsToldAndTheBoxStaysTicked) {
+    Start();
+    main().Check4.setValue(1);
+    m().registry.localMachineReadOnly = true;
+    main().Check4.userClick();
+    EXPECT_EQ(main().Check4.value(), 1) << "Windows still starts the program";
+    EXPECT_NE(Panel(2).find("could not be disabled"), std::string::npos) << Panel(2);
+    EXPECT_NE(StoredString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover"), "<none>");
+    // Once Windows lets it go, the untick goes through; a value already gone counts as removed.
+    m().registry.localMachineReadOnly = false;
+    main().Check4.userClick();
+    EXPECT_EQ(main().Check4.value(), 0);
+    EXPECT_EQ(Panel(2), "Run On Startup Disabled");
+    m().registry.localMachineReadOnly = true;
+    main().Check4.setValue(2);
+    EXPECT_EQ(main().Check4.value(), 2);
+    EXPECT_EQ(Panel(2), "Run On Startup Disabled");
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(MainWindowTest, EveryAllowNextCommandInvertsTheSwitchOnce) {

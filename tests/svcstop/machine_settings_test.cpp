@@ -124,4 +124,21 @@ TEST_F(MachineSettingsTest, IgnoreSilencesEveryLaterFailure) {
     EXPECT_EQ(Stored("Auto"), "<none>");
 }
 
+TEST_F(MachineSettingsTest, AnIgnoreThatCannotBeStoredIsToldOnceAndTheQuestionComesAgain) {
+    m().registry.raises["CreateKeyEx"] = 3;
+    m().registry.currentUserReadOnly = true;
+    p().answers = {platform::kIdIgnore, platform::kIdOk, platform::kIdIgnore, platform::kIdIgnore};
+    SaveMachineSetting("duskwing", "Settings", "Auto", "1");
+    SaveMachineSetting("duskwing", "Settings", "Auto", "1");
+    SaveMachineSetting("duskwing", "Settings", "Startup", "1");
+    std::vector<std::string> titles;
+    for (const auto& box : p().messageBoxes) titles.push_back(box.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Permission Denied", "Nightjar", "Permission Denied",
+                                                "Permission Denied"}));
+    ASSERT_GE(p().messageBoxes.size(), 2u);
+    EXPECT_NE(p().messageBoxes[1].text.find("\"IgnorePermissionDeniedError\""), std::string::npos)
+        << p().messageBoxes[1].text;
+    EXPECT_EQ(StoredSetting("Nightjar", "IgnorePermissionDeniedError"), "<none>");
+}
+
 }  // namespace

@@ -237,6 +237,26 @@ TEST_F(StartedTest, ASecondStartOnTheSameMachineIsLikeTheFirst) {
     EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("0\0", 2)) << "the first run's setting is kept";
 }
 
+TEST_F(NightjarTest, ASettingsKeyThatRefusesWritesStopsNeitherTheStartNorTheEnd) {
+    m().registry.currentUserReadOnly = true;
+    Start();
+    ASSERT_TRUE(main().visible()) << "the start reaches the main window";
+    EXPECT_TRUE(p().messageBoxes.empty()) << "the start stores nothing of the user's";
+    // The help window's box stores its setting: the refusal is told once.
+    main().mnuHelpItem.userClick();
+    auto& help = forms::The<Form8>();
+    EXPECT_TRUE(p().messageBoxes.empty()) << "its load stores the box again, quietly";
+    for (int click = 0; click < 2; ++click) help.Check1.userClick();
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("\"showHelp\""), std::string::npos) << p().messageBoxes[0].text;
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
+    EXPECT_TRUE(help.visible()) << "the window stays";
+    User([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_TRUE(p().ended);
+    EXPECT_TRUE(m().trayIcons.empty());
+    EXPECT_EQ(p().messageBoxes.size(), 1u);
+}
+
 TEST_F(StartedTest, TheCloseBoxEndsTheProgramToo) {
     User([&] { main().userClose(); });
     EXPECT_TRUE(m().trayIcons.empty());

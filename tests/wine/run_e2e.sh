@@ -17,6 +17,7 @@ REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
 source "$REPO/tests/wine/e2e_lists.sh"
+source "$REPO/tests/wine/e2e_settings.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -771,6 +772,8 @@ run_width() {
     windhover_log_off
     end_program
     windhover_hidden_list
+    end_program
+    windhover_locked_settings
     end_program
     nightjar_without_messenger
     end_program
