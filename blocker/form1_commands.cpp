@@ -7,9 +7,9 @@
 #include "blocker/mod_ie_tools.h"
 #include "blocker/module1.h"
 #include "blocker/shared_state.h"
+#include "frame/frame_program.h"
 #include "frame/guard.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
 #include "frame/setting_writes.h"
 #include "frame/text_compare.h"
 #include "frame/xfile_exists.h"
@@ -138,7 +138,7 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command7_Click() {
-    WebsiteMode = "Website";
+    WebsiteMode = WebsitePage::HomePage;
     SkipOnError([] { forms::The<frmWebsite>().Load(); });
 }
 
