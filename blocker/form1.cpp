@@ -196,8 +196,7 @@ bool Form1::LoadSteps() {
     setCaption(ProductInfo.ProductName + " by " + ProductInfo.CompanyName);
     Command7.setCaption("Visit " + ProductInfo.HomePage);
     picTrayIcon = icon();
-    hasTrayIcon_ =
-        modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
+    modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
     AlwaysOnTop = false;
 
     // Each box that turns to 1 raises its handler here; panel 2 does not
@@ -272,7 +271,7 @@ void Form1::Form_Resize() {
     // it then stays minimised on the taskbar.
     if (windowState() == forms::WindowState::Minimized) {
         state = "down";
-        if (hasTrayIcon_) Hide();
+        if (modTaskbar::Shown()) Hide();
     } else {
         state = "up";
         setVisible(true);

@@ -137,8 +137,6 @@ private:
     // The run-at-log-on box is being unticked after a refused write: its
     // click then does nothing.
     bool refusingRun_ = false;
-    // The shell took the notification-area icon: a minimised window may hide.
-    bool hasTrayIcon_ = false;
     // Form_Load is running: what it could not do is told at the first showing.
     bool loading_ = false;
     bool runRefusedAtStart_ = false;

@@ -179,6 +179,45 @@ TEST_F(MainWindowTest, OnlyTheTrayIconsClickAndRightReleaseOpenItsMenu) {
     EXPECT_TRUE(p().popups.empty());
 }
 
+TEST_F(MainWindowTest, WithoutItsDesignIconTheMouseOverTheWindowStillOpensNoMenu) {
+    m().iconResources.erase("FORM1ICON");
+    m().iconResources.erase("APPICON");
+    Start();
+    ASSERT_EQ(main().picTrayIcon, 0u) << "the icon's id is 0, as a mouse move's keys with no button";
+    for (std::intptr_t x : {0x201, 0x202, 0x205}) sim::Post(sim::Message{main().hwnd(), msg::kMouseMove, 0, x});
+    sim::Pump();
+    EXPECT_TRUE(p().popups.empty());
+    TrayMouse(msg::kLButtonUp);
+    EXPECT_EQ(p().popups.size(), 1u) << "the icon's own click still opens it";
+}
+
+TEST_F(MainWindowTest, TheTrayIconComesBackAfterTheTaskbarRestartsAndWorksAsBefore) {
+    Start();
+    sim::RestartTaskbar();
+    ASSERT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_EQ(m().trayIcons.begin()->second.uID, static_cast<std::uint32_t>(main().picTrayIcon));
+    main().Command6.userClick();
+    EXPECT_FALSE(main().visible()) << "hidden, it can be reached through the icon";
+    p().popupChoices = {&main().show};
+    TrayMouse(msg::kRButtonUp);
+    EXPECT_TRUE(main().visible());
+    Exit();
+    EXPECT_TRUE(m().trayIcons.empty());
+}
+
+TEST_F(MainWindowTest, AWindowStartedWithoutANotificationAreaHidesOnceTheTaskbarCame) {
+    m().trayAvailable = false;
+    Start();
+    main().Command6.userClick();
+    EXPECT_TRUE(main().visible()) << "without an icon it stays on the taskbar";
+    main().show.userClick();
+    m().trayAvailable = true;
+    sim::Broadcast("TaskbarCreated");
+    EXPECT_EQ(m().trayIcons.size(), 1u);
+    main().Command6.userClick();
+    EXPECT_FALSE(main().visible());
+}
+
 TEST_F(MainWindowTest, TheTrayMenusItemsWork) {
     Start();
     EXPECT_FALSE(main().Popup.visible()) << "not in the menu bar";

@@ -5,6 +5,7 @@
 #include "frame/frm_about.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 #include "svcstop/frm_website.h"
 #include "tests/svcstop/nightjar_test.h"
@@ -255,6 +256,19 @@ TEST_F(NightjarTest, ASettingsKeyThatRefusesWritesStopsNeitherTheStartNorTheEnd)
     EXPECT_TRUE(p().ended);
     EXPECT_TRUE(m().trayIcons.empty());
     EXPECT_EQ(p().messageBoxes.size(), 1u);
+}
+
+TEST_F(StartedTest, TheTrayIconComesBackAfterTheTaskbarRestarts) {
+    sim::RestartTaskbar();
+    ASSERT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_EQ(m().trayIcons.begin()->second.uID, nightjar::kTrayIconId);
+    main().mnuFileItem0.userClick();
+    EXPECT_FALSE(main().visible());
+    p().popupChoices = {&main().ShowItem};
+    sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, platform::msg::kRButtonUp);
+    EXPECT_TRUE(main().visible());
+    User([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_TRUE(m().trayIcons.empty());
 }
 
 TEST_F(StartedTest, TheCloseBoxEndsTheProgramToo) {

@@ -18,6 +18,7 @@ source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
 source "$REPO/tests/wine/e2e_lists.sh"
 source "$REPO/tests/wine/e2e_settings.sh"
+source "$REPO/tests/wine/e2e_tray.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
@@ -783,6 +784,8 @@ run_width() {
     windhover_hidden_list
     end_program
     windhover_locked_settings
+    end_program
+    windhover_taskbar_restart
     end_program
     nightjar_without_messenger
     end_program
