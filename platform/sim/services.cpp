@@ -102,7 +102,7 @@ private:
 };
 
 // The code a staged failure gives the call, or 0.
-long StagedFailure(const std::string& call) {
+long StagedFailure(sim::ServiceCall call) {
     auto staged = S().failures.find(call);
     if (staged == S().failures.end() || staged->second.empty()) return 0;
     const long code = staged->second.front();
@@ -191,6 +191,7 @@ const RecordLayout& Layout() { return kLayout32; }
 std::uint64_t BufferAddress(const void*) { return sim::kSimBufferAddress; }
 
 ScHandle OpenManager(const std::string& machine, const std::string& database, std::uint32_t access) {
+    if (long error = StagedFailure(sim::ServiceCall::OpenManager)) return Fail(error);
     if (!database.empty() && sim::Fold(database) != "servicesactive") return Fail(kErrorDatabaseDoesNotExist);
     if (access & ~S().managerRights) return Fail(kErrorAccessDenied);
     return NewHandle(sim::ScOpen{true, machine, database, "", access});
@@ -198,19 +199,23 @@ ScHandle OpenManager(const std::string& machine, const std::string& database, st
 
 ScHandle Open(ScHandle manager, const std::string& name, std::uint32_t access) {
     if (long error = Check(manager, true, 0)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::Open)) return Fail(error);
     SimService* service = S().find(name);
     if (!service) return Fail(kErrorServiceDoesNotExist);
     if (access & ~service->rights) return Fail(kErrorAccessDenied);
     return NewHandle(sim::ScOpen{false, "", "", service->name, access});
 }
 
-int Close(ScHandle handle) { return S().handles.erase(handle) ? Succeed() : Fail(kErrorInvalidHandle); }
+int Close(ScHandle handle) {
+    if (long error = StagedFailure(sim::ServiceCall::Close)) return Fail(error);
+    return S().handles.erase(handle) ? Succeed() : Fail(kErrorInvalidHandle);
+}
 
 int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer, std::uint32_t size,
                  std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned, std::uint32_t* resumeHandle) {
     if (long error = Check(manager, true, kManagerEnumerate)) return Fail(error);
     S().listingSizes.push_back(size);
-    if (long error = StagedFailure("EnumServices")) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::EnumServices)) return Fail(error);
     std::vector<const SimService*> listed;
     for (const SimService& service : S().services)
         if ((service.status.serviceType & type) && StateMatches(service.status.currentState, state))
@@ -232,7 +237,7 @@ int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uin
     SimService* target = nullptr;
     if (long error = Check(service, false, kEnumerateDependents, &target)) return Fail(error);
     S().listingSizes.push_back(size);
-    if (long error = StagedFailure("EnumDependents")) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::EnumDependents)) return Fail(error);
     if (S().dependentsStub) return Succeed();
     std::vector<const SimService*> listed;
     for (const SimService& other : S().services)
@@ -250,7 +255,7 @@ int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_
         kLayout32.configSize + static_cast<std::uint32_t>(s->binaryPath.size() + s->loadOrderGroup.size() +
                                                           dependencies.size() + s->startName.size() +
                                                           s->displayName.size() + 4);
-    if (long error = StagedFailure("QueryConfig")) {
+    if (long error = StagedFailure(sim::ServiceCall::QueryConfig)) {
         *bytesNeeded = needed;
         return Fail(error);
     }
@@ -277,6 +282,7 @@ int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_
 int QueryStatus(ScHandle service, ServiceStatus* status) {
     SimService* s = nullptr;
     if (long error = Check(service, false, kQueryStatus, &s)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::QueryStatus)) return Fail(error);
     ++S().statusQueries;
     *status = s->status;
     if (!s->toCome.empty()) {
@@ -289,6 +295,7 @@ int QueryStatus(ScHandle service, ServiceStatus* status) {
 int Start(ScHandle service) {
     SimService* s = nullptr;
     if (long error = Check(service, false, kStart, &s)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::Start)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
     if (s->startType == 4) return Fail(kErrorServiceDisabled);
     if (s->binaryMissing) return Fail(kErrorFileNotFound);
@@ -310,6 +317,7 @@ int Control(ScHandle service, std::uint32_t control, ServiceStatus* status) {
     if (rule == rules.end()) return Fail(kErrorInvalidParameter);
     SimService* s = nullptr;
     if (long error = Check(service, false, rule->second.right, &s)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::Control)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
     if (s->status.currentState == kStopped) return Fail(kErrorServiceNotActive);
     if (!(s->status.controlsAccepted & rule->second.accepted)) return Fail(kErrorInvalidServiceControl);

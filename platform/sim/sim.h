@@ -46,6 +46,19 @@ struct RegistryValue {
     std::string data;  // the bytes exactly as stored
 };
 
+// The calls of the registry contract, for staging their failures.
+enum class RegistryCall {
+    OpenKey,
+    OpenKeyEx,
+    CreateKey,
+    CreateKeyEx,
+    QueryValue,
+    SetValue,
+    DeleteValue,
+    DeleteKey,
+    CloseKey,
+};
+
 struct RegistryKey {
     std::string name;  // as created
     std::map<std::string, RegistryValue> values;  // by folded name
@@ -72,10 +85,10 @@ public:
     bool currentUserReadOnly = false;
     bool readOnly(platform::reg::Key root) const;
 
-    // Registry calls that raise platform::Error instead of answering, by name
-    // ("CreateKeyEx", "SetValue", "OpenKeyEx", "QueryValue", "CloseKey"), with
-    // how many of the next calls raise.
-    std::map<std::string, int> raises;
+    // Calls that fail as the system refuses them: each of the next calls of
+    // that kind answers the code at the front and does nothing (0 answers as
+    // usual). The registry calls never raise.
+    std::map<RegistryCall, std::deque<long>> failures;
 
     // Backend use.
     RegistryKey* find(platform::reg::Key root, const std::string& path);
@@ -117,6 +130,7 @@ struct RegistryWrite {
     std::uint32_t type = 0;
     std::string data{};
     long result = 0;
+    std::uint32_t access = 0;  // CreateKey: the rights the key was opened with
 };
 struct SetWindowPosCall {
     Handle window;

@@ -148,7 +148,7 @@ TEST_F(ServiceCodeTest, ListingCallFailuresShowBoxBAndKeepTheList) {
     ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
     for (const std::deque<long>& failures : {std::deque<long>{5}, std::deque<long>{0, 6}}) {
         p().messageBoxes.clear();
-        scm().failures["EnumServices"] = failures;
+        scm().failures[sim::ServiceCall::EnumServices] = failures;
         EXPECT_FALSE(EnumerateServices("", svc::kStateAll, svc::kWin32));
         const auto& box = OnlyBox();
         EXPECT_EQ(box.text, "The following error occurred (" + std::to_string(failures.back()) + ")");
@@ -183,7 +183,7 @@ TEST_F(ServiceCodeTest, ConfigurationQueryFailuresShowTheirBoxes) {
     };
     for (const Row& row : rows) {
         p().messageBoxes.clear();
-        scm().failures["QueryConfig"] = row.failures;
+        scm().failures[sim::ServiceCall::QueryConfig] = row.failures;
         const ServiceConfig config = modServiceCode::GetServiceConfig("", "Messenger");
         EXPECT_EQ(config.StartType, 0);
         EXPECT_EQ(config.BinaryPathName, "");
@@ -246,7 +246,7 @@ TEST_F(DependentsTest, ListingFailuresShowTheirBoxesAndKeepThePreviousDependents
     };
     for (const Row& row : rows) {
         p().messageBoxes.clear();
-        scm().failures["EnumDependents"] = row.failures;
+        scm().failures[sim::ServiceCall::EnumDependents] = row.failures;
         EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
         const auto& box = OnlyBox();
         EXPECT_EQ(box.text, row.text);
