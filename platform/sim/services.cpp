@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "platform/sim/sim.h"
 
@@ -110,6 +111,22 @@ long StagedFailure(sim::ServiceCall call) {
     return code;
 }
 
+// What the test staged to happen between a listing's size query and its fill.
+void BetweenCalls() {
+    if (!S().afterSizeQuery) return;
+    const std::function<void()> change = std::move(S().afterSizeQuery);
+    S().afterSizeQuery = nullptr;
+    change();
+}
+
+// The status as the manager reports it: a service that is stopped or still
+// starting accepts no controls.
+ServiceStatus Reported(const SimService& service) {
+    ServiceStatus status = service.status;
+    if (status.currentState == kStopped || status.currentState == kStartPending) status.controlsAccepted = 0;
+    return status;
+}
+
 std::uint32_t EnumSize(const SimService& service) {
     return kLayout32.enumRecordSize + static_cast<std::uint32_t>(service.name.size() + service.displayName.size() + 2);
 }
@@ -133,7 +150,8 @@ int FillRecords(const std::vector<const SimService*>& listed, std::size_t first,
         const std::uint32_t record = static_cast<std::uint32_t>(i * kLayout32.enumRecordSize);
         texts.put(record + kLayout32.enumServiceName, service.name);
         texts.put(record + kLayout32.enumDisplayName, service.displayName);
-        std::memcpy(bytes + record + kLayout32.enumStatusOffset, &service.status, sizeof(ServiceStatus));
+        const ServiceStatus status = Reported(service);
+        std::memcpy(bytes + record + kLayout32.enumStatusOffset, &status, sizeof(ServiceStatus));
     }
     *returned = static_cast<std::uint32_t>(count);
     if (fit == listed.size()) {
@@ -227,6 +245,7 @@ int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void
         for (std::size_t i = first; i < listed.size(); ++i) needed += EnumSize(*listed[i]);
         *bytesNeeded = needed;
         *servicesReturned = 0;
+        BetweenCalls();
         return Fail(kErrorMoreData);
     }
     return FillRecords(listed, first, buffer, size, bytesNeeded, servicesReturned, resumeHandle);
@@ -244,7 +263,9 @@ int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uin
         for (const std::string& name : other.dependencies)
             if (sim::Fold(name) == sim::Fold(target->name) && StateMatches(other.status.currentState, state))
                 listed.push_back(&other);
-    return FillRecords(listed, 0, buffer, size, bytesNeeded, servicesReturned, nullptr);
+    const int result = FillRecords(listed, 0, buffer, size, bytesNeeded, servicesReturned, nullptr);
+    if (size == 0) BetweenCalls();
+    return result;
 }
 
 int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_t* bytesNeeded) {
@@ -284,7 +305,7 @@ int QueryStatus(ScHandle service, ServiceStatus* status) {
     if (long error = Check(service, false, kQueryStatus, &s)) return Fail(error);
     if (long error = StagedFailure(sim::ServiceCall::QueryStatus)) return Fail(error);
     ++S().statusQueries;
-    *status = s->status;
+    *status = Reported(*s);
     if (!s->toCome.empty()) {
         Apply(*s, s->toCome.front());
         s->toCome.pop_front();
@@ -320,11 +341,11 @@ int Control(ScHandle service, std::uint32_t control, ServiceStatus* status) {
     if (long error = StagedFailure(sim::ServiceCall::Control)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
     if (s->status.currentState == kStopped) return Fail(kErrorServiceNotActive);
-    if (!(s->status.controlsAccepted & rule->second.accepted)) return Fail(kErrorInvalidServiceControl);
+    if (!(Reported(*s).controlsAccepted & rule->second.accepted)) return Fail(kErrorInvalidServiceControl);
     if (rule->second.from && s->status.currentState != rule->second.from) return Fail(kErrorInvalidServiceControl);
     if (control == kControlStop && HasActiveDependents(*s)) return Fail(kErrorDependentServicesRunning);
     Move(*s, rule->second.request, rule->second.target);
-    *status = s->status;
+    *status = Reported(*s);
     return 1;
 }
 

@@ -7,6 +7,7 @@
 // is counted so that a test can fail on one left open.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,6 +45,8 @@ enum class ServiceCall {
 struct SimService {
     std::string name;
     std::string displayName;
+    // Its controlsAccepted are the controls the service takes once it runs:
+    // while it is stopped or starting, the manager reports none.
     platform::svc::ServiceStatus status{platform::svc::kOwnProcess, platform::svc::kStopped,
                                         platform::svc::kAcceptStop | platform::svc::kAcceptPauseContinue};
     std::uint32_t startType = 3;
@@ -88,6 +91,9 @@ struct ServiceManager {
     // that allows it; a failed size query of the configuration still says
     // the size it needs.
     std::map<ServiceCall, std::deque<long>> failures;
+    // Runs once, right after the next size query of a listing: another
+    // program changing the services between the caller's two calls.
+    std::function<void()> afterSizeQuery;
 
     SimService& add(const std::string& name, const std::string& displayName);
     SimService* find(const std::string& name);

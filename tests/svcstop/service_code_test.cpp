@@ -231,6 +231,17 @@ TEST_F(DependentsTest, ARunThatFindsNoneKeepsThePreviousDependents) {
     scm().dependentsStub = true;
     EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
     EXPECT_EQ(colDependents.Count(), 2u);
+    // The dependents go between the size query and the second call, which
+    // then finds none.
+    scm().dependentsStub = false;
+    scm().afterSizeQuery = [this] {
+        Service("Browser").dependencies.clear();
+        Service("Netlogon").dependencies.clear();
+    };
+    EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
+    EXPECT_FALSE(scm().afterSizeQuery) << "the change was made";
+    EXPECT_EQ(colDependents.Count(), 2u);
+    EXPECT_NE(colDependents.Item("NETLOGON"), nullptr);
     EXPECT_TRUE(p().messageBoxes.empty());
 }
 

@@ -16,6 +16,7 @@ set -uo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+source "$REPO/tests/wine/e2e_services.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -777,6 +778,10 @@ run_width() {
     nightjar_service_actions
     end_program
     nightjar_start
+    end_program
+    nightjar_planted_net
+    end_program
+    nightjar_wine_service
     end_program
 
     if ((failed)); then
