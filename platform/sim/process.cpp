@@ -1,9 +1,8 @@
-#include "platform/sim/process_start.h"
+#include "platform/sim/process.h"
 #include "platform/sim/sim.h"
 
 #include "platform/files.h"
 #include "platform/process.h"
-#include "platform/sim/file_writes.h"
 
 namespace sim {
 
