@@ -22,6 +22,8 @@ int MessageBox(const std::string& text, std::uint32_t flags, const std::string& 
 
 void DoEvents() { forms::win32::IdleStep(); }
 
+void PumpWaitingMessages() { forms::win32::HandleWaiting(); }
+
 std::uint32_t TickCount() { return GetTickCount(); }
 
 void EndProgram() { ExitProcess(0); }
