@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "frame/frm_about.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "platform/program.h"
 #include "platform/sim/web_browser.h"
 #include "platform/window.h"
@@ -49,7 +49,7 @@ TEST_F(WebsiteTest, LoadNavigatesOnceToTheHomePageAndEndsMaximisedAndNotTopmost)
     EXPECT_EQ(website().caption(), kHome);
     EXPECT_EQ(website().windowState(), forms::WindowState::Maximized);
     EXPECT_EQ(website().StatusBar1.panelCount(), 2);
-    EXPECT_EQ(WebsiteMode, "Website");
+    EXPECT_EQ(WebsiteMode, WebsitePage::HomePage);
     EXPECT_EQ(TopmostChanges(website().hwnd()),
               (std::vector<platform::Handle>{platform::window::kHwndTopmost, platform::window::kHwndNoTopmost}));
     EXPECT_FALSE(Topmost(website().hwnd()));
@@ -161,18 +161,20 @@ TEST_F(WebsiteTest, LayoutFollowsTheWindowAndNeverGivesANegativeSize) {
         const auto half = static_cast<int>(std::lround(std::fabs(c.width / 2.0f)));
         EXPECT_EQ(w.StatusBar1.panel(1).width, half);
         EXPECT_EQ(w.StatusBar1.panel(2).width, half);
-        EXPECT_EQ(w.frmBrowser.width, std::abs(c.width - 300));
-        EXPECT_EQ(w.frmBrowser.height, std::abs(c.height - 315));
+        const forms::Rect frame = w.frmBrowser.bounds();
+        EXPECT_EQ(frame.width, std::abs(c.width - 300));
+        EXPECT_EQ(frame.height, std::abs(c.height - 315));
         const forms::Rect text = w.InFrame(w.Text1), go = w.InFrame(w.Command3), page = w.InFrame(w.WebBrowser1);
-        EXPECT_EQ(text.width, std::abs(w.frmBrowser.width - 540 - 300 - 795));
+        EXPECT_EQ(text.width, std::abs(frame.width - 540 - 300 - 795));
         EXPECT_EQ(go.left, text.width + 540 + 100);
-        EXPECT_EQ(page.width, std::abs(w.frmBrowser.width - 120 - 100));
-        EXPECT_EQ(page.height, std::abs(w.frmBrowser.height - 1140 - 800 - 315));
+        EXPECT_EQ(page.width, std::abs(frame.width - 120 - 100));
+        EXPECT_EQ(page.height, std::abs(frame.height - 1140 - 800 - 315));
         EXPECT_EQ(text.left, 540) << "positions stay as designed";
         EXPECT_EQ(page.top, 1140);
-        EXPECT_EQ(w.frmBrowser.left, 60);
+        EXPECT_EQ(frame.left, 60);
+        EXPECT_EQ(frame.top, 0);
         if (c.width >= 1935 + 300) {
-            EXPECT_EQ(go.left + go.width, w.frmBrowser.width - 200);
+            EXPECT_EQ(go.left + go.width, frame.width - 200);
         }
     }
 }
@@ -185,7 +187,7 @@ TEST_F(WebsiteTest, AHomePageTheBrowserRefusesIsReportedAndTheWindowStillOpensAs
     ASSERT_TRUE(website().visible());
     EXPECT_EQ(website().windowState(), forms::WindowState::Maximized);
     EXPECT_FALSE(Topmost(website().hwnd())) << "not left above every other window";
-    EXPECT_EQ(WebsiteMode, "Website");
+    EXPECT_EQ(WebsiteMode, WebsitePage::HomePage);
 
     sim::RefusedAddresses().clear();
     website().Text1.userType("http://www.quillmere.example/");

@@ -17,6 +17,7 @@ REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
 source "$REPO/tests/wine/e2e_browsers.sh"
+source "$REPO/tests/wine/e2e_pictures.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -406,6 +407,12 @@ tray_menu() {
     # The first icon lies at the left of the window's client area, below its
     # caption. A click soon after the last one would count as a double click.
     sleep 1
+    xdotool mousemove --window "$tray" 12 32 click 3 && driver popup "$1" && return
+    # On a loaded machine a click is now and then lost between X and Wine's
+    # tray: one more after a pause, with the display kept for a look.
+    timeout 30 import -window root "$ARTIFACTS/tray-menu-$1-missed.png"
+    echo "     the click opened no menu (display in tray-menu-$1-missed.png); once more"
+    sleep 2
     xdotool mousemove --window "$tray" 12 32 click 3 && driver popup "$1"
 }
 
@@ -498,7 +505,6 @@ HOME_PAGE="www.quillmere.example"
 # The website window's caption once its page came: Wine has no HTML engine
 # offline, so the page stays blank, has no title, and goes by its address.
 HOME_URL="http://www.quillmere.example/"
-WEBSITE_BUTTONS=(Go "<" ">" X R)
 WAIT_BOX="Service Control"
 STATUS_ON="Popup Messages Enabled"
 STATUS_OFF="Popup Messages Disabled"
@@ -651,7 +657,10 @@ open_website() {
 
 website_buttons() {
     local button
-    for button in "${WEBSITE_BUTTONS[@]}"; do has_text "$HOME_URL" "$button" || return; done
+    has_text "$HOME_URL" "URL:" || return
+    for button in "$WEBSITE_GO" "$WEBSITE_BACK" "$WEBSITE_FORWARD" "$WEBSITE_STOP" "$WEBSITE_REFRESH"; do
+        driver read "$HOME_URL" "$button" >/dev/null || return
+    done
 }
 
 # maximised TITLE: the window is larger than its design size of 711x600.
@@ -679,10 +688,10 @@ nightjar_website() {
     check "clicking the home page again" driver click "About Nightjar" "$HOME_PAGE"
     check "still only one website window" one_window "$HOME_URL"
     before=$(window_count)
-    check "back with no history is ignored" driver click "$HOME_URL" "<"
-    check "forward with no history is ignored" driver click "$HOME_URL" ">"
-    check "stop is ignored" driver click "$HOME_URL" X
-    check "refresh works" driver click "$HOME_URL" R
+    check "back with no history is ignored" driver click "$HOME_URL" "$WEBSITE_BACK"
+    check "forward with no history is ignored" driver click "$HOME_URL" "$WEBSITE_FORWARD"
+    check "stop is ignored" driver click "$HOME_URL" "$WEBSITE_STOP"
+    check "refresh works" driver click "$HOME_URL" "$WEBSITE_REFRESH"
     check "none of them opened a box" test "$(window_count)" -eq "$before"
     screenshot nightjar-website "$HOME_URL"
     check "Enter in the address box opens what was typed" driver enter "$HOME_URL" "$HOME_URL" "about:blank"
@@ -781,6 +790,8 @@ run_width() {
     nightjar_service_actions
     end_program
     nightjar_start
+    end_program
+    nightjar_pictures
     end_program
 
     if ((failed)); then
