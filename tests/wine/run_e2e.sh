@@ -16,6 +16,7 @@ set -uo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+source "$REPO/tests/wine/e2e_browsers.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
 source "$REPO/tests/wine/e2e_services.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
@@ -33,13 +34,14 @@ failed=0
 pass() { passed=$((passed + 1)); echo "ok   - $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL - $*"; }
 
-# check NAME COMMAND...: one check, passed when the command succeeds.
 indent() { sed 's/^/       /'; }
 
+# check NAME COMMAND...: one check, passed when the command succeeds; fails
+# as the command does, so that a scenario can stop at a step it needs.
 check() {
     local name=$1
     shift
-    if "$@"; then pass "$name"; else fail "$name"; fi
+    if "$@"; then pass "$name"; else fail "$name"; return 1; fi
 }
 
 # --- the programs and the tools in the prefix ---------------------------------
@@ -778,6 +780,8 @@ run_width() {
     windhover_second_start
     end_program
     windhover_log_off
+    end_program
+    windhover_browsers
     end_program
     nightjar_without_messenger
     end_program
