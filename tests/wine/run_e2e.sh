@@ -19,7 +19,9 @@ source "$REPO/scripts/lib/wine.sh"
 source "$REPO/tests/wine/e2e_lists.sh"
 source "$REPO/tests/wine/e2e_settings.sh"
 source "$REPO/tests/wine/e2e_tray.sh"
+source "$REPO/tests/wine/e2e_browsers.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
+source "$REPO/tests/wine/e2e_services.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -35,13 +37,14 @@ failed=0
 pass() { passed=$((passed + 1)); echo "ok   - $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL - $*"; }
 
-# check NAME COMMAND...: one check, passed when the command succeeds.
 indent() { sed 's/^/       /'; }
 
+# check NAME COMMAND...: one check, passed when the command succeeds; fails
+# as the command does, so that a scenario can stop at a step it needs.
 check() {
     local name=$1
     shift
-    if "$@"; then pass "$name"; else fail "$name"; fi
+    if "$@"; then pass "$name"; else fail "$name"; return 1; fi
 }
 
 # --- the programs and the tools in the prefix ---------------------------------
@@ -787,6 +790,8 @@ run_width() {
     end_program
     windhover_taskbar_restart
     end_program
+    windhover_browsers
+    end_program
     nightjar_without_messenger
     end_program
     nightjar_refused_on_windows_7
@@ -797,6 +802,10 @@ run_width() {
     nightjar_start
     end_program
     nightjar_pictures
+    end_program
+    nightjar_planted_net
+    end_program
+    nightjar_wine_service
     end_program
 
     if ((failed)); then
