@@ -11,6 +11,10 @@ public:
     void userClick();
     std::function<void()> onClick;
 
+    bool tabStop() const override { return true; }
+    // Space and Enter press the focused button.
+    bool userDialogKey(int keyCode) override;
+
 protected:
     std::unique_ptr<Peer> makePeer(PeerFactory& factory) override { return factory.make(*this); }
 };

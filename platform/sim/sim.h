@@ -298,6 +298,9 @@ struct Process {
     bool ended = false;
     forms::Form* active = nullptr;
 
+    // The shift flags of the key being pressed (see PressKey).
+    int keyShift = 0;
+
     // The idle step's view of a DoEvents loop (see DoEvents).
     int idleStrikes = 0;
     bool clockRead = false;
@@ -370,6 +373,14 @@ void HotKey(Handle window, int id);
 // modifiers in the low word and the key in the high word); nothing when the
 // process holds no such hot key.
 void PressHotKey(std::uint32_t modifiers, std::uint32_t key);
+
+// The user pressing a key while the form's window is the active one, with
+// the shift flags (forms::kShiftMask, ...) held: WM_KEYDOWN goes to the
+// form's focused control, or to the form when none has the focus. As the
+// program's message loop does, the form's dialog keys come first
+// (forms::Form::userDialogKey); a key they leave goes to the window, and for
+// Tab, Enter and Space its character (WM_CHAR) follows.
+void PressKey(const forms::Form& form, int key, int shift = 0);
 
 // The user logging off: every form window of the process is asked with
 // WM_QUERYENDSESSION; when all agree, each gets WM_ENDSESSION and the process

@@ -5,6 +5,7 @@
 #include "platform/shell.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/keyboard.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/metrics.h"
 
@@ -138,8 +139,13 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (native->ready && wParam) native->form->userEndSession();
             return 0;
         case WM_ACTIVATE:
+            // The focus is still on the child while the window is deactivated.
+            if (LOWORD(wParam) == WA_INACTIVE) SaveFocus(*native);
             DefWindowProcA(window, message, wParam, lParam);
             OnActivate(*native, wParam);
+            return 0;
+        case WM_SETFOCUS:
+            RestoreFocus(*native);
             return 0;
         case WM_COMMAND:
             OnCommand(*native, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/keyboard.h"
+
 namespace forms::win32 {
 
 namespace {
@@ -21,6 +23,7 @@ bool IdleStep() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;
         }
+        if (DialogMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
