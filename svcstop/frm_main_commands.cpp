@@ -96,6 +96,7 @@ void frmMain::PauseServiceByKey(const std::string& key) {
     RequestAndWait(modServiceCode::PauseServiceByName, key,
                    "Attempting to pause the " + record->DisplayName + " service.", key, svc::kPaused);
     UpdateServiceControls(key);
+    lvServices.setFocus();
 }
 
 void frmMain::ContinueServiceByKey(const std::string& key) {
@@ -105,6 +106,7 @@ void frmMain::ContinueServiceByKey(const std::string& key) {
     RequestAndWait(modServiceCode::ContinueServiceByName, key,
                    "Attempting to continue the " + record->DisplayName + " service.", key, svc::kRunning);
     UpdateServiceControls(key);
+    lvServices.setFocus();
 }
 
 // ---- the commands --------------------------------------------------------------------
@@ -164,6 +166,8 @@ void frmMain::cmdContinue_Click() {
 void frmMain::cmdStartup_Click() {
     if (!SelectedRecord(lvServices)) return;
     forms::The<frmStartup>().Show(forms::ShowMode::Modal);
+    // The list is never shown, so it cannot take the focus: it stays where it was.
+    lvServices.setFocus();
 }
 
 void frmMain::Command1_Click() {
