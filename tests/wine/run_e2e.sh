@@ -16,6 +16,7 @@ set -uo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+source "$REPO/tests/wine/e2e_keys.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -778,6 +779,7 @@ run_width() {
     end_program
     nightjar_start
     end_program
+    keyboard_navigation
 
     if ((failed)); then
         echo "# windows on the display at the end:"
