@@ -5,7 +5,7 @@
 #include "platform/shell.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/keyboard.h"
+#include "platform/win32/forms_backend_keys.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/metrics.h"
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/keyboard.h"
+#include "platform/win32/forms_backend_keys.h"
 
 namespace forms::win32 {
 

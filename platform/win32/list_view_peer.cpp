@@ -10,7 +10,7 @@
 
 #include "platform/forms/list_view.h"
 #include "platform/win32/child_peer.h"
-#include "platform/win32/keyboard.h"
+#include "platform/win32/forms_backend_keys.h"
 #include "platform/win32/metrics.h"
 #include "platform/win32/peer_factory.h"
 

@@ -6,7 +6,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/program.h"
-#include "platform/win32/keyboard.h"
+#include "platform/win32/forms_backend_keys.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/keyboard.h"
+#include "platform/win32/forms_backend_keys.h"
 
 #include "platform/forms/keys.h"
 #include "platform/win32/child_peer.h"
