@@ -136,9 +136,11 @@ void Form::setVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
     if (!visible) modalDepth_ = 0;
-    changed(FormProp::Visible);
+    // The first control takes the focus before the window shows, so that
+    // the window's activation hands it straight on.
     if (visible && loaded_ && !focusedControl())
         if (Control* first = nextInTabOrder(nullptr, 1)) giveFocus(*first);
+    changed(FormProp::Visible);
     // As the runtime does, a form's first showing after its load raises Resize.
     if (visible && loaded_ && !shownSinceLoad_) {
         shownSinceLoad_ = true;

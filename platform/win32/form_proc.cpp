@@ -139,9 +139,12 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (native->ready && wParam) native->form->userEndSession();
             return 0;
         case WM_ACTIVATE:
-            // The focus is still on the child while the window is deactivated.
+            // As a dialog box does: the child that had the focus when the
+            // window was deactivated (the focus is still on it then) gets it
+            // back straight away, without the window itself taking it first.
             if (LOWORD(wParam) == WA_INACTIVE) SaveFocus(*native);
-            DefWindowProcA(window, message, wParam, lParam);
+            if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam) != 0 || !RestoreFocus(*native))
+                DefWindowProcA(window, message, wParam, lParam);
             OnActivate(*native, wParam);
             return 0;
         case WM_SETFOCUS:

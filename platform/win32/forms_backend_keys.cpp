@@ -58,9 +58,14 @@ void SaveFocus(NativeForm& native) {
     if (focus && IsChild(native.window, focus)) native.savedFocus = focus;
 }
 
-void RestoreFocus(const NativeForm& native) {
+bool RestoreFocus(const NativeForm& native) {
     HWND saved = native.savedFocus;
-    if (saved && IsChild(native.window, saved) && IsWindowVisible(saved) && IsWindowEnabled(saved)) SetFocus(saved);
+    // The child's own visibility: the window may be on its way to the screen.
+    const bool can = saved && IsChild(native.window, saved) && (GetWindowLongPtrA(saved, GWL_STYLE) & WS_VISIBLE) != 0 &&
+                     IsWindowEnabled(saved);
+    if (!can) return false;
+    SetFocus(saved);
+    return GetFocus() == saved;
 }
 
 bool DialogMessage(MSG& message) {

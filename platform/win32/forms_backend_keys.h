@@ -13,8 +13,9 @@ int KeyShift();
 
 // The form's window is being deactivated: it keeps the child that has the focus.
 void SaveFocus(NativeForm& native);
-// The form's window got the focus: it hands it on to the child it kept.
-void RestoreFocus(const NativeForm& native);
+// The form's window is activated or got the focus: the child it kept takes
+// the focus, while that child can. False when it could not.
+bool RestoreFocus(const NativeForm& native);
 
 // Offers the message to the dialog keys of its window: a key in a form goes
 // to Form::userDialogKey, any message of a system dialog box (a message box)

@@ -55,6 +55,7 @@ nightjar_keys() {
     check "and writes \"Auto\" \"0\"" registry_value_is "$MACHINE_KEY" Auto 0
     check "the focus stays on the box" focus_is "$NIGHTJAR" "$AUTO_BOX"
     website_keys
+    check "back in the main window, the box has the focus again" focus_is "$NIGHTJAR" "$AUTO_BOX"
     check "File > Exit" driver menu "$NIGHTJAR" "Exit"
     check "File > Exit ends nightjar" process_ended
 }
