@@ -42,15 +42,15 @@ constexpr RowLook kRowLooks[] = {
 
 constexpr std::int32_t kServiceSpecificError = 1066;
 
-forms::ControlDesign Verdana(const char* caption, forms::Rect bounds, bool bold = false) {
-    return {.caption = caption, .bounds = bounds, .fontName = "Verdana", .fontBold = bold};
+forms::ControlDesign Verdana(const char* caption, forms::Rect bounds) {
+    return {.caption = caption, .bounds = bounds, .fontName = "Verdana"};
 }
 
 }  // namespace
 
 frmSCMsgBox::frmSCMsgBox()
     : Form("frmSCMsgBox"),
-      Frame1(*this, "Frame1", Verdana("STATUS REPORT", {60, 30, 4890, 1200}, true)),
+      Frame1(*this, "Frame1", Verdana("STATUS REPORT", {60, 30, 4890, 1200})),
       SkinLabel2(*this, "SkinLabel2", Verdana("Please Wait...", {240, 330, 4530, 285})),
       lblMessage(*this, "lblMessage", Verdana("Disabling Windows Popup Messages", {240, 690, 4530, 285})) {
     design("", 5010, 1290, forms::BorderStyle::None);

@@ -5,8 +5,8 @@
 
 namespace forms {
 
-CommandButton::CommandButton(Form& form, std::string name, ControlDesign design)
-    : Control(form, "CommandButton", std::move(name), std::move(design)) {}
+CommandButton::CommandButton(Form& form, std::string name, ControlDesign design, ButtonPictures pictures)
+    : Control(form, "CommandButton", std::move(name), std::move(design)), pictures_(std::move(pictures)) {}
 
 void CommandButton::userClick() { RaiseClick(*this, onClick); }
 
@@ -14,6 +14,20 @@ bool CommandButton::userDialogKey(int keyCode) {
     if (keyCode != kKeySpace && keyCode != kKeyReturn) return false;
     userClick();
     return true;
+}
+
+const std::string& CommandButton::shownPicture() const {
+    return !enabled() && !pictures_.disabledPicture.empty() ? pictures_.disabledPicture : pictures_.picture;
+}
+
+void CommandButton::captureDesign() {
+    Control::captureDesign();
+    design_ = pictures_;
+}
+
+void CommandButton::restoreDesign() {
+    Control::restoreDesign();
+    pictures_ = design_;
 }
 
 }  // namespace forms

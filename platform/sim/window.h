@@ -43,6 +43,7 @@ struct Window {
     bool visible = false;
     bool topmost = false;
     std::optional<std::pair<int, int>> region;  // width and height given to SetRectRegion
+    Handle image = 0;  // the picture a button shows (BM_SETIMAGE): a SharedIcon handle
 };
 
 struct TimerRecord {

@@ -94,6 +94,8 @@ TEST_F(WaitBoxTest, TheBoxShowsItsParametersAndStandsOnTop) {
     EXPECT_EQ(box().lblMessage.caption(), "Enabling Windows Popup Messages");
     EXPECT_EQ(box().SkinLabel2.caption(), "Please Wait...");
     EXPECT_EQ(box().Frame1.caption(), "STATUS REPORT");
+    EXPECT_EQ(box().Frame1.fontName(), "Verdana");
+    EXPECT_FALSE(box().Frame1.fontBold());
     EXPECT_EQ(box().borderStyle(), forms::BorderStyle::None);
     EXPECT_TRUE(Topmost(box().hwnd()));
     EXPECT_TRUE(box().tmrMain.timerEnabled());
