@@ -69,7 +69,7 @@ website_keys() {
     check "an address put into the box" driver type "$HOME_URL" "$HOME_URL" about:blank
     check "Enter typed in the box" type_keys "$HOME_URL" Return
     check "opens the address" driver wait about:blank "$WAIT_MS"
-    check "Tab moves the focus to the go button" keys_move_focus about:blank Go Tab
+    check "Tab moves the focus to the go button" keys_move_focus about:blank "$WEBSITE_GO" Tab
     check "closing the website window" driver close about:blank
     check "closing the about box" driver close "About Nightjar"
     check "both go" driver gone "About Nightjar" "$WAIT_MS"
