@@ -18,6 +18,7 @@ source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
 source "$REPO/tests/wine/e2e_browsers.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
+source "$REPO/tests/wine/e2e_services.sh"
 source "$REPO/tests/wine/e2e_keys.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
@@ -795,6 +796,10 @@ run_width() {
     nightjar_pictures
     end_program
     keyboard_navigation
+    nightjar_planted_net
+    end_program
+    nightjar_wine_service
+    end_program
 
     if ((failed)); then
         echo "# windows on the display at the end:"
