@@ -21,6 +21,7 @@
 #include "frame/settings.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/forms/design.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 
@@ -33,16 +34,11 @@ constexpr int kRowTop = 330;
 constexpr int kRowStep = 330;
 
 forms::ControlDesign Box(int row, const char* toolTip) {
-    return {.bounds = {240, kRowTop + row * kRowStep, 255, 255}, .fontName = kFont, .toolTip = toolTip};
+    return forms::Verdana({240, kRowTop + row * kRowStep, 255, 255}, "", toolTip);
 }
 
 forms::ControlDesign BoxLabel(int row, const char* caption, const char* toolTip) {
-    return {.caption = caption, .bounds = {600, kRowTop + row * kRowStep + 15, 7455, 255}, .fontName = kFont,
-            .toolTip = toolTip};
-}
-
-forms::ControlDesign At(int left, int top, int width, int height, const char* caption = "", const char* toolTip = "") {
-    return {.caption = caption, .bounds = {left, top, width, height}, .fontName = kFont, .toolTip = toolTip};
+    return forms::Verdana({600, kRowTop + row * kRowStep + 15, 7455, 255}, caption, toolTip);
 }
 
 const char* const kTipBlocking = "This controls whether popup blocking is on or off.";
@@ -98,44 +94,52 @@ Form1::Form1()
       Check3(*this, "Check3", Box(4, kTipOnTop)),
       Label7(*this, "Label7", BoxLabel(4, "Visual: Keep this window on top of all others", kTipOnTop)),
       Check4(*this, "Check4", Box(5, kTipRunAtStart)),
-      Label8(*this, "Label8",
-             BoxLabel(5, "Automation: Run at startup and block popups automatically", kTipRunAtStart)),
+      Label8(*this, "Label8", BoxLabel(5, "Automation: Run at startup and block popups automatically", kTipRunAtStart)),
       Label3(*this, "Label3",
-             At(240, 2790, 3855, 255, "Allowed Sites:",
-                "allowed sites will be able to open popup windows.  however, the windows that popup are not affected "
-                "by shrikewatch and will be able to launch popups.")),
+             forms::Verdana(
+                 {240, 2790, 3855, 255}, "Allowed Sites:",
+                 "allowed sites will be able to open popup windows.  however, the windows that popup are not affected "
+                 "by shrikewatch and will be able to launch popups.")),
       List1(*this, "List1",
-            At(240, 3060, 3855, 1800, "", "sites that are allowed will not be prevented from opening popups")),
+            forms::Verdana({240, 3060, 3855, 1800}, "",
+                           "sites that are allowed will not be prevented from opening popups")),
       Text1(*this, "Text1",
-            At(240, 4980, 2295, 315, "", "Type the domain of a site to allow, such as www.example.com, and click Add.")),
+            forms::Verdana({240, 4980, 2295, 315}, "",
+                           "Type the domain of a site to allow, such as www.example.com, and click Add.")),
       Command1(*this, "Command1",
-               At(2580, 4965, 735, 345, "Add", "Allow popups from the site typed in the text box to the left.")),
+               forms::Verdana({2580, 4965, 735, 345}, "Add",
+                              "Allow popups from the site typed in the text box to the left.")),
       Command2(*this, "Command2",
-               At(3360, 4965, 735, 345, "Delete", "Remove the selected site from the Allowed List")),
+               forms::Verdana({3360, 4965, 735, 345}, "Delete", "Remove the selected site from the Allowed List")),
       Label1(*this, "Label1",
-             At(4320, 2790, 3855, 255, "Disallowed Sites:",
-                "by default, shrikewatch.  adding a site to the disallowed list  prevents it from notifying you of "
-                "popups while in setup mode.")),
+             forms::Verdana(
+                 {4320, 2790, 3855, 255}, "Disallowed Sites:",
+                 "by default, shrikewatch.  adding a site to the disallowed list  prevents it from notifying you of "
+                 "popups while in setup mode.")),
       List2(*this, "List2",
-            At(4320, 3060, 3855, 1800, "",
-               "all sites that are not \"allowed\" are blocked by shrikewatch.  disallowed sites will not prompt you "
-               "from setup mode.")),
+            forms::Verdana(
+                {4320, 3060, 3855, 1800}, "",
+                "all sites that are not \"allowed\" are blocked by shrikewatch.  disallowed sites will not prompt you "
+                "from setup mode.")),
       Text2(*this, "Text2",
-            At(4320, 4980, 2295, 315, "",
-               "Type the domain of a site to disallow, such as www.example.com, and click Add.")),
+            forms::Verdana({4320, 4980, 2295, 315}, "",
+                           "Type the domain of a site to disallow, such as www.example.com, and click Add.")),
       Command4(*this, "Command4",
-               At(6660, 4965, 735, 345, "Add", "Prevent popups from the site typed in the text box to the left.")),
+               forms::Verdana({6660, 4965, 735, 345}, "Add",
+                              "Prevent popups from the site typed in the text box to the left.")),
       Command3(*this, "Command3",
-               At(7440, 4965, 735, 345, "Delete", "Remove the selected site from the Disallowed List")),
-      Command5(*this, "Command5",
-               At(120, 5565, 2655, 390, "Allow Next Popup",
-                  "This will allow the next popup to be opened.  You can also press Win + Z or right click the "
-                  "Program Icon.  This is useful if a legitimate window is being misinterpreted as a popup.")),
+               forms::Verdana({7440, 4965, 735, 345}, "Delete", "Remove the selected site from the Disallowed List")),
+      Command5(
+          *this, "Command5",
+          forms::Verdana({120, 5565, 2655, 390}, "Allow Next Popup",
+                         "This will allow the next popup to be opened.  You can also press Win + Z or right click the "
+                         "Program Icon.  This is useful if a legitimate window is being misinterpreted as a popup.")),
       Command6(*this, "Command6",
-               At(2880, 5565, 2655, 390, "Minimize to Taskbar",
-                  "The program will run silently in the taskbar while you browse.  You can right click the program "
-                  "icon for a list of options, or to maximize the program.")),
-      Command7(*this, "Command7", At(5640, 5565, 2655, 390, "Visit")) {
+               forms::Verdana(
+                   {2880, 5565, 2655, 390}, "Minimize to Taskbar",
+                   "The program will run silently in the taskbar while you browse.  You can right click the program "
+                   "icon for a list of options, or to maximize the program.")),
+      Command7(*this, "Command7", forms::Verdana({5640, 5565, 2655, 390}, "Visit")) {
     design("Form1", 8535, 7065, forms::BorderStyle::FixedSingle);
     setButtons(true, false);
     setCentred(true);

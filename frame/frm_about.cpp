@@ -1,7 +1,8 @@
 #include "frame/frm_about.h"
 
-#include "frame/product_info.h"
 #include "frame/frame_program.h"
+#include "frame/product_info.h"
+#include "platform/forms/design.h"
 #include "platform/version.h"
 
 namespace {
@@ -10,12 +11,11 @@ namespace {
 forms::ControlDesign Text(const char* caption, forms::Rect bounds, bool bold = false,
                           std::uint32_t color = forms::kSystemColor) {
     if (bounds.height == 0) bounds.height = 285;
-    return {.caption = caption,
-            .bounds = bounds,
-            .fontName = "Verdana",
-            .fontSize = bold ? 12 : 8.25,
-            .fontBold = bold,
-            .foreColor = color};
+    forms::ControlDesign design = forms::Verdana(bounds, caption);
+    design.foreColor = color;
+    if (!bold) return design;
+    design.fontSize = 12;
+    return forms::Bold(design);
 }
 
 constexpr std::uint32_t kLinkBlue = 0x00FF0000;

@@ -14,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/forms/design.h"
 #include "platform/program.h"
 #include "platform/window.h"
 #include "svcstop/button_pictures.h"
@@ -26,14 +27,6 @@
 namespace nightjar {
 
 namespace {
-
-// Positions are the window's: the frame stands at 60, 60 and the controls of
-// its group lie inside it.
-forms::ControlDesign Verdana(const char* caption, forms::Rect bounds, bool bold = false) {
-    return {.caption = caption, .bounds = bounds, .fontName = "Verdana", .fontBold = bold};
-}
-
-forms::ControlDesign Hidden(forms::Rect bounds) { return {.bounds = bounds, .visible = false}; }
 
 constexpr const char* kSettingsApp = "duskwing";
 constexpr const char* kSettingsSection = "Settings";
@@ -48,20 +41,21 @@ constexpr std::int32_t kLastTrayMessage = 0x205;
 
 frmMain::frmMain()
     : Form("frmMain"),
-      lvServices(*this, "lvServices", Hidden({120, 6360, 7005, 1335})),
-      cmdPause(*this, "cmdPause", Hidden({120, 6360, 1560, 450})),
-      cmdContinue(*this, "cmdContinue", Hidden({1800, 6480, 1560, 450})),
-      cmdStartup(*this, "cmdStartup", Hidden({3480, 6720, 1560, 450})),
-      Frame1(*this, "Frame1", Verdana("Current Status", {60, 60, 7275, 5055}, true)),
-      lblStatus(*this, "lblStatus", Verdana("", {180, 420, 6975, 435}, true)),
-      cmdWebsite(*this, "cmdWebsite", Verdana("Visit", {180, 3540, 7005, 855}), Pictures("VISIT")),
-      Command1(*this, "Command1", Verdana("Send Yourself a Test Popup Message", {180, 2640, 7005, 855}),
+      lvServices(*this, "lvServices", forms::Hidden({120, 6360, 7005, 1335})),
+      cmdPause(*this, "cmdPause", forms::Hidden({120, 6360, 1560, 450})),
+      cmdContinue(*this, "cmdContinue", forms::Hidden({1800, 6480, 1560, 450})),
+      cmdStartup(*this, "cmdStartup", forms::Hidden({3480, 6720, 1560, 450})),
+      Frame1(*this, "Frame1", forms::Bold(forms::Verdana({60, 60, 7275, 5055}, "Current Status"))),
+      lblStatus(*this, "lblStatus", forms::Bold(forms::Verdana({180, 420, 6975, 435}, ""))),
+      cmdWebsite(*this, "cmdWebsite", forms::Verdana({180, 3540, 7005, 855}, "Visit"), Pictures("VISIT")),
+      Command1(*this, "Command1", forms::Verdana({180, 2640, 7005, 855}, "Send Yourself a Test Popup Message"),
                Pictures("TESTMESSAGE")),
-      cmdStart(*this, "cmdStart", Verdana("Allow Windows Popup Messages", {180, 1740, 7005, 855}), Pictures("ALLOW")),
-      cmdStop(*this, "cmdStop", Verdana("Prevent Windows Popup Messages", {180, 840, 7005, 855}),
+      cmdStart(*this, "cmdStart", forms::Verdana({180, 1740, 7005, 855}, "Allow Windows Popup Messages"),
+               Pictures("ALLOW")),
+      cmdStop(*this, "cmdStop", forms::Verdana({180, 840, 7005, 855}, "Prevent Windows Popup Messages"),
               Pictures("PREVENT")),
-      chkAuto(*this, "chkAuto", Verdana("Automatically Disable Popup Messages", {180, 4740, 3975, 315})),
-      chkStartup(*this, "chkStartup", Verdana("Run automatically at startup", {180, 4440, 4035, 315})) {
+      chkAuto(*this, "chkAuto", forms::Verdana({180, 4740, 3975, 315}, "Automatically Disable Popup Messages")),
+      chkStartup(*this, "chkStartup", forms::Verdana({180, 4440, 4035, 315}, "Run automatically at startup")) {
     design("Services", 7530, 5940, forms::BorderStyle::FixedSingle);
     setButtons(true, false);
     setCentred(true);

@@ -5,6 +5,7 @@
 #include "frame/mod_skin.h"
 #include "frame/product_info.h"
 #include "platform/dialogs.h"
+#include "platform/forms/design.h"
 #include "platform/process_globals.h"
 #include "platform/program.h"
 #include "svcstop/frm_main.h"
@@ -42,17 +43,13 @@ constexpr RowLook kRowLooks[] = {
 
 constexpr std::int32_t kServiceSpecificError = 1066;
 
-forms::ControlDesign Verdana(const char* caption, forms::Rect bounds) {
-    return {.caption = caption, .bounds = bounds, .fontName = "Verdana"};
-}
-
 }  // namespace
 
 frmSCMsgBox::frmSCMsgBox()
     : Form("frmSCMsgBox"),
-      Frame1(*this, "Frame1", Verdana("STATUS REPORT", {60, 30, 4890, 1200})),
-      SkinLabel2(*this, "SkinLabel2", Verdana("Please Wait...", {240, 330, 4530, 285})),
-      lblMessage(*this, "lblMessage", Verdana("Disabling Windows Popup Messages", {240, 690, 4530, 285})) {
+      Frame1(*this, "Frame1", forms::Verdana({60, 30, 4890, 1200}, "STATUS REPORT")),
+      SkinLabel2(*this, "SkinLabel2", forms::Verdana({240, 330, 4530, 285}, "Please Wait...")),
+      lblMessage(*this, "lblMessage", forms::Verdana({240, 690, 4530, 285}, "Disabling Windows Popup Messages")) {
     design("", 5010, 1290, forms::BorderStyle::None);
     setButtons(false, false);
     setCentred(true);

@@ -1,5 +1,6 @@
 #include "svcstop/frm_startup.h"
 
+#include "platform/forms/design.h"
 #include "svcstop/frm_main.h"
 #include "svcstop/mod_service_code.h"
 
@@ -13,35 +14,30 @@ constexpr std::int32_t kShareProcess = 0x20;
 constexpr forms::Rect kGroup1{105, 420, 0, 0};
 constexpr forms::Rect kGroup2{120, 1995, 0, 0};
 
-forms::ControlDesign At(forms::Rect bounds, const char* caption = "", const forms::Rect& group = {}) {
-    bounds.left += group.left;
-    bounds.top += group.top;
-    return {.caption = caption, .bounds = bounds};
-}
-
 }  // namespace
 
 frmStartup::frmStartup()
     : Form("frmStartup"),
-      Label1(*this, "Label1", At({120, 60, 660, 270}, "Service:")),
-      lblServiceName(*this, "lblServiceName", At({795, 60, 3315, 270})),
-      SSFrame1(*this, "SSFrame1", At({105, 420, 2775, 1440})),
-      optAutomatic(*this, "optAutomatic", At({105, 300, 2085, 300}, "", kGroup1)),
-      optManual(*this, "optManual", At({105, 645, 2085, 300}, "", kGroup1)),
-      optDisabled(*this, "optDisabled", At({105, 975, 2085, 300}, "", kGroup1)),
-      cmdOK(*this, "cmdOK", At({3015, 510, 1095, 375})),
-      cmdCancel(*this, "cmdCancel", At({3015, 990, 1095, 375})),
-      cmdHelp(*this, "cmdHelp", At({3015, 1485, 1095, 375})),
-      SSFrame2(*this, "SSFrame2", At({120, 1995, 3990, 2535})),
-      optSystem(*this, "optSystem", At({105, 270, 2085, 300}, "", kGroup2)),
-      chkInteractive(*this, "chkInteractive", At({345, 540, 3210, 300}, "", kGroup2)),
-      optAccount(*this, "optAccount", At({105, 1020, 1335, 300}, "", kGroup2)),
-      txtAccountName(*this, "txtAccountName", At({1410, 1020, 2175, 315}, "", kGroup2)),
-      cmdAccountLookup(*this, "cmdAccountLookup", At({3585, 1005, 300, 330}, "", kGroup2)),
-      Label2(*this, "Label2", At({345, 1485, 870, 270}, "Password:", kGroup2)),
-      txtPassword(*this, "txtPassword", At({1410, 1455, 2460, 315}, "", kGroup2), true),
-      Label3(*this, "Label3", At({345, 1860, 870, 435}, "Confirm Password:", kGroup2)),
-      txtConfirmPassword(*this, "txtConfirmPassword", At({1410, 1920, 2460, 315}, "", kGroup2), true) {
+      Label1(*this, "Label1", forms::At({120, 60, 660, 270}, "Service:")),
+      lblServiceName(*this, "lblServiceName", forms::At({795, 60, 3315, 270})),
+      SSFrame1(*this, "SSFrame1", forms::At({105, 420, 2775, 1440})),
+      optAutomatic(*this, "optAutomatic", forms::At(forms::Within(kGroup1, {105, 300, 2085, 300}))),
+      optManual(*this, "optManual", forms::At(forms::Within(kGroup1, {105, 645, 2085, 300}))),
+      optDisabled(*this, "optDisabled", forms::At(forms::Within(kGroup1, {105, 975, 2085, 300}))),
+      cmdOK(*this, "cmdOK", forms::At({3015, 510, 1095, 375})),
+      cmdCancel(*this, "cmdCancel", forms::At({3015, 990, 1095, 375})),
+      cmdHelp(*this, "cmdHelp", forms::At({3015, 1485, 1095, 375})),
+      SSFrame2(*this, "SSFrame2", forms::At({120, 1995, 3990, 2535})),
+      optSystem(*this, "optSystem", forms::At(forms::Within(kGroup2, {105, 270, 2085, 300}))),
+      chkInteractive(*this, "chkInteractive", forms::At(forms::Within(kGroup2, {345, 540, 3210, 300}))),
+      optAccount(*this, "optAccount", forms::At(forms::Within(kGroup2, {105, 1020, 1335, 300}))),
+      txtAccountName(*this, "txtAccountName", forms::At(forms::Within(kGroup2, {1410, 1020, 2175, 315}))),
+      cmdAccountLookup(*this, "cmdAccountLookup", forms::At(forms::Within(kGroup2, {3585, 1005, 300, 330}))),
+      Label2(*this, "Label2", forms::At(forms::Within(kGroup2, {345, 1485, 870, 270}), "Password:")),
+      txtPassword(*this, "txtPassword", forms::At(forms::Within(kGroup2, {1410, 1455, 2460, 315})), true),
+      Label3(*this, "Label3", forms::At(forms::Within(kGroup2, {345, 1860, 870, 435}), "Confirm Password:")),
+      txtConfirmPassword(*this, "txtConfirmPassword", forms::At(forms::Within(kGroup2, {1410, 1920, 2460, 315})),
+                         true) {
     design("Service - Under construction still", 4350, 5100, forms::BorderStyle::FixedDialog);
     setButtons(false, false);
     setCentred(true);

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "frame/frame_program.h"
 #include "frame/mod_on_top.h"
 #include "frame/product_info.h"
-#include "frame/frame_program.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
+#include "platform/forms/design.h"
 #include "platform/program.h"
 #include "svcstop/button_pictures.h"
 
@@ -15,13 +16,6 @@ namespace nightjar {
 namespace {
 
 constexpr forms::Rect kFrame{60, 0, 6375, 7215};
-
-// A control placed at its design position inside the frame.
-forms::ControlDesign InFrameDesign(forms::Rect relative, std::string caption = {}, std::string toolTip = {}) {
-    return {.caption = std::move(caption),
-            .bounds = {kFrame.left + relative.left, kFrame.top + relative.top, relative.width, relative.height},
-            .toolTip = std::move(toolTip)};
-}
 
 // A size the layout gives: never negative, in whole twips.
 int Size(float twips) { return static_cast<int>(std::lround(std::fabs(twips))); }
@@ -39,17 +33,20 @@ void IgnoringErrors(Step step) {
 
 frmWebsite::frmWebsite()
     : Form("frmWebsite"),
-      frmBrowser(*this, "frmBrowser",
-                 {.caption = "Browser", .bounds = kFrame, .fontName = "Verdana", .fontBold = true}),
-      Label5(*this, "Label5", InFrameDesign({120, 300, 1215, 255}, "URL:")),
-      Text1(*this, "Text1", InFrameDesign({540, 240, 4875, 315})),
-      Command3(*this, "Command3", InFrameDesign({5460, 240, 795, 315}, "", "browse the entered url"),
+      frmBrowser(*this, "frmBrowser", forms::Bold(forms::Verdana(kFrame, "Browser"))),
+      Label5(*this, "Label5", forms::At(forms::Within(kFrame, {120, 300, 1215, 255}), "URL:")),
+      Text1(*this, "Text1", forms::At(forms::Within(kFrame, {540, 240, 4875, 315}))),
+      Command3(*this, "Command3", forms::At(forms::Within(kFrame, {5460, 240, 795, 315}), "", "browse the entered url"),
                Pictures("NAVGO")),
-      Command4(*this, "Command4", InFrameDesign({540, 600, 435, 435}, "", "back"), Pictures("NAVBACK")),
-      Command5(*this, "Command5", InFrameDesign({1020, 600, 435, 435}, "", "forward"), Pictures("NAVFORWARD")),
-      Command6(*this, "Command6", InFrameDesign({1500, 600, 435, 435}, "", "stop"), Pictures("NAVSTOP")),
-      Command7(*this, "Command7", InFrameDesign({1980, 600, 435, 435}, "", "refresh"), Pictures("NAVREFRESH")),
-      WebBrowser1(*this, "WebBrowser1", InFrameDesign({120, 1140, 6135, 5595})),
+      Command4(*this, "Command4", forms::At(forms::Within(kFrame, {540, 600, 435, 435}), "", "back"),
+               Pictures("NAVBACK")),
+      Command5(*this, "Command5", forms::At(forms::Within(kFrame, {1020, 600, 435, 435}), "", "forward"),
+               Pictures("NAVFORWARD")),
+      Command6(*this, "Command6", forms::At(forms::Within(kFrame, {1500, 600, 435, 435}), "", "stop"),
+               Pictures("NAVSTOP")),
+      Command7(*this, "Command7", forms::At(forms::Within(kFrame, {1980, 600, 435, 435}), "", "refresh"),
+               Pictures("NAVREFRESH")),
+      WebBrowser1(*this, "WebBrowser1", forms::At(forms::Within(kFrame, {120, 1140, 6135, 5595}))),
       StatusBar1(*this, "StatusBar1", {.bounds = {0, 8265, 10545, 315}}) {
     design("", 10665, 9000);
     onLoad = [this] { Form_Load(); };
