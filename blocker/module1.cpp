@@ -89,10 +89,9 @@ void Load(const SiteList& list) {
     list.unread = true;
     const std::string contents = ReadList(list);
     list.unread = false;
-    for (const std::string& entry : FileEntries(contents)) {
-        list.items.addItem(entry);
-        text += entry + kLineEnd;
-    }
+    std::vector<std::string> entries = FileEntries(contents);
+    for (const std::string& entry : entries) text.append(entry).append(kLineEnd);
+    list.items.addItems(std::move(entries));
     list.text = text;
 }
 

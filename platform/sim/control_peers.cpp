@@ -29,6 +29,30 @@ void ControlPeer::changed(forms::Prop prop) {
     if (Window* window = FindWindow(window_)) window->visible = control_.visible();
 }
 
+void MirrorItems(Handle window, int count, const std::function<std::string(int)>& text) {
+    Window* record = FindWindow(window);
+    if (!record) return;
+    record->items.clear();
+    for (int index = 0; index < count; ++index) record->items.push_back(text(index));
+    record->itemWrites += static_cast<std::size_t>(count);
+}
+
+void MirrorItem(Handle window, forms::ItemChange change, int index, const std::string& text) {
+    Window* record = FindWindow(window);
+    if (!record) return;
+    auto& items = record->items;
+    const auto at = items.begin() + index;
+    if (change == forms::ItemChange::Removed) {
+        items.erase(at);
+        return;
+    }
+    if (change == forms::ItemChange::Added)
+        items.insert(at, text);
+    else
+        *at = text;
+    ++record->itemWrites;
+}
+
 TimerPeer::TimerPeer(FormWindow& form, forms::Timer& timer) : form_(form), timer_(timer), id_(form.nextTimer++) {
     form_.timers[id_] = this;
     changed(forms::Prop::Timer);
@@ -80,7 +104,32 @@ std::unique_ptr<forms::Peer> Peers::make(forms::Label& control) {
     return std::make_unique<ClickPeer<forms::Label>>(form, control, platform::msg::kStnClicked);
 }
 
-std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) { return std::make_unique<ControlPeer>(form, control); }
+namespace {
+
+class ListBoxPeer final : public ControlPeer {
+public:
+    ListBoxPeer(FormWindow& form, forms::ListBox& box) : ControlPeer(form, box), box_(box) { showItems(); }
+    void changed(forms::Prop prop) override {
+        if (prop == forms::Prop::Items) showItems();
+        ControlPeer::changed(prop);
+    }
+    void itemChanged(forms::ItemChange change, int index) override {
+        MirrorItem(handle(), change, index, change == forms::ItemChange::Removed ? std::string() : box_.list(index));
+    }
+
+private:
+    void showItems() {
+        MirrorItems(handle(), box_.listCount(), [this](int index) { return box_.list(index); });
+    }
+
+    forms::ListBox& box_;
+};
+
+}  // namespace
+
+std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) {
+    return std::make_unique<ListBoxPeer>(form, control);
+}
 
 std::unique_ptr<forms::Peer> Peers::make(forms::TextBox& control) { return std::make_unique<ControlPeer>(form, control); }
 
