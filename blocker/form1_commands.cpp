@@ -9,7 +9,7 @@
 #include "blocker/shared_state.h"
 #include "frame/guard.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "frame/settings.h"
 #include "frame/text_compare.h"
 #include "frame/xfile_exists.h"
@@ -141,7 +141,7 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command7_Click() {
-    WebsiteMode = "Website";
+    WebsiteMode = WebsitePage::HomePage;
     SkipOnError([] { forms::The<frmWebsite>().Load(); });
 }
 

@@ -5,7 +5,7 @@
 #include "blocker/shared_state.h"
 #include "frame/guard.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 
 namespace windhover {
 
@@ -27,7 +27,7 @@ void Form3::Form_Load() {
     Text1.setText(PromptSite);
     onTop.MakeTopMost(hwnd());
     if (AlwaysOnTop) onTop.MakeTopMost(main.hwnd());
-    if (ProductInfo.SkinsEnabled) SkipOnError([this] { ApplyProgramSkin(*this); });
+    if (ProductInfo.SkinsEnabled) SkipOnError([this] { Program.applySkin(*this); });
 }
 
 void Form3::Form_Unload(int&) { PromptAnswered = true; }

@@ -3,7 +3,7 @@
 #include "blocker/shared_state.h"
 #include "frame/guard.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "frame/text_compare.h"
 #include "platform/program.h"
 #include "platform/shell.h"
@@ -19,11 +19,11 @@ frmWebsite::frmWebsite() : Form("frmWebsite") {
 
 void frmWebsite::Form_Load() {
     modProductInfo::LoadProductInfo();
-    if (WebsiteMode != "Website") return;
+    if (WebsiteMode != WebsitePage::HomePage) return;
     std::string address = ProductInfo.HomePage;
     if (!ContainsNoCase(address, "http://") && !ContainsNoCase(address, "https://")) address = "http://" + address;
     platform::shell::Execute(address, "", "", platform::shell::kSwShowNormal);
-    WebsiteMode.clear();
+    WebsiteMode = WebsitePage::None;
 }
 
 // The main window's unload leaves the end of the program to this window while

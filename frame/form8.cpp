@@ -5,7 +5,7 @@
 #include "frame/guard.h"
 #include "frame/mod_on_top.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "frame/settings.h"
 #include "frame/xfile_exists.h"
 #include "platform/error.h"
@@ -48,7 +48,7 @@ Form8::Form8()
 }
 
 void Form8::Form_Load() {
-    if (ProductInfo.SkinsEnabled) SkipOnError([this] { ApplyProgramSkin(*this); });
+    if (ProductInfo.SkinsEnabled) SkipOnError([this] { Program.applySkin(*this); });
     const std::string path = platform::files::ProgramFolder() + "\\" + kHelpFile;
     if (xfileExists::fileExists(path)) {
         SkipOnError([&] { rtf1.setFileName(path); });

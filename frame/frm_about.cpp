@@ -1,7 +1,7 @@
 #include "frame/frm_about.h"
 
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "platform/version.h"
 
 namespace {
@@ -48,10 +48,10 @@ void frmAbout::Form_Load() {
     lblCompany.setCaption(version.companyName);
     lblVersion.setCaption(std::to_string(version.major) + "." + std::to_string(version.minor));
     lblWebsite.setCaption(version.comments);
-    if (ProductInfo.SkinsEnabled) ApplyProgramSkin(*this);
+    if (ProductInfo.SkinsEnabled) Program.applySkin(*this);
 }
 
 void frmAbout::lblWebsite_Click() {
-    WebsiteMode = "Website";
-    WebsiteWindow().Show();
+    WebsiteMode = WebsitePage::HomePage;
+    Program.websiteWindow().Show();
 }

@@ -3,7 +3,7 @@
 #include "frame/guard.h"
 #include "frame/mod_skin.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "platform/error.h"
 
 frmSplash::frmSplash() : Form("frmSplash") {
@@ -19,7 +19,7 @@ void frmSplash::Form_Load() {
     if (ProductInfo.SkinsEnabled) {
         // The library's skin control would stand on this window as skn; it
         // reaches modSkin through SkinControl.
-        SkipOnError([this] { ApplyProgramSkin(*this); });
+        SkipOnError([this] { Program.applySkin(*this); });
         SkipOnError([] {
             if (!modSkin::EnsureSkinGlobal()) return;
             modSkin::SkinGlobal->Method2(modSkin::SkinControl);
@@ -34,7 +34,7 @@ void frmSplash::Timer2_Timer() {
     intTemp = static_cast<std::int16_t>(intTemp + 2);
     if (intTemp != 150) return;
     Timer2.setTimerEnabled(false);
-    MainWindow().Show();
+    Program.mainWindow().Show();
     Hide();
     setVisible(false);
 }

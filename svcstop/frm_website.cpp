@@ -4,7 +4,7 @@
 
 #include "frame/mod_on_top.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "platform/program.h"
@@ -80,7 +80,7 @@ void frmWebsite::Form_Load() {
     StatusBar1.addPanel();
     setCaption(ProductInfo.HomePage);
     modOnTop::SetFormOnTop(*this, true);
-    if (ProductInfo.SkinsEnabled) ApplyProgramSkin(*this);
+    if (ProductInfo.SkinsEnabled) Program.applySkin(*this);
     // A home page the browser refuses is reported, and the window still
     // opens as an ordinary window, ready for another address.
     try {
@@ -90,7 +90,7 @@ void frmWebsite::Form_Load() {
                              platform::kMbOk | platform::kMbIconError);
     }
     setWindowState(forms::WindowState::Maximized);
-    WebsiteMode = "Website";
+    WebsiteMode = WebsitePage::HomePage;
     modOnTop::SetFormOnTop(*this, false);
 }
 
@@ -99,7 +99,7 @@ void frmWebsite::Form_Resize() { LayoutBrowser(); }
 // The window closes and the program goes on, unless the main window has
 // already gone: then this was the last window, and the program ends with it.
 void frmWebsite::Form_Unload(int&) {
-    if (!MainWindow().loaded()) platform::EndProgram();
+    if (!Program.mainWindow().loaded()) platform::EndProgram();
 }
 
 void frmWebsite::Text1_KeyPress(int& KeyAscii) {

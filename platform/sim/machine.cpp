@@ -1,13 +1,9 @@
-// The machine and the process, their starts and ends, and the life of the
-// program in the simulation: the clock, DoEvents, message boxes, the end.
+// The machine and the process, their starts and ends.
 #include <algorithm>
 #include <cctype>
 
-#include "platform/dialogs.h"
 #include "platform/process_globals.h"
-#include "platform/program.h"
 #include "platform/sim/sim.h"
-#include "platform/sim/sim_hang.h"
 
 namespace sim {
 
@@ -60,63 +56,3 @@ std::map<Handle, std::string> OpenKeys() {
 void Record(JournalEntry entry) { machine.journal.push_back(std::move(entry)); }
 
 }  // namespace sim
-
-namespace platform {
-
-// A loop `while (!done) DoEvents();` whose flag nothing can set any more
-// would spin for ever: the second DoEvents in a row that finds nothing to do
-// throws sim::Hang. A program that watches the clock between its calls is
-// waiting for time to pass, which then does, up to the cap.
-void DoEvents() {
-    auto& p = sim::P();
-    if (p.ended) return;
-    if (sim::IdleStep("DoEvents", true) != sim::Step::Idle) {
-        p.idleStrikes = 0;
-        return;
-    }
-    if (p.clockRead) {
-        p.clockRead = false;
-        p.idleStrikes = 0;
-        auto& m = sim::M();
-        if (m.now + sim::kIdleWaitMs > sim::kTimeCap)
-            throw sim::Hang{"DoEvents waits on the clock past the ten minutes a test may take"};
-        m.now += sim::kIdleWaitMs;
-        return;
-    }
-    if (++p.idleStrikes >= 2)
-        throw sim::Hang{"DoEvents waits in a loop and nothing can happen: no message, no user action, no timer"};
-}
-
-std::uint32_t TickCount() {
-    sim::P().clockRead = true;
-    return static_cast<std::uint32_t>(sim::M().now);
-}
-
-void EndProgram() {
-    sim::P().ended = true;
-    throw ProgramEnded{};
-}
-
-std::string ProgramTitle() { return sim::M().ownVersion.productName; }
-
-int MessageBox(const std::string& text, std::uint32_t flags, const std::string& title) {
-    auto& p = sim::P();
-    sim::MessageBoxRecord box{text, title.empty() ? ProgramTitle() : title, flags & 0x0F, flags & 0xF0, 0};
-    static const int firstButton[] = {kIdOk, kIdOk, kIdAbort, kIdYes, kIdYes, kIdRetry};
-    sim::Answer answer(box.buttons < 6 ? firstButton[box.buttons] : kIdOk);
-    if (!p.answers.empty()) {
-        answer = p.answers.front();
-        p.answers.pop_front();
-    }
-    box.answer = answer.button;
-    p.messageBoxes.push_back(box);
-    // The box's own loop runs until the user answers: what is posted arrives
-    // and timers tick meanwhile.
-    const std::uint64_t answered = sim::M().now + answer.afterMs;
-    while (!p.ended && sim::IdleStep("message box \"" + box.title + "\"", false, answered) != sim::Step::Idle) {
-    }
-    sim::M().now = std::max(sim::M().now, answered);
-    return answer.button;
-}
-
-}  // namespace platform

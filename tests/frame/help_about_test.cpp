@@ -2,17 +2,17 @@
 #include "frame/form8.h"
 #include "frame/frm_about.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "platform/dialogs.h"
 #include "tests/frame/stub_program.h"
 #include "tests/support/sim_test.h"
 
 namespace {
 
-class HelpTest : public SimTest {
+class HelpTest : public StubProgramTest {
 protected:
     void SetUp() override {
-        SimTest::SetUp();
+        StubProgramTest::SetUp();
         modProductInfo::LoadProductInfo();
         m().files.addFile(m().files.programFolder + "\\Help.rtf", "{\\rtf1 How to use Windhover\\par}");
     }
@@ -119,7 +119,7 @@ TEST_F(HelpTest, ARefusedSettingsWriteIsSilentAtLoadAndShownAtAClick) {
     EXPECT_EQ(StoredSetting("Windhover", "showHelp"), "<none>");
 }
 
-class AboutTest : public SimTest {
+class AboutTest : public StubProgramTest {
 protected:
     frmAbout& about() { return forms::The<frmAbout>(); }
 };
@@ -153,7 +153,7 @@ TEST_F(AboutTest, TheWebsiteLabelOpensTheWebsiteWindowOnce) {
     about().lblWebsite.userClick();
     auto& website = forms::The<StubWebsite>();
     EXPECT_TRUE(website.visible());
-    EXPECT_EQ(website.modeAtLoad, "Website");
+    EXPECT_EQ(website.modeAtLoad, WebsitePage::HomePage);
     about().lblWebsite.userClick();
     EXPECT_EQ(website.loads, 1) << "a click while the window is loaded loads nothing anew";
 }

@@ -4,7 +4,7 @@
 #include "frame/mod_skin.h"
 #include "frame/mod_taskbar.h"
 #include "frame/product_info.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "platform/messages.h"
 #include "platform/registry.h"
 #include "tests/frame/stub_program.h"
@@ -27,7 +27,7 @@ struct NoSkin : modSkin::SkinControlObject {
     void ApplyToWindow(platform::Handle) override {}
 };
 
-class ProcessTest : public SimTest {
+class ProcessTest : public StubProgramTest {
 protected:
     Panel& panel() { return forms::The<Panel>(); }
 };
@@ -38,7 +38,7 @@ TEST_F(ProcessTest, ANewProcessKeepsTheMachineAndStartsEveryGlobalAfresh) {
     m().ownVersion.productName = "Nightjar";
     // The first process changes every module global there is.
     modProductInfo::LoadProductInfo();
-    WebsiteMode = "Website";
+    WebsiteMode = WebsitePage::HomePage;
     static NoSkin skin;
     modSkin::SkinControl = &skin;
     modSkin::CreateSkinGlobal = [] { return std::unique_ptr<modSkin::SkinGlobalObject>(); };
@@ -55,7 +55,7 @@ TEST_F(ProcessTest, ANewProcessKeepsTheMachineAndStartsEveryGlobalAfresh) {
     ASSERT_TRUE(m().files.file("C:\\kept.txt"));
     EXPECT_EQ(m().ownVersion.productName, "Nightjar");
     EXPECT_EQ(ProductInfo.ProductName, "");
-    EXPECT_EQ(WebsiteMode, "");
+    EXPECT_EQ(WebsiteMode, WebsitePage::None);
     EXPECT_EQ(modSkin::SkinControl, nullptr);
     EXPECT_EQ(modSkin::SkinGlobal, nullptr);
     EXPECT_FALSE(modSkin::EnsureSkinGlobal()) << "the library is missing again";

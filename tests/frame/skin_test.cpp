@@ -57,10 +57,10 @@ struct Skinned : forms::Form {
     forms::CheckBox check{*this, "check"};
 };
 
-class SkinTest : public SimTest {
+class SkinTest : public StubProgramTest {
 protected:
     void SetUp() override {
-        SimTest::SetUp();
+        StubProgramTest::SetUp();
         modSkin::CreateSkinGlobal = [this] {
             ++created;
             return std::unique_ptr<modSkin::SkinGlobalObject>(std::make_unique<FakeGlobal>(&calls));

@@ -4,16 +4,16 @@
 #include "frame/mod_skin.h"
 #include "frame/product_info.h"
 #include "platform/error.h"
-#include "platform/program.h"
+#include "frame/frame_program.h"
 #include "tests/frame/stub_program.h"
 #include "tests/support/sim_test.h"
 
 namespace {
 
-class SplashTest : public SimTest {
+class SplashTest : public StubProgramTest {
 protected:
     void SetUp() override {
-        SimTest::SetUp();
+        StubProgramTest::SetUp();
         m().ownVersion = {"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
     }
     // One tick of the splash timer: its 2 ms interval is raised to the
@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(SplashTest, MainWindowShowsOnTheSeventyFifthTickOnly) {
-    sim::AsUser([] { platform::ProgramMain(); });
+    sim::AsUser([] { StartProgram(); });
     ASSERT_TRUE(splash().visible());
     for (int tick = 1; tick <= 74; ++tick) {
         Tick();
@@ -45,7 +45,7 @@ TEST_F(SplashTest, MainWindowShowsOnTheSeventyFifthTickOnly) {
 
 TEST_F(SplashTest, TicksFollowTheTimerResolutionNotTheInterval) {
     m().timerResolution = 16;
-    sim::AsUser([] { platform::ProgramMain(); });
+    sim::AsUser([] { StartProgram(); });
     sim::Advance(74 * 16);
     EXPECT_FALSE(main().loaded()) << "the count-down must take 75 timer periods, not 150 ms";
     sim::Advance(16);
@@ -53,7 +53,7 @@ TEST_F(SplashTest, TicksFollowTheTimerResolutionNotTheInterval) {
 }
 
 TEST_F(SplashTest, LoadFillsProductInfoAndASecondLoadChangesNothing) {
-    sim::AsUser([] { platform::ProgramMain(); });
+    sim::AsUser([] { StartProgram(); });
     EXPECT_EQ(ProductInfo.ProductName, "Windhover");
     EXPECT_EQ(ProductInfo.CompanyName, "Quillmere");
     EXPECT_EQ(ProductInfo.HomePage, "www.quillmere.example");
@@ -73,7 +73,7 @@ TEST_F(SplashTest, WithSkinsOffTheSplashTouchesNoSkinObject) {
         ++created;
         return std::unique_ptr<modSkin::SkinGlobalObject>();
     };
-    sim::AsUser([] { platform::ProgramMain(); });
+    sim::AsUser([] { StartProgram(); });
     sim::Advance(75 * 10);
     EXPECT_EQ(created, 0);
     EXPECT_EQ(skinApplications, 0);
@@ -81,7 +81,7 @@ TEST_F(SplashTest, WithSkinsOffTheSplashTouchesNoSkinObject) {
 
 TEST_F(SplashTest, AFailingMainWindowIsReportedAndNotRetried) {
     main().onLoad = [] { throw platform::Error(7, "Out of memory"); };
-    sim::AsUser([] { platform::ProgramMain(); });
+    sim::AsUser([] { StartProgram(); });
     sim::Advance(75 * 10);
     ASSERT_EQ(p().messageBoxes.size(), 1u);
     EXPECT_NE(p().messageBoxes[0].text.find("Out of memory"), std::string::npos);

@@ -1,9 +1,6 @@
-// A stand-in program for the frame's own tests: a main window and a website
-// window that count their loads.
 #include "tests/frame/stub_program.h"
 
 #include "frame/mod_skin.h"
-#include "frame/program_windows.h"
 #include "platform/process_globals.h"
 
 StubMain::StubMain() : Form("StubMain") {
@@ -21,9 +18,14 @@ StubWebsite::StubWebsite() : Form("StubWebsite") {
 int skinApplications = 0;
 static const platform::ResetAtStart resetSkinApplications([] { skinApplications = 0; });
 
-forms::Form& MainWindow() { return forms::The<StubMain>(); }
-forms::Form& WebsiteWindow() { return forms::The<StubWebsite>(); }
-void ApplyProgramSkin(forms::Form& window) {
-    ++skinApplications;
-    modSkin::ApplySkin(window);
+void StubProgramTest::SetUp() {
+    SimTest::SetUp();
+    Program = {
+        []() -> forms::Form& { return forms::The<StubMain>(); },
+        []() -> forms::Form& { return forms::The<StubWebsite>(); },
+        [](forms::Form& window) {
+            ++skinApplications;
+            modSkin::ApplySkin(window);
+        },
+    };
 }

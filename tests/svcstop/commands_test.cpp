@@ -3,7 +3,7 @@
 // and the wait box, pause and continue, the test message and the service
 // properties window.
 #include "platform/dialogs.h"
-#include "platform/sim/ip_table.h"
+#include "platform/sim/network.h"
 #include "svcstop/frm_startup.h"
 #include "svcstop/mod_service_code.h"
 #include "tests/svcstop/nightjar_test.h"

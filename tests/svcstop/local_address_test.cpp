@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/process.h"
-#include "platform/sim/ip_table.h"
-#include "platform/sim/process_start.h"
+#include "platform/sim/network.h"
+#include "platform/sim/process.h"
 #include "svcstop/mod_ip.h"
 #include "svcstop/net_send.h"
 #include "tests/support/sim_test.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "frame/frm_about.h"
-#include "frame/program_windows.h"
+#include "frame/frame_program.h"
 #include "platform/program.h"
 #include "platform/sim/web_browser.h"
 #include "platform/window.h"
@@ -49,7 +49,7 @@ TEST_F(WebsiteTest, LoadNavigatesOnceToTheHomePageAndEndsMaximisedAndNotTopmost)
     EXPECT_EQ(website().caption(), kHome);
     EXPECT_EQ(website().windowState(), forms::WindowState::Maximized);
     EXPECT_EQ(website().StatusBar1.panelCount(), 2);
-    EXPECT_EQ(WebsiteMode, "Website");
+    EXPECT_EQ(WebsiteMode, WebsitePage::HomePage);
     EXPECT_EQ(TopmostChanges(website().hwnd()),
               (std::vector<platform::Handle>{platform::window::kHwndTopmost, platform::window::kHwndNoTopmost}));
     EXPECT_FALSE(Topmost(website().hwnd()));
@@ -185,7 +185,7 @@ TEST_F(WebsiteTest, AHomePageTheBrowserRefusesIsReportedAndTheWindowStillOpensAs
     ASSERT_TRUE(website().visible());
     EXPECT_EQ(website().windowState(), forms::WindowState::Maximized);
     EXPECT_FALSE(Topmost(website().hwnd())) << "not left above every other window";
-    EXPECT_EQ(WebsiteMode, "Website");
+    EXPECT_EQ(WebsiteMode, WebsitePage::HomePage);
 
     sim::RefusedAddresses().clear();
     website().Text1.userType("http://www.quillmere.example/");

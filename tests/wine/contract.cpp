@@ -13,13 +13,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "frame/add_remove.h"
 #include "frame/mod_skin.h"
-#include "frame/program_windows.h"
 #include "frame/settings.h"
 #include "frame/xfile_exists.h"
 #include "platform/files.h"
@@ -29,11 +27,6 @@
 #include "platform/window.h"
 #include "tests/wine/contract_check.h"
 #include "tests/wine/contract_stage.h"
-
-// The frame calls back into the program's windows; no row opens a form.
-forms::Form& MainWindow() { throw std::logic_error("no main window in the contract rows"); }
-forms::Form& WebsiteWindow() { throw std::logic_error("no website window in the contract rows"); }
-void ApplyProgramSkin(forms::Form&) {}
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/sim/ip_table.h"
+#include "platform/sim/network.h"
 #include "platform/sim/sim.h"
 
 #include <algorithm>

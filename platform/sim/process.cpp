@@ -1,4 +1,4 @@
-#include "platform/sim/process_start.h"
+#include "platform/sim/process.h"
 #include "platform/sim/sim.h"
 
 #include "platform/process.h"

@@ -1,6 +1,6 @@
-// The simulated window manager's hot keys, window procedures and posted
-// messages. A procedure reference is the link of the window's chain counted
-// from 1, so that 0 stays "none" as on Windows.
+// The simulated window manager's hot keys, window procedures, posted
+// messages, positions and regions. A procedure reference is the link of the
+// window's chain counted from 1, so that 0 stays "none" as on Windows.
 #include <algorithm>
 #include <iterator>
 
@@ -124,6 +124,23 @@ Handle LoadSharedIcon(const std::string& resourceName, int width, int height) {
 
 std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
     return sim::Send(sim::Message{window, message, wParam, lParam});
+}
+
+
+bool SetWindowPos(Handle window, Handle insertAfter, int, int, int, int, std::uint32_t flags) {
+    sim::Window* record = sim::FindWindow(window);
+    sim::Record(sim::SetWindowPosCall{window, insertAfter, flags, record != nullptr});
+    if (!record) return false;
+    if (insertAfter == kHwndTopmost) record->topmost = true;
+    if (insertAfter == kHwndNoTopmost) record->topmost = false;
+    return true;
+}
+
+bool SetRectRegion(Handle window, int width, int height) {
+    sim::Window* record = sim::FindWindow(window);
+    if (!record) return false;
+    record->region = std::make_pair(width, height);
+    return true;
 }
 
 }  // namespace platform::window

@@ -1,0 +1,54 @@
+#pragma once
+// The simulated file system: files and folders with their attributes, the
+// lookups it cannot reach, files other programs hold, and the writes it
+// refuses or breaks off.
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "platform/files.h"
+
+namespace sim {
+
+struct File {
+    std::string name;  // as stored
+    std::uint32_t attributes = platform::files::kArchive;
+    std::string contents;
+};
+
+class FileSystem {
+public:
+    // Adds a file, creating its folders.
+    void addFile(const std::string& path, const std::string& contents,
+                 std::uint32_t attributes = platform::files::kArchive);
+    void addFolder(const std::string& path, std::uint32_t attributes = platform::files::kDirectory);
+    bool exists(const std::string& path) const;
+    const File* file(const std::string& path) const;
+    // A drive or share the lookup cannot reach: every lookup below it fails with 3.
+    std::set<std::string> unreachable;
+    // Files that are there but that another program holds open: reading one
+    // fails with 32 (sharing violation). Folded paths.
+    std::set<std::string> locked;
+
+    std::string programFolder = "C:\\Program Files\\Quillmere";
+    std::string executableName = "windhover";
+
+    std::map<std::string, File> entries;  // by folded full path
+};
+
+// Writes that the file system refuses or breaks off.
+struct FileWriteFaults {
+    // Folders in which no file can be created or changed (access denied).
+    std::set<std::string> unwritableFolders;
+    // The next write stops with a full disk after this many bytes.
+    std::optional<std::size_t> diskFullAfter;
+};
+
+// Lookups below an unreachable drive or share fail.
+bool Reachable(const FileSystem& fs, const std::string& path);
+bool IsFolder(const FileSystem& fs, const std::string& folder);
+
+}  // namespace sim
