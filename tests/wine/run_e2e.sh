@@ -16,6 +16,7 @@ set -uo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+source "$REPO/tests/wine/e2e_long_list.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -774,6 +775,8 @@ run_width() {
     windhover_second_start
     end_program
     windhover_log_off
+    end_program
+    windhover_long_list
     end_program
     nightjar_without_messenger
     end_program
