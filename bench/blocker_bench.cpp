@@ -34,9 +34,6 @@ void BM_DecisionUnlistedSite(benchmark::State& state) {
     auto tracker = cIEWindows::Create();
     const auto decide = tracker->IE(1)->Events().onNewWindow2;
     for (auto _ : state) {
-        // Each popup arrives from a browser, not from a loop of the program's
-        // own: the block step's one DoEvents starts afresh.
-        sim::P().idleStrikes = 0;
         bool cancel = false;
         decide(cancel);
         benchmark::DoNotOptimize(cancel);

@@ -40,7 +40,8 @@ bool Ask(const std::string& site) {
 void Block(bool& Cancel) {
     // The count stays at its largest value rather than overflow.
     if (PopupsBlocked < std::numeric_limits<std::int32_t>::max()) ++PopupsBlocked;
-    platform::DoEvents();
+    // Only what is waiting: the browser holds the popup until this returns.
+    platform::PumpWaitingMessages();
     if (forms::The<Form1>().Check5.value() == 1)
         modPlaySound::PlaySoundFile(platform::files::ProgramFolder() + "\\sounds\\pop.wav");
     Cancel = true;

@@ -27,6 +27,10 @@ std::string ProgramFolder();
 // The running executable's file name without its folder and its extension.
 std::string ExecutableName();
 
+// The system folder (GetSystemDirectoryA), without a trailing backslash;
+// empty when the system does not say.
+std::string SystemFolder();
+
 // FindFirstFileA/FindNextFileA: calls `visit` for every entry that matches
 // `pattern` (a path whose last part may hold * and ?), until `visit` returns
 // false. Returns 0, or the Win32 error of the lookup (2 when nothing matches).

@@ -6,6 +6,7 @@
 namespace platform::msg {
 
 inline constexpr std::uint32_t kActivate = 0x0006;
+inline constexpr std::uint32_t kPaint = 0x000F;
 inline constexpr std::uint32_t kClose = 0x0010;
 inline constexpr std::uint32_t kQueryEndSession = 0x0011;
 inline constexpr std::uint32_t kEndSession = 0x0016;

@@ -4,9 +4,11 @@
 
 namespace platform::process {
 
-// Starts the command line as a new process with its window hidden, and lets
-// it run on alone: nothing waits for it or keeps a handle to it. Returns 0,
-// or the Win32 error that kept it from starting (2: no such program).
-long StartHidden(const std::string& commandLine);
+// Starts `program`, named by its full path (no folder is searched for it),
+// as a new process with its window hidden and the given command line, and
+// lets it run on alone: nothing waits for it or keeps a handle to it.
+// Returns 0, or the Win32 error that kept it from starting (2: no such
+// program).
+long StartHidden(const std::string& program, const std::string& commandLine);
 
 }  // namespace platform::process

@@ -15,6 +15,11 @@ void ProgramMain();
 // programs is such a loop, bounded where it must end with TickCount().
 void DoEvents();
 
+// Handles the window messages that are waiting now and returns without
+// waiting for another: one pass of the pump inside a handler whose caller is
+// held up until it returns.
+void PumpWaitingMessages();
+
 // Milliseconds since the system started, as the tick count: wraps after
 // 49.7 days, so compare differences, never values.
 std::uint32_t TickCount();

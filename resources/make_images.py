@@ -10,6 +10,8 @@ Writes, next to this script:
   splash.bmp     400x240 hills under a morning sky, no text
   hoticon.ico    windhover's Internet Explorer toolbar button under the mouse
   icon.ico       the same button at rest, in greys
+  pictures/      nightjar's button pictures, each NAME.ico beside its greyed
+                 NAMEgrey.ico for the disabled button (see BUTTON_PICTURES)
 
 Icons hold a 16x16 and a 32x32 image of 32 bits with alpha (the toolbar
 button's two a 16x16 and a 20x20, the sizes of the browser's small and large
@@ -53,16 +55,18 @@ def polygon(points):
     return inside
 
 
-def rounded_square(margin, radius):
-    lo, hi = margin, 1.0 - margin
-
+def rounded_rect(x0, y0, x1, y1, radius):
     def inside(x, y):
-        if not (lo <= x <= hi and lo <= y <= hi):
+        if not (x0 <= x <= x1 and y0 <= y <= y1):
             return False
-        cx = min(max(x, lo + radius), hi - radius)
-        cy = min(max(y, lo + radius), hi - radius)
+        cx = min(max(x, x0 + radius), x1 - radius)
+        cy = min(max(y, y0 + radius), y1 - radius)
         return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
     return inside
+
+
+def rounded_square(margin, radius):
+    return rounded_rect(margin, margin, 1.0 - margin, 1.0 - margin, radius)
 
 
 def segment(x0, y0, x1, y1, width):
@@ -278,6 +282,11 @@ def write_icon(path, layers, sizes=(16, 32), depths=(32,)):
         rows = render(layers, size, size)
         for depth in depths:
             entries_in.append((size, depth, IMAGE_WRITERS[depth](rows)))
+    write_icon_images(path, entries_in)
+
+
+def write_icon_images(path, entries_in):
+    """An icon file of (size, depth, image) entries."""
     header = struct.pack("<HHH", 0, 1, len(entries_in))
     offset = len(header) + 16 * len(entries_in)
     entries = b""
@@ -303,6 +312,145 @@ def write_bitmap(path, layers, width, height):
         f.write(file_header + info + pixels)
 
 
+# --- nightjar's button pictures -------------------------------------------------
+
+def eroded(shape, d):
+    """The shape shrunk by d all round: a rim of width d drawn beneath it shows as an outline."""
+    steps = [(math.cos(a * math.pi / 4) * d, math.sin(a * math.pi / 4) * d) for a in range(8)]
+    return lambda x, y: shape(x, y) and all(shape(x + dx, y + dy) for dx, dy in steps)
+
+
+def outlined(shape, edge, fill, width):
+    return [(shape, edge), (eroded(shape, width), fill)]
+
+
+def mirrored(shape):
+    return lambda x, y: shape(1.0 - x, y)
+
+
+def speech_bubble():
+    """A speech bubble over the upper left, its tail pointing down."""
+    return union(rounded_rect(0.04, 0.08, 0.84, 0.60, 0.14),
+                 polygon([(0.18, 0.55), (0.38, 0.55), (0.12, 0.80)]))
+
+
+def bubble_layers():
+    lines = union(segment(0.18, 0.26, 0.70, 0.26, 0.07), segment(0.18, 0.42, 0.56, 0.42, 0.07))
+    return outlined(speech_bubble(), (40, 60, 130), (255, 255, 250), 0.06) + [(lines, (120, 140, 190))]
+
+
+def badge(fill, edge):
+    """A round badge at the lower right, over the bubble's corner."""
+    return outlined(circle(0.70, 0.70, 0.29), edge, fill, 0.05)
+
+
+def prevent_picture():
+    """The message bubble barred by a red no-entry sign."""
+    ring = minus(circle(0.70, 0.70, 0.25), circle(0.70, 0.70, 0.16))
+    bar = segment(0.55, 0.85, 0.85, 0.55, 0.09)
+    return bubble_layers() + badge((255, 255, 255), (150, 20, 20)) + [(union(ring, bar), (215, 30, 30))]
+
+
+def allow_picture():
+    """The message bubble with a green tick."""
+    tick = union(segment(0.57, 0.71, 0.67, 0.81, 0.09), segment(0.67, 0.81, 0.84, 0.59, 0.09))
+    return bubble_layers() + badge((40, 170, 60), (20, 90, 30)) + [(tick, (255, 255, 255))]
+
+
+def test_message_picture():
+    """A letter with its flap closed, a red seal on it."""
+    letter = rounded_rect(0.06, 0.20, 0.94, 0.80, 0.05)
+    flap = union(segment(0.10, 0.25, 0.50, 0.56, 0.06), segment(0.50, 0.56, 0.90, 0.25, 0.06))
+    return outlined(letter, (90, 70, 40), (250, 240, 205), 0.06) + [
+        (flap, (90, 70, 40)),
+        (circle(0.50, 0.56, 0.11), (200, 40, 40)),
+    ]
+
+
+def visit_picture():
+    """The globe: sea, two land masses, the lines of longitude and latitude."""
+    globe = circle(0.50, 0.50, 0.44)
+    land = union(ellipse(0.36, 0.36, 0.16, 0.11, angle=0.5), ellipse(0.62, 0.66, 0.13, 0.17, angle=-0.3))
+    grid = union(minus(ellipse(0.50, 0.50, 0.20, 0.42), ellipse(0.50, 0.50, 0.16, 0.39)),
+                 segment(0.08, 0.50, 0.92, 0.50, 0.04),
+                 segment(0.50, 0.07, 0.50, 0.93, 0.04))
+    return outlined(globe, (20, 60, 120), vertical_gradient((110, 180, 240), (40, 110, 200)), 0.06) + [
+        (lambda x, y: land(x, y) and globe(x, y), (70, 160, 70)),
+        (lambda x, y: grid(x, y) and eroded(globe, 0.06)(x, y), (225, 240, 255)),
+    ]
+
+
+def left_arrow():
+    return polygon([(0.06, 0.50), (0.50, 0.10), (0.50, 0.32), (0.94, 0.32),
+                    (0.94, 0.68), (0.50, 0.68), (0.50, 0.90)])
+
+
+def nav_back_picture():
+    return outlined(left_arrow(), (20, 50, 120), vertical_gradient((120, 170, 240), (40, 90, 190)), 0.09)
+
+
+def nav_forward_picture():
+    return outlined(mirrored(left_arrow()), (20, 50, 120), vertical_gradient((120, 170, 240), (40, 90, 190)), 0.09)
+
+
+def nav_go_picture():
+    """A green arrow onward, stouter than forward's."""
+    arrow = polygon([(0.04, 0.30), (0.46, 0.30), (0.46, 0.06), (0.96, 0.50),
+                     (0.46, 0.94), (0.46, 0.70), (0.04, 0.70)])
+    return outlined(arrow, (20, 100, 30), vertical_gradient((130, 220, 120), (40, 150, 50)), 0.10)
+
+
+def nav_stop_picture():
+    """A red octagon with a white cross."""
+    corners = [(0.50 + 0.46 * math.cos(math.pi / 8 + k * math.pi / 4),
+                0.50 + 0.46 * math.sin(math.pi / 8 + k * math.pi / 4)) for k in range(8)]
+    cross = union(segment(0.32, 0.32, 0.68, 0.68, 0.12), segment(0.32, 0.68, 0.68, 0.32, 0.12))
+    return outlined(polygon(corners), (130, 15, 15), (220, 40, 40), 0.08) + [(cross, (255, 255, 255))]
+
+
+def nav_refresh_picture():
+    """A green arrow going round, its head at the top right."""
+    def arc(x, y):
+        angle = math.atan2(y - 0.52, x - 0.50)
+        return -math.pi / 5 <= angle or angle <= -math.pi * 0.55
+    ring = lambda x, y: minus(circle(0.50, 0.52, 0.38), circle(0.50, 0.52, 0.20))(x, y) and arc(x, y)
+    head = polygon([(0.50, 0.02), (0.84, 0.22), (0.52, 0.42)])
+    return outlined(union(ring, head), (20, 100, 30), (60, 170, 70), 0.08)
+
+
+def disabled_look(rows):
+    """The greyed picture of a disabled button: grey, lighter and fainter."""
+    def grey(r, g, b, a):
+        v = round(0.30 * r + 0.59 * g + 0.11 * b)
+        return (v // 2 + 110,) * 3 + (round(a * 0.6),)
+    return [[grey(*pixel) for pixel in row] for row in rows]
+
+
+# Resource name, picture and size in pixels: the four buttons of the main
+# window at 32 (under the caption), the browser window's five at 20 and, in
+# the go button's 21-pixel height, 14.
+BUTTON_PICTURES = [
+    ("prevent", prevent_picture, 32),
+    ("allow", allow_picture, 32),
+    ("testmessage", test_message_picture, 32),
+    ("visit", visit_picture, 32),
+    ("navgo", nav_go_picture, 14),
+    ("navback", nav_back_picture, 20),
+    ("navforward", nav_forward_picture, 20),
+    ("navstop", nav_stop_picture, 20),
+    ("navrefresh", nav_refresh_picture, 20),
+]
+
+
+def write_button_pictures(folder):
+    """Each picture, and its greyed twin named with "grey" after it."""
+    os.makedirs(folder, exist_ok=True)
+    for name, picture, size in BUTTON_PICTURES:
+        rows = render(picture(), size, size)
+        for suffix, image in (("", rows), ("grey", disabled_look(rows))):
+            write_icon_images(os.path.join(folder, name + suffix + ".ico"), [(size, 32, icon_image(image))])
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     write_icon(os.path.join(here, "windhover.ico"), windhover_icon())
@@ -313,6 +461,7 @@ def main():
     toolbar_sizes = (16, 20)
     write_icon(os.path.join(here, "hoticon.ico"), windhover_icon(), toolbar_sizes)
     write_icon(os.path.join(here, "icon.ico"), greyed(windhover_icon()), toolbar_sizes)
+    write_button_pictures(os.path.join(here, "pictures"))
 
 
 if __name__ == "__main__":

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/program.h"
 #include "platform/window.h"
+#include "svcstop/button_pictures.h"
 #include "svcstop/cls_os.h"
 #include "svcstop/frm_sc_msg_box.h"
 #include "svcstop/frm_startup.h"
@@ -53,10 +54,12 @@ frmMain::frmMain()
       cmdStartup(*this, "cmdStartup", Hidden({3480, 6720, 1560, 450})),
       Frame1(*this, "Frame1", Verdana("Current Status", {60, 60, 7275, 5055}, true)),
       lblStatus(*this, "lblStatus", Verdana("", {180, 420, 6975, 435}, true)),
-      cmdWebsite(*this, "cmdWebsite", Verdana("Visit", {180, 3540, 7005, 855})),
-      Command1(*this, "Command1", Verdana("Send Yourself a Test Popup Message", {180, 2640, 7005, 855})),
-      cmdStart(*this, "cmdStart", Verdana("Allow Windows Popup Messages", {180, 1740, 7005, 855})),
-      cmdStop(*this, "cmdStop", Verdana("Prevent Windows Popup Messages", {180, 840, 7005, 855})),
+      cmdWebsite(*this, "cmdWebsite", Verdana("Visit", {180, 3540, 7005, 855}), Pictures("VISIT")),
+      Command1(*this, "Command1", Verdana("Send Yourself a Test Popup Message", {180, 2640, 7005, 855}),
+               Pictures("TESTMESSAGE")),
+      cmdStart(*this, "cmdStart", Verdana("Allow Windows Popup Messages", {180, 1740, 7005, 855}), Pictures("ALLOW")),
+      cmdStop(*this, "cmdStop", Verdana("Prevent Windows Popup Messages", {180, 840, 7005, 855}),
+              Pictures("PREVENT")),
       chkAuto(*this, "chkAuto", Verdana("Automatically Disable Popup Messages", {180, 4740, 3975, 315})),
       chkStartup(*this, "chkStartup", Verdana("Run automatically at startup", {180, 4440, 4035, 315})) {
     design("Services", 7530, 5940, forms::BorderStyle::FixedSingle);
@@ -82,6 +85,9 @@ frmMain::frmMain()
     cmdStop.onClick = [this] { cmdStop_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
     cmdWebsite.onClick = [this] { cmdWebsite_Click(); };
+    cmdPause.onClick = [this] { cmdPause_Click(); };
+    cmdContinue.onClick = [this] { cmdContinue_Click(); };
+    cmdStartup.onClick = [this] { cmdStartup_Click(); };
 
     mnuFileItem0.onClick = [this] { mnuFileItem_Click(0); };
     mnuFileItem1.onClick = [this] { mnuFileItem_Click(1); };

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/process.h"
 #include "svcstop/frm_main.h"
 #include "svcstop/frm_sc_msg_box.h"
@@ -75,10 +76,7 @@ void frmMain::StartServiceByKey(const std::string& key) {
     // The record takes the state the service is really in, so a start that
     // failed does not read as running.
     const svc::ServiceStatus now = modServiceCode::GetServiceStatus("", record->ServiceName);
-    if (now.currentState != 0) {
-        record->CurrentStatus = static_cast<std::int32_t>(now.currentState);
-        record->ControlsAccepted = static_cast<std::int32_t>(now.controlsAccepted);
-    }
+    if (now.currentState != 0) TakeStatus(*record, now);
     UpdateServiceControls(key);
 }
 
@@ -172,7 +170,12 @@ void frmMain::Command1_Click() {
         "You are about to be sent a test message.  If a popup message appears on your screen, Microsoft Popup "
         "Messages are enabled, otherwise, they are disabled.\r\n\r\nPress OK to send the test message",
         platform::kMbOk);
-    const long error = platform::process::StartHidden(NetSendCommandLine(address));
+    // The system's own net.exe, named in full: a program of that name in the
+    // program's folder or the current folder is never run in its place.
+    const std::string system = platform::files::SystemFolder();
+    const long error = system.empty() ? platform::kErrorPathNotFound
+                                      : platform::process::StartHidden(system + "\\net.exe",
+                                                                       NetSendCommandLine(address));
     if (error != 0)
         platform::MessageBox("The test message could not be sent: the system's \"net send\" command could not be "
                              "started (error " + std::to_string(error) + ").",

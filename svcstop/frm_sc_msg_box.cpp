@@ -42,15 +42,15 @@ constexpr RowLook kRowLooks[] = {
 
 constexpr std::int32_t kServiceSpecificError = 1066;
 
-forms::ControlDesign Verdana(const char* caption, forms::Rect bounds, bool bold = false) {
-    return {.caption = caption, .bounds = bounds, .fontName = "Verdana", .fontBold = bold};
+forms::ControlDesign Verdana(const char* caption, forms::Rect bounds) {
+    return {.caption = caption, .bounds = bounds, .fontName = "Verdana"};
 }
 
 }  // namespace
 
 frmSCMsgBox::frmSCMsgBox()
     : Form("frmSCMsgBox"),
-      Frame1(*this, "Frame1", Verdana("STATUS REPORT", {60, 30, 4890, 1200}, true)),
+      Frame1(*this, "Frame1", Verdana("STATUS REPORT", {60, 30, 4890, 1200})),
       SkinLabel2(*this, "SkinLabel2", Verdana("Please Wait...", {240, 330, 4530, 285})),
       lblMessage(*this, "lblMessage", Verdana("Disabling Windows Popup Messages", {240, 690, 4530, 285})) {
     design("", 5010, 1290, forms::BorderStyle::None);
@@ -70,7 +70,8 @@ void frmSCMsgBox::Form_Load() {
     lngLastCheckPoint = 0;
     telling_ = false;
     polled_ = false;
-    stillSince_ = platform::TickCount();
+    startedAt_ = platform::TickCount();
+    stillSince_ = startedAt_;
     lastWaitHint_ = 0;
 }
 
@@ -116,7 +117,7 @@ bool frmSCMsgBox::PastBound(const svc::ServiceStatus& status) {
     lastCheckPoint_ = status.checkPoint;
     if (moved && polled_) stillSince_ = now;
     polled_ = true;
-    return now - stillSince_ >= std::max(kMinimumWaitMs, 3 * lastWaitHint_);
+    return now - stillSince_ >= std::max(kMinimumWaitMs, 3 * lastWaitHint_) || now - startedAt_ >= kLongestWaitMs;
 }
 
 void frmSCMsgBox::Reached(const svc::ServiceStatus& status) {
@@ -124,12 +125,7 @@ void frmSCMsgBox::Reached(const svc::ServiceStatus& status) {
     const std::string key = ServiceKey(SCMsgService);
     if (forms::ListItem* row = forms::The<frmMain>().lvServices.findItem(key))
         ShowRowLook(*row, static_cast<std::int32_t>(status.currentState), kRowLooks);
-    const auto waitHint = static_cast<std::int32_t>(status.waitHint);
-    if (waitHint > 0) Tell(std::to_string(waitHint), platform::kMbOk);
-    if (CServices* record = colServices.Item(key)) {
-        record->CurrentStatus = static_cast<std::int32_t>(status.currentState);
-        record->ControlsAccepted = static_cast<std::int32_t>(status.controlsAccepted);
-    }
+    if (CServices* record = colServices.Item(key)) TakeStatus(*record, status);
     Unload();
 }
 
@@ -139,8 +135,10 @@ void frmSCMsgBox::Tell(const std::string& text, std::uint32_t flags, const std::
         frmSCMsgBox& box;
         std::uint32_t opened;
         ~Held() {
+            const std::uint32_t open = platform::TickCount() - opened;
             box.telling_ = false;
-            box.stillSince_ += platform::TickCount() - opened;
+            box.startedAt_ += open;
+            box.stillSince_ += open;
         }
     } held{*this, opened};
     telling_ = true;

@@ -29,6 +29,12 @@ inline constexpr std::uint32_t kRowGreen = 0x00FF00;
 // How long a wait may go without the service moving: the later of this and
 // three times the last wait hint.
 inline constexpr std::uint32_t kMinimumWaitMs = 30000;
+// How long any wait may go, however the service reports progress: longer
+// than the longest wait one hint can ask for (three times the longest poll,
+// about 197 s, after the first interval), so a service that keeps to its
+// hints is never cut short, and short enough that the modal box does not
+// hold the program much longer than a user would wait.
+inline constexpr std::uint32_t kLongestWaitMs = 5 * 60 * 1000;
 // The longest interval the poll's timer takes.
 inline constexpr std::int32_t kLongestPollMs = 65535;
 
@@ -56,7 +62,9 @@ private:
 
     bool telling_ = false;
     bool polled_ = false;
-    // Since when the service has not moved (state and check-point unchanged).
+    // When the wait began, and since when the service has not moved (state
+    // and check-point unchanged); both leave out the time a box was open.
+    std::uint32_t startedAt_ = 0;
     std::uint32_t stillSince_ = 0;
     std::uint32_t lastState_ = 0;
     std::uint32_t lastCheckPoint_ = 0;

@@ -8,18 +8,18 @@
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "platform/program.h"
+#include "svcstop/button_pictures.h"
 
 namespace nightjar {
 
 namespace {
 
-constexpr int kFrameLeft = 60;
-constexpr int kFrameTop = 0;
+constexpr forms::Rect kFrame{60, 0, 6375, 7215};
 
 // A control placed at its design position inside the frame.
 forms::ControlDesign InFrameDesign(forms::Rect relative, std::string caption = {}, std::string toolTip = {}) {
     return {.caption = std::move(caption),
-            .bounds = {kFrameLeft + relative.left, kFrameTop + relative.top, relative.width, relative.height},
+            .bounds = {kFrame.left + relative.left, kFrame.top + relative.top, relative.width, relative.height},
             .toolTip = std::move(toolTip)};
 }
 
@@ -39,17 +39,21 @@ void IgnoringErrors(Step step) {
 
 frmWebsite::frmWebsite()
     : Form("frmWebsite"),
+      frmBrowser(*this, "frmBrowser",
+                 {.caption = "Browser", .bounds = kFrame, .fontName = "Verdana", .fontBold = true}),
       Label5(*this, "Label5", InFrameDesign({120, 300, 1215, 255}, "URL:")),
       Text1(*this, "Text1", InFrameDesign({540, 240, 4875, 315})),
-      Command3(*this, "Command3", InFrameDesign({5460, 240, 795, 315}, "Go", "browse the entered url")),
-      Command4(*this, "Command4", InFrameDesign({540, 600, 435, 435}, "<", "back")),
-      Command5(*this, "Command5", InFrameDesign({1020, 600, 435, 435}, ">", "forward")),
-      Command6(*this, "Command6", InFrameDesign({1500, 600, 435, 435}, "X", "stop")),
-      Command7(*this, "Command7", InFrameDesign({1980, 600, 435, 435}, "R", "refresh")),
+      Command3(*this, "Command3", InFrameDesign({5460, 240, 795, 315}, "", "browse the entered url"),
+               Pictures("NAVGO")),
+      Command4(*this, "Command4", InFrameDesign({540, 600, 435, 435}, "", "back"), Pictures("NAVBACK")),
+      Command5(*this, "Command5", InFrameDesign({1020, 600, 435, 435}, "", "forward"), Pictures("NAVFORWARD")),
+      Command6(*this, "Command6", InFrameDesign({1500, 600, 435, 435}, "", "stop"), Pictures("NAVSTOP")),
+      Command7(*this, "Command7", InFrameDesign({1980, 600, 435, 435}, "", "refresh"), Pictures("NAVREFRESH")),
       WebBrowser1(*this, "WebBrowser1", InFrameDesign({120, 1140, 6135, 5595})),
       StatusBar1(*this, "StatusBar1", {.bounds = {0, 8265, 10545, 315}}) {
     design("", 10665, 9000);
     onLoad = [this] { Form_Load(); };
+    onPaint = [this] { Form_Paint(); };
     onResize = [this] { Form_Resize(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
     Text1.onKeyPress = [this](int& key) { Text1_KeyPress(key); };
@@ -68,11 +72,13 @@ frmWebsite::frmWebsite()
 
 forms::Rect frmWebsite::InFrame(const forms::Control& control) const {
     const forms::Rect& at = control.bounds();
-    return {at.left - frmBrowser.left, at.top - frmBrowser.top, at.width, at.height};
+    const forms::Rect& frame = frmBrowser.bounds();
+    return {at.left - frame.left, at.top - frame.top, at.width, at.height};
 }
 
 void frmWebsite::PlaceInFrame(forms::Control& control, int left, int top, int width, int height) {
-    control.setBounds(frmBrowser.left + left, frmBrowser.top + top, width, height);
+    const forms::Rect& frame = frmBrowser.bounds();
+    control.setBounds(frame.left + left, frame.top + top, width, height);
 }
 
 void frmWebsite::Form_Load() {
@@ -93,6 +99,8 @@ void frmWebsite::Form_Load() {
     WebsiteMode = WebsitePage::HomePage;
     modOnTop::SetFormOnTop(*this, false);
 }
+
+void frmWebsite::Form_Paint() { LayoutBrowser(); }
 
 void frmWebsite::Form_Resize() { LayoutBrowser(); }
 
@@ -141,18 +149,18 @@ void frmWebsite::LayoutBrowser() {
     const float barHeight = static_cast<float>(StatusBar1.bounds().height);
     StatusBar1.setPanelWidth(1, Size(formWidth / 2));
     StatusBar1.setPanelWidth(2, Size(formWidth / 2));
-    frmBrowser.height = Size(formHeight - barHeight);
-    frmBrowser.width = Size(static_cast<float>(formWidth) - 300);
+    const forms::Rect& frame = frmBrowser.bounds();
+    frmBrowser.setBounds(frame.left, frame.top, Size(formWidth - 300), Size(formHeight - barHeight));
 
     const forms::Rect text = InFrame(Text1);
     const forms::Rect go = InFrame(Command3);
-    const int textWidth = Size(static_cast<float>(frmBrowser.width - text.left - 300 - go.width));
+    const int textWidth = Size(static_cast<float>(frame.width - text.left - 300 - go.width));
     PlaceInFrame(Text1, text.left, text.top, textWidth, text.height);
     PlaceInFrame(Command3, textWidth + text.left + 100, go.top, go.width, go.height);
 
     const forms::Rect page = InFrame(WebBrowser1);
-    PlaceInFrame(WebBrowser1, page.left, page.top, Size(static_cast<float>(frmBrowser.width - page.left - 100)),
-                 Size(static_cast<float>(frmBrowser.height - page.top - 800) - barHeight));
+    PlaceInFrame(WebBrowser1, page.left, page.top, Size(static_cast<float>(frame.width - page.left - 100)),
+                 Size(static_cast<float>(frame.height - page.top - 800) - barHeight));
 }
 
 }  // namespace nightjar

@@ -11,9 +11,9 @@ class frmWebsite : public forms::Form {
 public:
     frmWebsite();
 
-    // The frame "Browser" that holds every control but the status bar, as its
-    // place on the form (twips); the controls inside it are placed relative to it.
-    forms::Rect frmBrowser{60, 0, 6375, 7215};
+    // The frame "Browser" around every control but the status bar; the
+    // controls inside it are placed relative to it.
+    forms::Frame frmBrowser;
     forms::Label Label5;
     forms::TextBox Text1;
     forms::CommandButton Command3;
@@ -28,6 +28,7 @@ public:
     forms::Rect InFrame(const forms::Control& control) const;
 
     void Form_Load();
+    void Form_Paint();
     void Form_Resize();
     void Form_Unload(int& Cancel);
     void Text1_KeyPress(int& KeyAscii);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
-#include <vector>
+#include <iterator>
 
 #include "frame/product_info.h"
 #include "frame/settings.h"
@@ -30,16 +30,7 @@ std::string KeyPath(const std::string& appName, const std::string& section) {
     return "SOFTWARE\\" + Trim(ProductInfo.CompanyName) + "\\" + Trim(appName) + "\\" + Trim(section);
 }
 
-// Closes a key, whatever its closing says.
-void CloseQuietly(reg::Key key) {
-    if (!key) return;
-    try {
-        reg::CloseKey(key);
-    } catch (const std::exception&) {
-    }
-}
-
-// The question after a step raised: true to run the step again.
+// The question after the registry refused a step: true to run the step again.
 bool RetryAfterFailure() {
     if (GetSetting(ProductInfo.ProductName, "Settings", kIgnoreFlag, "0") == "1") return false;
     const int answer = platform::MessageBox(
@@ -70,29 +61,24 @@ void SaveMachineSetting(const std::string& appName, const std::string& section, 
                         const std::string& value) {
     const std::string path = KeyPath(appName, section);
     reg::Key handle = 0;
-    // The steps run in order; a step that raises runs again on Retry. Their
-    // result codes are not looked at: a refused write stores nothing and
-    // says nothing.
-    const std::vector<std::function<void()>> steps = {
+    // The steps run in order; a step the registry refuses runs again on Retry.
+    const std::function<long()> steps[] = {
         [&] {
             std::uint32_t disposition = 0;
-            reg::CreateKeyEx(reg::kLocalMachine, path, kCreateAccess, &handle, &disposition);
+            return reg::CreateKeyEx(reg::kLocalMachine, path, kCreateAccess, &handle, &disposition);
         },
         [&] {
-            if (handle)
-                reg::SetValue(handle, key, reg::kSz, value.c_str(), static_cast<std::uint32_t>(value.size() + 1));
+            return reg::SetValue(handle, key, reg::kSz, value.c_str(), static_cast<std::uint32_t>(value.size() + 1));
         },
     };
     std::size_t step = 0;
-    while (step < steps.size()) {
-        try {
-            steps[step]();
+    while (step < std::size(steps)) {
+        if (steps[step]() == platform::kErrorSuccess)
             ++step;
-        } catch (const std::exception&) {
-            if (!RetryAfterFailure()) break;
-        }
+        else if (!RetryAfterFailure())
+            break;
     }
-    CloseQuietly(handle);
+    if (handle) reg::CloseKey(handle);
 }
 
 std::string GetMachineSetting(const std::string& appName, const std::string& section, const std::string& key,
@@ -121,10 +107,10 @@ std::string GetMachineSetting(const std::string& appName, const std::string& sec
             }
         }
     } catch (...) {
-        CloseQuietly(handle);
+        reg::CloseKey(handle);
         throw;
     }
-    CloseQuietly(handle);
+    reg::CloseKey(handle);
     return result;
 }
 

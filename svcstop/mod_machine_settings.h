@@ -5,8 +5,8 @@
 
 namespace nightjar::modMachineSettings {
 
-// Stores the text; reports nothing to the caller. A registry step that raises
-// brings the "Permission Denied" question unless the user silenced it.
+// Stores the text; reports nothing to the caller. A registry step that is
+// refused brings the "Permission Denied" question unless the user silenced it.
 void SaveMachineSetting(const std::string& appName, const std::string& section, const std::string& key,
                         const std::string& value);
 

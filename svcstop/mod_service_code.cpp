@@ -18,11 +18,27 @@ static const platform::ResetAtStart resetServiceLists([] {
     colDependents.Clear();
 });
 
-namespace modServiceCode {
+namespace svc = platform::svc;
 
 namespace {
 
-namespace svc = platform::svc;
+std::int32_t Signed(std::uint32_t value) { return static_cast<std::int32_t>(value); }
+
+}  // namespace
+
+void TakeStatus(CServices& record, const svc::ServiceStatus& status) {
+    record.ServiceType = Signed(status.serviceType);
+    record.CurrentStatus = Signed(status.currentState);
+    record.ControlsAccepted = Signed(status.controlsAccepted);
+    record.Win32ExitCode = Signed(status.win32ExitCode);
+    record.ServiceSpecificExitCode = Signed(status.serviceSpecificExitCode);
+    record.CheckPoint = Signed(status.checkPoint);
+    record.WaitHint = Signed(status.waitHint);
+}
+
+namespace modServiceCode {
+
+namespace {
 
 const char kActiveDatabase[] = "ServicesActive";
 const char kEnumTitle[] = "Error enumerating services";
@@ -42,8 +58,6 @@ public:
 private:
     svc::ScHandle handle_;
 };
-
-std::int32_t Signed(std::uint32_t value) { return static_cast<std::int32_t>(value); }
 
 // The untitled boxes of the configuration and dependents queries.
 void ShowCode(const std::string& text, long code) { platform::MessageBox(text + std::to_string(code)); }
@@ -131,13 +145,7 @@ bool EnumerateServices(const std::string& machine, std::uint32_t stateFilter, st
     ServiceCollection services;
     for (const ListedService& listed : ReadRecords(buffer, returned)) {
         auto record = NewRecord(listed);
-        record->ServiceType = Signed(listed.status.serviceType);
-        record->CurrentStatus = Signed(listed.status.currentState);
-        record->ControlsAccepted = Signed(listed.status.controlsAccepted);
-        record->Win32ExitCode = Signed(listed.status.win32ExitCode);
-        record->ServiceSpecificExitCode = Signed(listed.status.serviceSpecificExitCode);
-        record->CheckPoint = Signed(listed.status.checkPoint);
-        record->WaitHint = Signed(listed.status.waitHint);
+        TakeStatus(*record, listed.status);
         const ServiceConfig config = GetServiceConfig(machine, listed.name);
         record->StartType = config.StartType;
         record->ErrorControl = config.ErrorControl;

@@ -31,6 +31,9 @@ struct ServiceConfig {
     std::string ServiceStartName;
 };
 
+// Writes a status read from the manager into the record's status fields.
+void TakeStatus(CServices& record, const platform::svc::ServiceStatus& status);
+
 namespace modServiceCode {
 
 // Rebuilds colServices; false, after an error box, when the listing could

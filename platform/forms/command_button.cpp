@@ -4,9 +4,23 @@
 
 namespace forms {
 
-CommandButton::CommandButton(Form& form, std::string name, ControlDesign design)
-    : Control(form, "CommandButton", std::move(name), std::move(design)) {}
+CommandButton::CommandButton(Form& form, std::string name, ControlDesign design, ButtonPictures pictures)
+    : Control(form, "CommandButton", std::move(name), std::move(design)), pictures_(std::move(pictures)) {}
 
 void CommandButton::userClick() { RaiseClick(*this, onClick); }
+
+const std::string& CommandButton::shownPicture() const {
+    return !enabled() && !pictures_.disabledPicture.empty() ? pictures_.disabledPicture : pictures_.picture;
+}
+
+void CommandButton::captureDesign() {
+    Control::captureDesign();
+    design_ = pictures_;
+}
+
+void CommandButton::restoreDesign() {
+    Control::restoreDesign();
+    pictures_ = design_;
+}
 
 }  // namespace forms

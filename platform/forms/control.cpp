@@ -34,7 +34,11 @@ void Control::setEnabled(bool enabled) {
     changed(Prop::Enabled);
 }
 
+// A control left where it was tells its peer nothing: a layout that runs at
+// every paint moves no window until the form's size changes.
 void Control::setBounds(int left, int top, int width, int height) {
+    const Rect& now = common_.bounds;
+    if (now.left == left && now.top == top && now.width == width && now.height == height) return;
     common_.bounds = Rect{left, top, width, height};
     changed(Prop::Bounds);
 }

@@ -251,6 +251,12 @@ void Form::userActivate() {
     });
 }
 
+void Form::userPaint() {
+    Dispatch([this] {
+        if (loaded_ && onPaint) onPaint();
+    });
+}
+
 void Form::setBounds(int left, int top, int width, int height) {
     bounds_ = Rect{left, top, width, height};
     changed(FormProp::Bounds);

@@ -57,6 +57,8 @@ public:
     void userMouseMove(int button, int shift, float x, float y);
     // The window system activating the window.
     void userActivate();
+    // The window system asking the window to paint its client area.
+    void userPaint();
     // The notification-area icon's callback: the icon calls the window back
     // with WM_MOUSEMOVE and its mouse message where X stands (in twips).
     void userTrayMouseMove(int button, int shift, float x, float y);
@@ -101,6 +103,7 @@ public:
     std::function<void()> onLoad;
     std::function<void()> onActivate;
     std::function<void()> onResize;
+    std::function<void()> onPaint;
     std::function<void(int& cancel, int unloadMode)> onQueryUnload;
     std::function<void(int& cancel)> onUnload;
     std::function<void(int button, int shift, float x, float y)> onMouseMove;

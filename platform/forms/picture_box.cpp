@@ -1,5 +1,6 @@
 #include "platform/forms/picture_box.h"
 
+#include "platform/forms/click.h"
 #include "platform/forms/form.h"
 
 namespace forms {
@@ -17,6 +18,8 @@ void PictureBox::userMouseMove(int button, int shift, float x, float y) {
         if (onMouseMove) onMouseMove(button, shift, x, y);
     });
 }
+
+void PictureBox::userClick() { RaiseClick(*this, onClick); }
 
 void PictureBox::captureDesign() {
     Control::captureDesign();

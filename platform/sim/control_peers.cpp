@@ -1,5 +1,7 @@
 // The simulated peer of each control kind. Most keep only a window record;
 // the clickable kinds take their click from WM_COMMAND, as on Windows.
+#include <utility>
+
 #include "platform/messages.h"
 #include "platform/sim/peers.h"
 #include "platform/sim/web_browser.h"
@@ -94,8 +96,35 @@ std::unique_ptr<forms::Peer> Peers::make(forms::CheckBox& control) {
     return std::make_unique<ClickPeer<forms::CheckBox>>(form, control, platform::msg::kBnClicked);
 }
 
+namespace {
+
+// A button holds the picture it shows: the program's icon of that name, none
+// when the program has no such icon, as the resource loader finds it.
+class CommandButtonPeer final : public ControlPeer {
+public:
+    CommandButtonPeer(FormWindow& form, forms::CommandButton& button) : ControlPeer(form, button), button_(button) {
+        showPicture();
+    }
+    void command(int code) override {
+        if (code == platform::msg::kBnClicked) button_.userClick();
+    }
+    void changed(forms::Prop prop) override {
+        if (prop == forms::Prop::Enabled) showPicture();
+        ControlPeer::changed(prop);
+    }
+
+private:
+    void showPicture() {
+        const std::string& name = button_.shownPicture();
+        if (Window* window = FindWindow(window_)) window->image = name.empty() ? 0 : SharedIcon(name, 0);
+    }
+    forms::CommandButton& button_;
+};
+
+}  // namespace
+
 std::unique_ptr<forms::Peer> Peers::make(forms::CommandButton& control) {
-    return std::make_unique<ClickPeer<forms::CommandButton>>(form, control, platform::msg::kBnClicked);
+    return std::make_unique<CommandButtonPeer>(form, control);
 }
 
 std::unique_ptr<forms::Peer> Peers::make(forms::Frame& control) { return std::make_unique<ControlPeer>(form, control); }
@@ -146,19 +175,32 @@ std::unique_ptr<forms::Peer> Peers::make(forms::Menu& control) {
 
 namespace {
 
-// A picture box reports the mouse over its own window.
+// A picture box reports the mouse over its own window, and a click: the
+// left button pressed and let go over it.
 class PictureBoxPeer final : public ControlPeer {
 public:
     PictureBoxPeer(FormWindow& form, forms::PictureBox& box) : ControlPeer(form, box), box_(box) {}
     std::intptr_t message(const Message& message) override {
-        if (message.message != platform::msg::kMouseMove) return 0;
-        const MouseArguments mouse = MouseOf(message);
-        box_.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+        switch (message.message) {
+            case platform::msg::kMouseMove: {
+                const MouseArguments mouse = MouseOf(message);
+                box_.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+                return 0;
+            }
+            case platform::msg::kLButtonDown:
+                pressed_ = true;
+                return 0;
+            case platform::msg::kLButtonUp:
+                if (!std::exchange(pressed_, false)) return 0;
+                box_.userClick();
+                return 0;
+        }
         return 0;
     }
 
 private:
     forms::PictureBox& box_;
+    bool pressed_ = false;
 };
 
 }  // namespace

@@ -112,6 +112,8 @@ std::string ProgramFolder() { return sim::M().files.programFolder; }
 
 std::string ExecutableName() { return sim::M().files.executableName; }
 
+std::string SystemFolder() { return sim::M().files.systemFolder; }
+
 long FindFiles(const std::string& pattern, const std::function<bool(const FindData&)>& visit) {
     return sim::FindIn(sim::M().files, pattern, visit);
 }

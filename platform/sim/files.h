@@ -35,6 +35,8 @@ public:
 
     std::string programFolder = "C:\\Program Files\\Quillmere";
     std::string executableName = "windhover";
+    // Where the system's own programs lie; empty: the system does not say.
+    std::string systemFolder = "C:\\WINDOWS\\system32";
 
     std::map<std::string, File> entries;  // by folded full path
 };

@@ -28,6 +28,9 @@ std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {
         case msg::kClose:
             form.userClose();
             return 0;
+        case msg::kPaint:
+            form.userPaint();
+            return 0;
         case msg::kMouseMove:
             // The notification-area icon calls back with WM_MOUSEMOVE too, its
             // mouse message where x stands.

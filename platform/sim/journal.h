@@ -19,6 +19,7 @@ struct RegistryWrite {
     std::uint32_t type = 0;
     std::string data{};
     long result = 0;
+    std::uint32_t access = 0;  // CreateKey: the rights the key was opened with
 };
 struct SetWindowPosCall {
     Handle window;

@@ -36,8 +36,11 @@ Process& P() { return process; }
 void Reset() {
     EndProcess();
     machine = Machine{};
-    // The running program's own folder is there, as on any machine it runs on.
+    // The running program's own folder is there, as on any machine it runs
+    // on, and the system's programs the programs start.
     machine.files.addFolder(machine.files.programFolder);
+    for (const char* program : {"net.exe", "cmd.exe"})
+        machine.files.addFile(machine.files.systemFolder + "\\" + program, "MZ");
     process = Process{};
 }
 

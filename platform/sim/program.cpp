@@ -30,6 +30,14 @@ void DoEvents() {
         throw sim::Hang{"DoEvents waits in a loop and nothing can happen: no message, no user action, no timer"};
 }
 
+// What is queued, or else a user action the script holds, or else a timer
+// already due: the clock does not move, and finding nothing is no wait.
+void PumpWaitingMessages() {
+    auto& p = sim::P();
+    if (p.ended) return;
+    if (sim::IdleStep("PumpWaitingMessages", true, sim::M().now) != sim::Step::Idle) p.idleStrikes = 0;
+}
+
 std::uint32_t TickCount() {
     sim::P().clockRead = true;
     return static_cast<std::uint32_t>(sim::M().now);

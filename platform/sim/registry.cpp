@@ -1,7 +1,5 @@
 #include <sstream>
 
-#include "platform/error.h"
-
 #include "platform/registry.h"
 #include "platform/sim/sim.h"
 
@@ -163,12 +161,13 @@ long Open(Key key, const std::string& path, bool wantWrite, bool setValues, Key*
 
 constexpr long kErrorKeyDeleted = 1018;
 
-// A call the test made raise, as the registry glue may where it fails.
-void RaiseIfStaged(const std::string& call) {
-    auto staged = R().raises.find(call);
-    if (staged == R().raises.end() || staged->second <= 0) return;
-    --staged->second;
-    throw Error(kErrorAccessDenied, "Registry call " + call + " failed");
+// The code of a failure the test staged for the call, or 0.
+long Staged(sim::RegistryCall call) {
+    auto staged = R().failures.find(call);
+    if (staged == R().failures.end() || staged->second.empty()) return kErrorSuccess;
+    const long code = staged->second.front();
+    staged->second.pop_front();
+    return code;
 }
 
 // The key a root or an open handle stands for, or why there is none.
@@ -183,11 +182,14 @@ long Lookup(Key key, sim::RegistryKey** found, bool* writable) {
 }  // namespace
 
 // RegOpenKeyA asks for all the rights the caller has.
-long OpenKey(Key root, const std::string& path, Key* result) { return Open(root, path, false, true, result); }
+long OpenKey(Key root, const std::string& path, Key* result) {
+    if (long staged = Staged(sim::RegistryCall::OpenKey)) return staged;
+    return Open(root, path, false, true, result);
+}
 
 // Only a key opened with kSetValue takes values, as on the system.
 long OpenKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result) {
-    RaiseIfStaged("OpenKeyEx");
+    if (long staged = Staged(sim::RegistryCall::OpenKeyEx)) return staged;
     const bool wantWrite = (access & (kSetValue | kCreateSubKey)) != 0;
     return Open(root, path, wantWrite, (access & kSetValue) != 0, result);
 }
@@ -217,17 +219,20 @@ long Create(Key key, const std::string& path, std::uint32_t access, Key* result,
 // RegCreateKeyA asks for all access.
 long CreateKey(Key key, const std::string& path, Key* result) {
     sim::RegistryWrite write{sim::RegistryWrite::CreateKey, Join(KeyName(key), path)};
-    return Journaled(std::move(write), Create(key, path, kAllAccess, result, nullptr));
+    write.access = kAllAccess;
+    const long staged = Staged(sim::RegistryCall::CreateKey);
+    return Journaled(std::move(write), staged ? staged : Create(key, path, kAllAccess, result, nullptr));
 }
 
 long CreateKeyEx(Key key, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
-    RaiseIfStaged("CreateKeyEx");
     sim::RegistryWrite write{sim::RegistryWrite::CreateKey, Join(KeyName(key), path)};
-    return Journaled(std::move(write), Create(key, path, access, result, disposition));
+    write.access = access;
+    const long staged = Staged(sim::RegistryCall::CreateKeyEx);
+    return Journaled(std::move(write), staged ? staged : Create(key, path, access, result, disposition));
 }
 
 long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size) {
-    RaiseIfStaged("QueryValue");
+    if (long staged = Staged(sim::RegistryCall::QueryValue)) return staged;
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -256,7 +261,7 @@ long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* dat
 namespace {
 
 long Set(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size) {
-    RaiseIfStaged("SetValue");
+    if (long staged = Staged(sim::RegistryCall::SetValue)) return staged;
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -270,6 +275,7 @@ long Set(Key key, const std::string& name, std::uint32_t type, const void* data,
 }
 
 long Delete(Key key, const std::string& name) {
+    if (long staged = Staged(sim::RegistryCall::DeleteValue)) return staged;
     bool writable;
     sim::RegistryKey* k = nullptr;
     if (long result = Lookup(key, &k, &writable)) return result;
@@ -279,6 +285,7 @@ long Delete(Key key, const std::string& name) {
 }
 
 long RemoveKey(Key key, const std::string& path) {
+    if (long staged = Staged(sim::RegistryCall::DeleteKey)) return staged;
     Key root;
     std::string base;
     bool writable;
@@ -315,7 +322,7 @@ long DeleteKey(Key key, const std::string& path) {
 }
 
 long CloseKey(Key key) {
-    RaiseIfStaged("CloseKey");
+    if (long staged = Staged(sim::RegistryCall::CloseKey)) return staged;
     if (key == kCurrentUser || key == kLocalMachine) return kErrorSuccess;
     return sim::P().keys.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }

@@ -2,6 +2,7 @@
 // The simulated registry: keys and values a test stages and reads back, the
 // roots the user may not write, and the key handles the process holds.
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,6 +18,19 @@ using platform::Handle;
 struct RegistryValue {
     std::uint32_t type = 0;
     std::string data;  // the bytes exactly as stored
+};
+
+// The calls of the registry contract, for staging their failures.
+enum class RegistryCall {
+    OpenKey,
+    OpenKeyEx,
+    CreateKey,
+    CreateKeyEx,
+    QueryValue,
+    SetValue,
+    DeleteValue,
+    DeleteKey,
+    CloseKey,
 };
 
 struct RegistryKey {
@@ -45,10 +59,10 @@ public:
     bool currentUserReadOnly = false;
     bool readOnly(platform::reg::Key root) const;
 
-    // Registry calls that raise platform::Error instead of answering, by name
-    // ("CreateKeyEx", "SetValue", "OpenKeyEx", "QueryValue", "CloseKey"), with
-    // how many of the next calls raise.
-    std::map<std::string, int> raises;
+    // Calls that fail as the system refuses them: each of the next calls of
+    // that kind answers the code at the front and does nothing (0 answers as
+    // usual). The registry calls never raise.
+    std::map<RegistryCall, std::deque<long>> failures;
 
     // Backend use.
     RegistryKey* find(platform::reg::Key root, const std::string& path);

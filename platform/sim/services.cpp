@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "platform/sim/sim.h"
 
@@ -102,12 +103,28 @@ private:
 };
 
 // The code a staged failure gives the call, or 0.
-long StagedFailure(const std::string& call) {
+long StagedFailure(sim::ServiceCall call) {
     auto staged = S().failures.find(call);
     if (staged == S().failures.end() || staged->second.empty()) return 0;
     const long code = staged->second.front();
     staged->second.pop_front();
     return code;
+}
+
+// What the test staged to happen between a listing's size query and its fill.
+void BetweenCalls() {
+    if (!S().afterSizeQuery) return;
+    const std::function<void()> change = std::move(S().afterSizeQuery);
+    S().afterSizeQuery = nullptr;
+    change();
+}
+
+// The status as the manager reports it: a service that is stopped or still
+// starting accepts no controls.
+ServiceStatus Reported(const SimService& service) {
+    ServiceStatus status = service.status;
+    if (status.currentState == kStopped || status.currentState == kStartPending) status.controlsAccepted = 0;
+    return status;
 }
 
 std::uint32_t EnumSize(const SimService& service) {
@@ -133,7 +150,8 @@ int FillRecords(const std::vector<const SimService*>& listed, std::size_t first,
         const std::uint32_t record = static_cast<std::uint32_t>(i * kLayout32.enumRecordSize);
         texts.put(record + kLayout32.enumServiceName, service.name);
         texts.put(record + kLayout32.enumDisplayName, service.displayName);
-        std::memcpy(bytes + record + kLayout32.enumStatusOffset, &service.status, sizeof(ServiceStatus));
+        const ServiceStatus status = Reported(service);
+        std::memcpy(bytes + record + kLayout32.enumStatusOffset, &status, sizeof(ServiceStatus));
     }
     *returned = static_cast<std::uint32_t>(count);
     if (fit == listed.size()) {
@@ -191,6 +209,7 @@ const RecordLayout& Layout() { return kLayout32; }
 std::uint64_t BufferAddress(const void*) { return sim::kSimBufferAddress; }
 
 ScHandle OpenManager(const std::string& machine, const std::string& database, std::uint32_t access) {
+    if (long error = StagedFailure(sim::ServiceCall::OpenManager)) return Fail(error);
     if (!database.empty() && sim::Fold(database) != "servicesactive") return Fail(kErrorDatabaseDoesNotExist);
     if (access & ~S().managerRights) return Fail(kErrorAccessDenied);
     return NewHandle(sim::ScOpen{true, machine, database, "", access});
@@ -198,19 +217,23 @@ ScHandle OpenManager(const std::string& machine, const std::string& database, st
 
 ScHandle Open(ScHandle manager, const std::string& name, std::uint32_t access) {
     if (long error = Check(manager, true, 0)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::Open)) return Fail(error);
     SimService* service = S().find(name);
     if (!service) return Fail(kErrorServiceDoesNotExist);
     if (access & ~service->rights) return Fail(kErrorAccessDenied);
     return NewHandle(sim::ScOpen{false, "", "", service->name, access});
 }
 
-int Close(ScHandle handle) { return S().handles.erase(handle) ? Succeed() : Fail(kErrorInvalidHandle); }
+int Close(ScHandle handle) {
+    if (long error = StagedFailure(sim::ServiceCall::Close)) return Fail(error);
+    return S().handles.erase(handle) ? Succeed() : Fail(kErrorInvalidHandle);
+}
 
 int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer, std::uint32_t size,
                  std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned, std::uint32_t* resumeHandle) {
     if (long error = Check(manager, true, kManagerEnumerate)) return Fail(error);
     S().listingSizes.push_back(size);
-    if (long error = StagedFailure("EnumServices")) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::EnumServices)) return Fail(error);
     std::vector<const SimService*> listed;
     for (const SimService& service : S().services)
         if ((service.status.serviceType & type) && StateMatches(service.status.currentState, state))
@@ -222,6 +245,7 @@ int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void
         for (std::size_t i = first; i < listed.size(); ++i) needed += EnumSize(*listed[i]);
         *bytesNeeded = needed;
         *servicesReturned = 0;
+        BetweenCalls();
         return Fail(kErrorMoreData);
     }
     return FillRecords(listed, first, buffer, size, bytesNeeded, servicesReturned, resumeHandle);
@@ -232,14 +256,16 @@ int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uin
     SimService* target = nullptr;
     if (long error = Check(service, false, kEnumerateDependents, &target)) return Fail(error);
     S().listingSizes.push_back(size);
-    if (long error = StagedFailure("EnumDependents")) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::EnumDependents)) return Fail(error);
     if (S().dependentsStub) return Succeed();
     std::vector<const SimService*> listed;
     for (const SimService& other : S().services)
         for (const std::string& name : other.dependencies)
             if (sim::Fold(name) == sim::Fold(target->name) && StateMatches(other.status.currentState, state))
                 listed.push_back(&other);
-    return FillRecords(listed, 0, buffer, size, bytesNeeded, servicesReturned, nullptr);
+    const int result = FillRecords(listed, 0, buffer, size, bytesNeeded, servicesReturned, nullptr);
+    if (size == 0) BetweenCalls();
+    return result;
 }
 
 int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_t* bytesNeeded) {
@@ -250,7 +276,7 @@ int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_
         kLayout32.configSize + static_cast<std::uint32_t>(s->binaryPath.size() + s->loadOrderGroup.size() +
                                                           dependencies.size() + s->startName.size() +
                                                           s->displayName.size() + 4);
-    if (long error = StagedFailure("QueryConfig")) {
+    if (long error = StagedFailure(sim::ServiceCall::QueryConfig)) {
         *bytesNeeded = needed;
         return Fail(error);
     }
@@ -277,8 +303,9 @@ int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_
 int QueryStatus(ScHandle service, ServiceStatus* status) {
     SimService* s = nullptr;
     if (long error = Check(service, false, kQueryStatus, &s)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::QueryStatus)) return Fail(error);
     ++S().statusQueries;
-    *status = s->status;
+    *status = Reported(*s);
     if (!s->toCome.empty()) {
         Apply(*s, s->toCome.front());
         s->toCome.pop_front();
@@ -289,6 +316,7 @@ int QueryStatus(ScHandle service, ServiceStatus* status) {
 int Start(ScHandle service) {
     SimService* s = nullptr;
     if (long error = Check(service, false, kStart, &s)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::Start)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
     if (s->startType == 4) return Fail(kErrorServiceDisabled);
     if (s->binaryMissing) return Fail(kErrorFileNotFound);
@@ -310,13 +338,14 @@ int Control(ScHandle service, std::uint32_t control, ServiceStatus* status) {
     if (rule == rules.end()) return Fail(kErrorInvalidParameter);
     SimService* s = nullptr;
     if (long error = Check(service, false, rule->second.right, &s)) return Fail(error);
+    if (long error = StagedFailure(sim::ServiceCall::Control)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
     if (s->status.currentState == kStopped) return Fail(kErrorServiceNotActive);
-    if (!(s->status.controlsAccepted & rule->second.accepted)) return Fail(kErrorInvalidServiceControl);
+    if (!(Reported(*s).controlsAccepted & rule->second.accepted)) return Fail(kErrorInvalidServiceControl);
     if (rule->second.from && s->status.currentState != rule->second.from) return Fail(kErrorInvalidServiceControl);
     if (control == kControlStop && HasActiveDependents(*s)) return Fail(kErrorDependentServicesRunning);
     Move(*s, rule->second.request, rule->second.target);
-    *status = s->status;
+    *status = Reported(*s);
     return 1;
 }
 

@@ -7,6 +7,7 @@
 // is counted so that a test can fail on one left open.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,9 +29,24 @@ struct ServiceStep {
 // The requests a script answers.
 enum ServiceRequest : std::uint32_t { kRequestStart = 0, kRequestStop = 1, kRequestPause = 2, kRequestContinue = 3 };
 
+// The calls of the service contract, for staging their failures.
+enum class ServiceCall {
+    OpenManager,
+    Open,
+    Close,
+    EnumServices,
+    EnumDependents,
+    QueryConfig,
+    QueryStatus,
+    Start,
+    Control,
+};
+
 struct SimService {
     std::string name;
     std::string displayName;
+    // Its controlsAccepted are the controls the service takes once it runs:
+    // while it is stopped or starting, the manager reports none.
     platform::svc::ServiceStatus status{platform::svc::kOwnProcess, platform::svc::kStopped,
                                         platform::svc::kAcceptStop | platform::svc::kAcceptPauseContinue};
     std::uint32_t startType = 3;
@@ -69,10 +85,15 @@ struct ServiceManager {
     std::uint32_t managerRights = platform::svc::kManagerAllAccess;
     // As Wine's: listing dependents succeeds and writes nothing at all.
     bool dependentsStub = false;
-    // Calls that fail, by name ("EnumServices", "EnumDependents",
-    // "QueryConfig"): each of the next calls fails with the code at the front
-    // (0 answers as usual).
-    std::map<std::string, std::deque<long>> failures;
+    // Calls that fail as the system fails them: each of the next calls of
+    // that kind returns failure with the code at the front as its last error
+    // (0 answers as usual). A handle the call was given must still be one
+    // that allows it; a failed size query of the configuration still says
+    // the size it needs.
+    std::map<ServiceCall, std::deque<long>> failures;
+    // Runs once, right after the next size query of a listing: another
+    // program changing the services between the caller's two calls.
+    std::function<void()> afterSizeQuery;
 
     SimService& add(const std::string& name, const std::string& displayName);
     SimService* find(const std::string& name);

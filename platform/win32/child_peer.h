@@ -32,6 +32,11 @@ public:
         (void)header;
         return 0;
     }
+    // WM_DRAWITEM for an owner-drawn child: true when the peer drew it.
+    virtual bool draw(const DRAWITEMSTRUCT& item) {
+        (void)item;
+        return false;
+    }
     // WM_CTLCOLOR*: the system's answer, with the control's own colours over it.
     virtual LRESULT color(UINT message, HDC dc);
     // The form's client area changed size.
@@ -50,6 +55,7 @@ protected:
     virtual void applyColors();
     virtual void move();
     const Control& control() const { return control_; }
+    HFONT font() const { return font_; }
 
     NativeForm& native_;
 

@@ -32,6 +32,21 @@ std::string ExecutableName() {
     return name;
 }
 
+std::string SystemFolder() {
+    std::string folder(MAX_PATH, '\0');
+    // A buffer too small is answered with the size needed, its NUL counted.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const UINT length = GetSystemDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
+        if (length == 0) return std::string();
+        if (length < folder.size()) {
+            folder.resize(length);
+            return folder;
+        }
+        folder.assign(length, '\0');
+    }
+    return std::string();
+}
+
 long FindFiles(const std::string& pattern, const std::function<bool(const FindData&)>& visit) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(pattern.c_str(), &found);

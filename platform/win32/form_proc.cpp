@@ -103,6 +103,22 @@ void OnTimer(NativeForm& native, UINT_PTR id) {
     if (timer != native.timers.end()) timer->second->tick();
 }
 
+// WM_DRAWITEM: a child the program draws itself (a graphical button).
+bool OnDrawItem(NativeForm& native, const DRAWITEMSTRUCT& item) {
+    ChildPeer* peer = native.ready ? ChildOf(native, item.hwndItem) : nullptr;
+    return peer && peer->draw(item);
+}
+
+// The system paints the background; the form's paint event follows, once
+// the update region is validated, so that moving its controls from the event
+// asks for no second paint.
+void OnPaint(NativeForm& native) {
+    PAINTSTRUCT paint;
+    BeginPaint(native.window, &paint);
+    EndPaint(native.window, &paint);
+    if (native.ready) native.form->userPaint();
+}
+
 LRESULT OnControlColor(NativeForm& native, UINT message, WPARAM dc, LPARAM child) {
     if (ChildPeer* peer = ChildOf(native, reinterpret_cast<HWND>(child)))
         return peer->color(message, reinterpret_cast<HDC>(dc));
@@ -148,6 +164,12 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return OnNotify(*native, *reinterpret_cast<const NMHDR*>(lParam));
         case WM_TIMER:
             OnTimer(*native, wParam);
+            return 0;
+        case WM_DRAWITEM:
+            if (OnDrawItem(*native, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_PAINT:
+            OnPaint(*native);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

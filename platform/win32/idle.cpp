@@ -14,6 +14,10 @@ constexpr DWORD kIdleWaitMs = 10;
 
 bool IdleStep() {
     MsgWaitForMultipleObjectsEx(0, nullptr, kIdleWaitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    return HandleWaiting();
+}
+
+bool HandleWaiting() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {

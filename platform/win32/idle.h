@@ -8,4 +8,8 @@ namespace forms::win32 {
 // the outer loop.
 bool IdleStep();
 
+// Handles the messages that are waiting and returns at once. False once
+// WM_QUIT came, which is posted again for the outer loop.
+bool HandleWaiting();
+
 }  // namespace forms::win32

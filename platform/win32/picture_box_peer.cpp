@@ -1,5 +1,6 @@
 // The picture box: a child window of its own class that draws an icon or
-// bitmap resource of the executable and reports the mouse over it.
+// bitmap resource of the executable and reports the mouse over it, and its
+// clicks: the left button pressed and let go over the box.
 #include "platform/forms/picture_box.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/metrics.h"
@@ -66,11 +67,32 @@ private:
                                          TwipsX(static_cast<short>(LOWORD(lParam))),
                                          TwipsY(static_cast<short>(HIWORD(lParam))));
                 return 0;
+            case WM_LBUTTONDOWN:
+                peer->pressed_ = true;
+                SetCapture(window);
+                return 0;
+            case WM_LBUTTONUP:
+                peer->release(lParam);
+                return 0;
+            case WM_CAPTURECHANGED:
+                peer->pressed_ = false;
+                return 0;
             case WM_NCDESTROY:
                 SetWindowLongPtrA(window, GWLP_USERDATA, 0);
                 break;
         }
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    // Ends in the click, which may unload the form and this peer with it.
+    void release(LPARAM at) {
+        const bool pressed = pressed_;
+        pressed_ = false;
+        if (GetCapture() == window()) ReleaseCapture();
+        RECT area{};
+        GetClientRect(window(), &area);
+        const POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+        if (pressed && PtInRect(&area, point)) box_.userClick();
     }
 
     void freeImage() {
@@ -115,6 +137,7 @@ private:
     PictureBox& box_;
     HANDLE image_ = nullptr;
     UINT type_ = IMAGE_ICON;
+    bool pressed_ = false;
 };
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 namespace platform::process {
 
-long StartHidden(const std::string& commandLine) {
+long StartHidden(const std::string& program, const std::string& commandLine) {
     // CreateProcessA may write into the command line, so it gets a copy.
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
@@ -18,7 +18,7 @@ long StartHidden(const std::string& commandLine) {
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION started;
     ZeroMemory(&started, sizeof started);
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
         return static_cast<long>(GetLastError());
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);

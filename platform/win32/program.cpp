@@ -7,6 +7,8 @@ namespace platform {
 
 void DoEvents() { forms::win32::IdleStep(); }
 
+void PumpWaitingMessages() { forms::win32::HandleWaiting(); }
+
 std::uint32_t TickCount() { return GetTickCount(); }
 
 void EndProgram() { ExitProcess(0); }

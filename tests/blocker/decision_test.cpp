@@ -1,9 +1,11 @@
 // The popup decision of each tracked browser window: the opener's site, the
 // list match, the switches, the setup-mode prompt and the block step.
 #include <climits>
+#include <cstdint>
 
 #include "blocker/c_ie_windows.h"
 #include "blocker/ie_class.h"
+#include "platform/program.h"
 #include "tests/blocker/blocker_fixture.h"
 
 namespace {
@@ -187,6 +189,16 @@ TEST_F(DecisionTest, TheBlockStepCountsPumpsOncePlaysThenCancels) {
     ASSERT_EQ(Sounds().size(), 1u);
     EXPECT_EQ(Sounds()[0].file, Folder() + "\\sounds\\pop.wav");
     EXPECT_EQ(Sounds()[0].flags, 2u);
+}
+
+// The browser holds the popup until the decision returns: the block step
+// handles what is waiting and waits for nothing more.
+TEST_F(DecisionTest, TheBlockStepLetsNoTimePass) {
+    Switches(1);
+    const std::uint32_t before = platform::TickCount();
+    EXPECT_TRUE(Popup());
+    EXPECT_EQ(platform::TickCount(), before);
+    EXPECT_EQ(PopupsBlocked, 1);
 }
 
 TEST_F(DecisionTest, AMissingSoundFileBlocksSilently) {

@@ -247,6 +247,33 @@ TEST_F(StartedTest, PauseAsksThenPausesAndContinueResumes) {
         << "continuing needs a paused record";
 }
 
+// Pausing takes a record that reads exactly running (4), continuing one that
+// reads exactly paused (7); the Running view covers 4 to 7 and is not enough.
+TEST_F(StartedTest, PauseNeedsStateFourAndContinueStateSeven) {
+    auto* record = nightjar::colServices.Item("MESSENGER");
+    const struct {
+        const char* command;
+        std::uint32_t service;  // the state the service is really in
+        std::int32_t accepted;  // the one record state that sends the request
+    } commands[] = {{"pause", svc::kRunning, 4}, {"continue", svc::kPaused, 7}};
+    for (const auto& command : commands) {
+        for (std::int32_t state = 1; state <= 7; ++state) {
+            SCOPED_TRACE(std::string(command.command) + " with the record at " + std::to_string(state));
+            messenger().status.currentState = command.service;
+            record->CurrentStatus = state;
+            scm().requests.clear();
+            p().answers = {sim::Answer(platform::kIdYes)};
+            User([&] {
+                if (command.accepted == 4)
+                    main().cmdPause_Click();
+                else
+                    main().cmdContinue_Click();
+            });
+            EXPECT_EQ(Requests().size(), state == command.accepted ? 1u : 0u);
+        }
+    }
+}
+
 TEST_F(StartedTest, TheTestMessageAsksFirstThenStartsNetSendHidden) {
     sim::Ip().addresses = {sim::Address("127.0.0.1"), sim::Address("10.0.0.5"), sim::Address("172.16.0.9")};
     User([&] { main().Command1.userClick(); });
@@ -259,14 +286,49 @@ TEST_F(StartedTest, TheTestMessageAsksFirstThenStartsNetSendHidden) {
               std::vector<std::string>{"net send  172.16.0.9 If you can see this, Windows Popup Messages are enabled."});
 }
 
+// A net.exe planted beside the program or in the current folder is never
+// run: the program named is the system folder's own, in full.
+TEST_F(StartedTest, TheTestMessageRunsTheSystemFoldersNet) {
+    m().files.addFile(m().files.programFolder + "\\net.exe", "MZ planted");
+    const char* const folders[] = {"C:\\WINDOWS\\system32", "D:\\WINNT\\System32"};
+    for (const char* folder : folders) {
+        SCOPED_TRACE(folder);
+        m().files.systemFolder = folder;
+        m().files.addFile(std::string(folder) + "\\net.exe", "MZ");
+        sim::Starts().programs.clear();
+        p().messageBoxes.clear();
+        User([&] { main().Command1.userClick(); });
+        EXPECT_EQ(sim::Starts().programs, std::vector<std::string>{std::string(folder) + "\\net.exe"});
+        EXPECT_EQ(p().messageBoxes.size(), 1u) << "started: nothing more is said";
+    }
+}
+
 TEST_F(StartedTest, ATestMessageThatCannotBeStartedIsReported) {
-    sim::Starts().failure = 2;
-    User([&] { main().mnuActionItem2.userClick(); });
-    ASSERT_EQ(p().messageBoxes.size(), 2u);
-    EXPECT_EQ(p().messageBoxes[1].text,
-              "The test message could not be sent: the system's \"net send\" command could not be started "
-              "(error 2).");
-    EXPECT_EQ(p().messageBoxes[1].icon, platform::kMbIconError);
+    const struct {
+        const char* what;
+        std::function<void()> stage;
+        long error;
+        std::size_t started;
+    } rows[] = {
+        {"the start refused", [] { sim::Starts().failure = 2; }, 2, 1},
+        {"no net.exe in the system folder",
+         [this] { m().files.entries.erase(sim::Fold(m().files.systemFolder + "\\net.exe")); }, 2, 1},
+        {"no system folder known", [this] { m().files.systemFolder.clear(); }, 3, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        sim::Reset();
+        SetUp();
+        row.stage();
+        p().messageBoxes.clear();
+        User([&] { main().mnuActionItem2.userClick(); });
+        ASSERT_EQ(p().messageBoxes.size(), 2u);
+        EXPECT_EQ(p().messageBoxes[1].text,
+                  "The test message could not be sent: the system's \"net send\" command could not be started "
+                  "(error " + std::to_string(row.error) + ").");
+        EXPECT_EQ(p().messageBoxes[1].icon, platform::kMbIconError);
+        EXPECT_EQ(sim::Starts().programs.size(), row.started) << "nothing is searched for in its place";
+    }
 }
 
 TEST_F(StartedTest, ThePropertiesWindowNamesTheServiceAndLocksASharedAccount) {

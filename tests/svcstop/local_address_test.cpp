@@ -116,11 +116,23 @@ TEST(NetSendCommandLine, KeepsItsBlanks) {
 }
 
 TEST_F(LocalAddressTest, StartsAreRecordedAndCanBeMadeToFail) {
-    EXPECT_EQ(platform::process::StartHidden("net send  10.0.0.5 hello"), 0);
+    const std::string net = "C:\\WINDOWS\\system32\\net.exe";
+    EXPECT_EQ(platform::process::StartHidden(net, "net send  10.0.0.5 hello"), 0);
+    const struct {
+        const char* program;
+        long result;
+    } missing[] = {
+        {"net.exe", platform::kErrorPathNotFound},
+        {"C:\\WINDOWS\\system32\\nosuch.exe", platform::kErrorFileNotFound},
+        {"C:\\NoFolder\\net.exe", platform::kErrorPathNotFound},
+        {"C:\\WINDOWS\\system32", platform::kErrorAccessDenied},
+    };
+    for (const auto& row : missing) EXPECT_EQ(platform::process::StartHidden(row.program, "x"), row.result) << row.program;
     sim::Starts().failure = 2;
-    EXPECT_EQ(platform::process::StartHidden("net send   hello"), 2);
-    EXPECT_EQ(sim::Starts().commandLines,
-              (std::vector<std::string>{"net send  10.0.0.5 hello", "net send   hello"}));
+    EXPECT_EQ(platform::process::StartHidden(net, "net send   hello"), 2);
+    EXPECT_EQ(sim::Starts().commandLines.front(), "net send  10.0.0.5 hello");
+    EXPECT_EQ(sim::Starts().commandLines.back(), "net send   hello");
+    EXPECT_EQ(sim::Starts().programs.back(), net);
     sim::Reset();
     EXPECT_TRUE(sim::Starts().commandLines.empty()) << "a fresh machine has started nothing";
     EXPECT_TRUE(sim::Ip().addresses.empty());

@@ -1,4 +1,6 @@
 // The machine-wide settings under HKEY_LOCAL_MACHINE\SOFTWARE\<company>.
+#include <functional>
+
 #include "frame/product_info.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
@@ -48,6 +50,32 @@ TEST_F(MachineSettingsTest, WrittenValuesReadBackUnderTheTrimmedPath) {
     EXPECT_TRUE(p().messageBoxes.empty());
 }
 
+TEST_F(MachineSettingsTest, TheWriterCreatesTheKeyForReadingWritingAndLinks) {
+    SaveMachineSetting("duskwing", "Settings", "Auto", "1");
+    const auto writes = sim::Journal<sim::RegistryWrite>();
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].op, sim::RegistryWrite::CreateKey);
+    EXPECT_EQ(writes[0].key, std::string("HKLM\\") + kKey);
+    EXPECT_EQ(writes[0].access, 0x2003Fu);
+    EXPECT_EQ(writes[1].op, sim::RegistryWrite::SetValue);
+    EXPECT_EQ(writes[1].type, reg::kSz);
+}
+
+TEST_F(MachineSettingsTest, AKeyThatCannotBeOpenedFailsWithItsResultCode) {
+    m().registry.setString(reg::kLocalMachine, kKey, "Auto", "1");
+    const long codes[] = {platform::kErrorAccessDenied, platform::kErrorInvalidHandle, 1450};
+    for (const long code : codes) {
+        SCOPED_TRACE(code);
+        m().registry.failures[sim::RegistryCall::OpenKeyEx] = {code};
+        EXPECT_EQ(FailureOf("Auto"), kErrorBase + 2000 + code);
+        EXPECT_EQ(failureText, "Could not open registry section");
+    }
+    EXPECT_EQ(kErrorBase + 2000 + 5, static_cast<long>(static_cast<int>(0x800407D5u)));
+    m().registry.failures[sim::RegistryCall::OpenKeyEx] = {platform::kErrorFileNotFound};
+    EXPECT_EQ(GetMachineSetting("duskwing", "Settings", "Auto", "dflt"), "dflt") << "a missing key is no failure";
+    EXPECT_TRUE(sim::OpenKeys().empty());
+}
+
 TEST_F(MachineSettingsTest, AValueStoredWithoutItsZeroByteKeepsItsText) {
     m().registry.setValue(reg::kLocalMachine, kKey, "Auto", reg::kSz, "1");
     EXPECT_EQ(GetMachineSetting("duskwing", "Settings", "Auto", "0"), "1");
@@ -78,33 +106,57 @@ TEST_F(MachineSettingsTest, ReadFailuresCarryTheirNumbersAndTexts) {
     }
 }
 
-TEST_F(MachineSettingsTest, ALimitedAccountStoresNothingAndIsNotAsked) {
-    m().registry.localMachineReadOnly = true;
-    SaveMachineSetting("duskwing", "Settings", "Auto", "1");
-    EXPECT_FALSE(m().registry.keyExists(reg::kLocalMachine, kKey));
-    EXPECT_TRUE(p().messageBoxes.empty());
+// The registry refuses a step as Windows does, with a result code: each row
+// is one way a write is refused, and each brings the question.
+TEST_F(MachineSettingsTest, ARefusedStepAsksAndRetryRunsItAgain) {
+    const struct {
+        const char* what;
+        std::function<void()> stage;
+    } rows[] = {
+        {"RegSetValueExA refused", [this] { m().registry.failures[sim::RegistryCall::SetValue] = {5}; }},
+        {"RegCreateKeyExA refused", [this] { m().registry.failures[sim::RegistryCall::CreateKeyEx] = {5}; }},
+        {"RegCreateKeyExA out of resources",
+         [this] { m().registry.failures[sim::RegistryCall::CreateKeyEx] = {1450}; }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        sim::Reset();
+        SetUp();
+        row.stage();
+        p().answers = {platform::kIdRetry};
+        SaveMachineSetting("duskwing", "Settings", "Auto", "1");
+        ASSERT_EQ(p().messageBoxes.size(), 1u);
+        const auto& box = p().messageBoxes[0];
+        EXPECT_EQ(box.title, "Permission Denied");
+        EXPECT_EQ(box.buttons, platform::kMbAbortRetryIgnore);
+        EXPECT_EQ(box.icon, 0u);
+        EXPECT_EQ(box.text,
+                  "Nightjar requires read/write access to the system registry and hard drive in order to run "
+                  "properly.  This user account does not have the proper permissions set.  As a result some or all "
+                  "of your settings may not be properly saved.  Please contact your system administrator or change "
+                  "the permission settings for this account.\r\n\r\nIf you would like to prevent this error "
+                  "message from being displayed again, please press 'Ignore'.");
+        EXPECT_EQ(Stored("Auto"), std::string("1\0", 2)) << "the retried step stored the value";
+        EXPECT_TRUE(sim::OpenKeys().empty());
+    }
 }
 
-TEST_F(MachineSettingsTest, ARaisingStepAsksAndRetryRunsItAgain) {
-    m().registry.raises["SetValue"] = 1;
-    p().answers = {platform::kIdRetry};
+TEST_F(MachineSettingsTest, ALimitedAccountIsAskedAndStoresNothing) {
+    m().registry.localMachineReadOnly = true;
+    p().answers = {platform::kIdRetry, platform::kIdAbort};
     SaveMachineSetting("duskwing", "Settings", "Auto", "1");
-    ASSERT_EQ(p().messageBoxes.size(), 1u);
-    const auto& box = p().messageBoxes[0];
-    EXPECT_EQ(box.title, "Permission Denied");
-    EXPECT_EQ(box.buttons, platform::kMbAbortRetryIgnore);
-    EXPECT_EQ(box.icon, 0u);
-    EXPECT_EQ(box.text,
-              "Nightjar requires read/write access to the system registry and hard drive in order to run properly.  "
-              "This user account does not have the proper permissions set.  As a result some or all of your "
-              "settings may not be properly saved.  Please contact your system administrator or change the "
-              "permission settings for this account.\r\n\r\nIf you would like to prevent this error message from "
-              "being displayed again, please press 'Ignore'.");
-    EXPECT_EQ(Stored("Auto"), std::string("1\0", 2)) << "the retried step stored the value";
+    EXPECT_EQ(p().messageBoxes.size(), 2u) << "Retry ran the refused step again, and it was refused again";
+    EXPECT_FALSE(m().registry.keyExists(reg::kLocalMachine, kKey));
+    const auto writes = sim::Journal<sim::RegistryWrite>();
+    ASSERT_EQ(writes.size(), 2u);
+    for (const auto& write : writes) {
+        EXPECT_EQ(write.op, sim::RegistryWrite::CreateKey);
+        EXPECT_EQ(write.result, platform::kErrorAccessDenied);
+    }
 }
 
 TEST_F(MachineSettingsTest, AbortStoresNothingAndAsksAgainNextTime) {
-    m().registry.raises["CreateKeyEx"] = 2;
+    m().registry.failures[sim::RegistryCall::CreateKeyEx] = {5, 5};
     p().answers = {platform::kIdAbort, platform::kIdAbort};
     SaveMachineSetting("duskwing", "Settings", "Auto", "1");
     SaveMachineSetting("duskwing", "Settings", "Auto", "1");
@@ -114,7 +166,7 @@ TEST_F(MachineSettingsTest, AbortStoresNothingAndAsksAgainNextTime) {
 }
 
 TEST_F(MachineSettingsTest, IgnoreSilencesEveryLaterFailure) {
-    m().registry.raises["CreateKeyEx"] = 3;
+    m().registry.localMachineReadOnly = true;
     p().answers = {platform::kIdIgnore};
     SaveMachineSetting("duskwing", "Settings", "Auto", "1");
     EXPECT_EQ(StoredSetting("Nightjar", "IgnorePermissionDeniedError"), std::string("1\0", 2));

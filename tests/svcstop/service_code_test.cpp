@@ -148,7 +148,7 @@ TEST_F(ServiceCodeTest, ListingCallFailuresShowBoxBAndKeepTheList) {
     ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
     for (const std::deque<long>& failures : {std::deque<long>{5}, std::deque<long>{0, 6}}) {
         p().messageBoxes.clear();
-        scm().failures["EnumServices"] = failures;
+        scm().failures[sim::ServiceCall::EnumServices] = failures;
         EXPECT_FALSE(EnumerateServices("", svc::kStateAll, svc::kWin32));
         const auto& box = OnlyBox();
         EXPECT_EQ(box.text, "The following error occurred (" + std::to_string(failures.back()) + ")");
@@ -183,7 +183,7 @@ TEST_F(ServiceCodeTest, ConfigurationQueryFailuresShowTheirBoxes) {
     };
     for (const Row& row : rows) {
         p().messageBoxes.clear();
-        scm().failures["QueryConfig"] = row.failures;
+        scm().failures[sim::ServiceCall::QueryConfig] = row.failures;
         const ServiceConfig config = modServiceCode::GetServiceConfig("", "Messenger");
         EXPECT_EQ(config.StartType, 0);
         EXPECT_EQ(config.BinaryPathName, "");
@@ -231,6 +231,17 @@ TEST_F(DependentsTest, ARunThatFindsNoneKeepsThePreviousDependents) {
     scm().dependentsStub = true;
     EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
     EXPECT_EQ(colDependents.Count(), 2u);
+    // The dependents go between the size query and the second call, which
+    // then finds none.
+    scm().dependentsStub = false;
+    scm().afterSizeQuery = [this] {
+        Service("Browser").dependencies.clear();
+        Service("Netlogon").dependencies.clear();
+    };
+    EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
+    EXPECT_FALSE(scm().afterSizeQuery) << "the change was made";
+    EXPECT_EQ(colDependents.Count(), 2u);
+    EXPECT_NE(colDependents.Item("NETLOGON"), nullptr);
     EXPECT_TRUE(p().messageBoxes.empty());
 }
 
@@ -246,7 +257,7 @@ TEST_F(DependentsTest, ListingFailuresShowTheirBoxesAndKeepThePreviousDependents
     };
     for (const Row& row : rows) {
         p().messageBoxes.clear();
-        scm().failures["EnumDependents"] = row.failures;
+        scm().failures[sim::ServiceCall::EnumDependents] = row.failures;
         EXPECT_FALSE(modServiceCode::EnumDependentServices("", "LanmanWorkstation"));
         const auto& box = OnlyBox();
         EXPECT_EQ(box.text, row.text);

@@ -56,6 +56,18 @@ TEST_F(SimServicesTest, AStopMovesOneStepPerPollAndHoldsTheLast) {
     EXPECT_EQ(Poll("Worker").serviceSpecificExitCode, 5u);
 }
 
+TEST_F(SimServicesTest, AStoppedOrStartingServiceAcceptsNoControls) {
+    Service("Worker").status.controlsAccepted = svc::kAcceptStop;
+    Service("Worker").scripts[sim::kRequestStart] = {ServiceStep{svc::kStartPending, 1, 1000},
+                                                     ServiceStep{svc::kRunning}};
+    EXPECT_EQ(Poll("Worker").controlsAccepted, svc::kAcceptStop);
+    ASSERT_EQ(Request("Worker", svc::kControlStop), 0);
+    EXPECT_EQ(Poll("Worker").controlsAccepted, 0u) << "stopped";
+    ASSERT_EQ(Request("Worker", 0), 0);
+    EXPECT_EQ(Poll("Worker").controlsAccepted, 0u) << "start pending";
+    EXPECT_EQ(Poll("Worker").controlsAccepted, svc::kAcceptStop) << "running";
+}
+
 TEST_F(SimServicesTest, RequestsTheSystemRefuses) {
     auto& idle = scm().add("Idle", "Idle");
     auto& off = scm().add("Off", "Off");

@@ -136,6 +136,42 @@ TEST_F(NightjarTest, StartupRewritesTheRunValueWithTheRunningPath) {
     EXPECT_TRUE(Requests().empty()) << "the option takes effect at the next start";
 }
 
+// The registry refuses the value's write with a result code, as for a
+// limited account: the tick is told, until the user chooses Ignore.
+TEST_F(StartedTest, ARefusedOptionWriteIsToldUntilIgnored) {
+    m().registry.failures[sim::RegistryCall::SetValue] = {platform::kErrorAccessDenied};
+    p().answers = {sim::Answer(platform::kIdAbort)};
+    main().chkAuto.userClick();
+    EXPECT_EQ(main().chkAuto.value(), 1);
+    ASSERT_EQ(p().messageBoxes.size(), 1u) << "the refused write is not left silent";
+    EXPECT_EQ(p().messageBoxes[0].title, "Permission Denied");
+    EXPECT_EQ(MachineSetting("Auto"), "<none>");
+
+    m().registry.localMachineReadOnly = true;
+    p().answers = {sim::Answer(platform::kIdIgnore)};
+    main().chkStartup.userClick();
+    EXPECT_EQ(p().messageBoxes.size(), 2u);
+    EXPECT_EQ(StoredSetting("Nightjar", "IgnorePermissionDeniedError"), std::string("1\0", 2));
+    main().chkAuto.userClick();
+    main().chkStartup.userClick();
+    EXPECT_EQ(p().messageBoxes.size(), 2u) << "nothing is asked after Ignore";
+    EXPECT_EQ(MachineSetting("Startup"), "<none>");
+}
+
+// A limited account with "Auto" set by an administrator: loading the box
+// writes the value again and is refused; the start goes on past the question.
+TEST_F(NightjarTest, ARefusedWriteAtStartDoesNotStopTheStart) {
+    SetMachineSetting("Auto", "1");
+    m().registry.localMachineReadOnly = true;
+    p().answers = {sim::Answer(platform::kIdAbort)};
+    Start();
+    ASSERT_TRUE(main().visible());
+    EXPECT_EQ(p().messageBoxes.at(0).title, "Permission Denied");
+    EXPECT_EQ(main().chkAuto.value(), 1);
+    EXPECT_EQ(State("Messenger"), svc::kStopped) << "the Prevent action still runs";
+    EXPECT_EQ(MachineSetting("Auto"), std::string("1\0", 2));
+}
+
 TEST_F(NightjarTest, ASettingThatCannotBeReadEndsTheProgramWithItsReason) {
     m().registry.setValue(kLocalMachine, kMachineSettings, "Auto", platform::reg::kDword, std::string(4, '\1'));
     Start();
@@ -166,7 +202,7 @@ TEST_F(NightjarTest, WithoutAServiceNamedExactlyMessengerTheProgramSaysSoAndEnds
 }
 
 TEST_F(NightjarTest, AFailedListingEndsTheProgramAfterItsErrorBox) {
-    scm().failures["EnumServices"] = {platform::kErrorAccessDenied};
+    scm().failures[sim::ServiceCall::EnumServices] = {platform::kErrorAccessDenied};
     Start();
     EXPECT_TRUE(p().ended);
     EXPECT_EQ(p().messageBoxes.size(), 1u);

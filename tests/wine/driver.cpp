@@ -23,7 +23,9 @@
 //   wdriver type    <title> <target> <text>  sets the edit's text, as typing it does
 //   wdriver select  <title> <target> <n> selects item n (from 0) of the list box, as a click does
 //   wdriver read    <title> <target>    prints a status bar's parts or a list box's items,
-//                                       a line each (needs wmenuhook.dll)
+//                                       a line each, or a control's text and, for a button
+//                                       holding a picture, "picture WxH colour|grey"
+//                                       (needs wmenuhook.dll)
 //   wdriver popup   <n>                 in the pop-up menu that is open, goes down to
 //                                       item n (from 1) and presses Enter
 //   wdriver endsession <title>          WM_QUERYENDSESSION, then WM_ENDSESSION, as a log-off

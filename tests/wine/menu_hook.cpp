@@ -17,6 +17,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include <string>
@@ -50,8 +51,36 @@ bool FindItem(HMENU menu, const std::string& wanted, UINT* id) {
     return false;
 }
 
+// "picture WxH colour" or "... grey" for the icon a button holds
+// (BM_SETIMAGE), from its opaque pixels; empty for a button without one. The
+// icon lives in the program's process, where this runs.
+std::string Picture(HWND button) {
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(button, BM_GETIMAGE, IMAGE_ICON, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return {};
+    BITMAP size{};
+    GetObjectA(info.hbmColor, sizeof size, &size);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::string pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight * 4, '\0');
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, info.hbmColor, 0, size.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    bool colour = false;
+    for (std::size_t i = 0; rows > 0 && i + 3 < pixels.size(); i += 4) {
+        const auto b = static_cast<unsigned char>(pixels[i]), g = static_cast<unsigned char>(pixels[i + 1]),
+                   r = static_cast<unsigned char>(pixels[i + 2]), a = static_cast<unsigned char>(pixels[i + 3]);
+        const int spread = std::max({r, g, b}) - std::min({r, g, b});
+        if (a > 128 && spread > 24) colour = true;
+    }
+    return "picture " + std::to_string(size.bmWidth) + "x" + std::to_string(size.bmHeight) +
+           (colour ? " colour" : " grey");
+}
+
 // Every part of a status bar or every item of a list box, a line each; a
-// control's own text otherwise.
+// control's own text otherwise, and for a button then the picture it holds.
 std::string Contents(HWND control) {
     char type[64] = {};
     GetClassNameA(control, type, sizeof type);
@@ -75,6 +104,8 @@ std::string Contents(HWND control) {
         std::string own(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
         GetWindowTextA(control, own.data(), static_cast<int>(own.size()));
         add(own.c_str());
+        const std::string picture = std::strcmp(type, "Button") == 0 ? Picture(control) : std::string();
+        if (!picture.empty()) add(picture);
     }
     return text;
 }
@@ -117,7 +148,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK WatchHookProc(int code, WPARAM
     return CallNextHookEx(nullptr, code, removed, param);
 }
 
-// Reads a control for the driver, inside the program where its texts live:
+// Reads a control for the driver, inside the program where its texts and
+// pictures live:
 // posted kReadRequest (wParam the control, lParam the driver's thread), it
 // answers kReadReply with a global atom holding "=" and the texts (at most
 // 254 characters), which the driver deletes.

@@ -184,13 +184,17 @@ void HiddenStart() {
     contract::RemoveTree(folder);
     contract::MakeFolder(folder);
     const std::string made = folder + "\\started";
-    Row("StartHidden of cmd.exe", platform::process::StartHidden("cmd.exe /c mkdir \"" + made + "\""), 0L);
+    const std::string system = platform::files::SystemFolder();
+    std::printf("     SystemFolder: %s\n", system.c_str());
+    Row("SystemFolder names a folder that holds net.exe", Exists(system + "\\net.exe"), true);
+    Row("StartHidden of cmd.exe named in full",
+        platform::process::StartHidden(system + "\\cmd.exe", "cmd.exe /c mkdir \"" + made + "\""), 0L);
     // It runs on its own: wait a bounded while for what it does.
     for (int waited = 0; waited < 20000 && !Exists(made); waited += 100) Sleep(100);
     Row("... which runs and makes its folder", Exists(made), true);
-    Row("StartHidden of the test message's command line",
-        platform::process::StartHidden(nightjar::NetSendCommandLine("127.0.0.1")), 0L);
-    Row("StartHidden of a missing program", platform::process::StartHidden("no-such-program-here.exe"),
+    Row("StartHidden of the system's net.exe with the test message's command line",
+        platform::process::StartHidden(system + "\\net.exe", nightjar::NetSendCommandLine("127.0.0.1")), 0L);
+    Row("StartHidden of a missing program", platform::process::StartHidden(folder + "\\no-such-program.exe", "x"),
         static_cast<long>(platform::kErrorFileNotFound));
     contract::RemoveTree(folder);
 }

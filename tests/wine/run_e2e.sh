@@ -16,7 +16,10 @@ set -uo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+source "$REPO/tests/wine/e2e_browsers.sh"
 source "$REPO/tests/wine/e2e_long_list.sh"
+source "$REPO/tests/wine/e2e_pictures.sh"
+source "$REPO/tests/wine/e2e_services.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -32,13 +35,14 @@ failed=0
 pass() { passed=$((passed + 1)); echo "ok   - $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL - $*"; }
 
-# check NAME COMMAND...: one check, passed when the command succeeds.
 indent() { sed 's/^/       /'; }
 
+# check NAME COMMAND...: one check, passed when the command succeeds; fails
+# as the command does, so that a scenario can stop at a step it needs.
 check() {
     local name=$1
     shift
-    if "$@"; then pass "$name"; else fail "$name"; fi
+    if "$@"; then pass "$name"; else fail "$name"; return 1; fi
 }
 
 # --- the programs and the tools in the prefix ---------------------------------
@@ -503,7 +507,6 @@ HOME_PAGE="www.quillmere.example"
 # The website window's caption once its page came: Wine has no HTML engine
 # offline, so the page stays blank, has no title, and goes by its address.
 HOME_URL="http://www.quillmere.example/"
-WEBSITE_BUTTONS=(Go "<" ">" X R)
 WAIT_BOX="Service Control"
 STATUS_ON="Popup Messages Enabled"
 STATUS_OFF="Popup Messages Disabled"
@@ -656,7 +659,10 @@ open_website() {
 
 website_buttons() {
     local button
-    for button in "${WEBSITE_BUTTONS[@]}"; do has_text "$HOME_URL" "$button" || return; done
+    has_text "$HOME_URL" "URL:" || return
+    for button in "$WEBSITE_GO" "$WEBSITE_BACK" "$WEBSITE_FORWARD" "$WEBSITE_STOP" "$WEBSITE_REFRESH"; do
+        driver read "$HOME_URL" "$button" >/dev/null || return
+    done
 }
 
 # maximised TITLE: the window is larger than its design size of 711x600.
@@ -684,10 +690,10 @@ nightjar_website() {
     check "clicking the home page again" driver click "About Nightjar" "$HOME_PAGE"
     check "still only one website window" one_window "$HOME_URL"
     before=$(window_count)
-    check "back with no history is ignored" driver click "$HOME_URL" "<"
-    check "forward with no history is ignored" driver click "$HOME_URL" ">"
-    check "stop is ignored" driver click "$HOME_URL" X
-    check "refresh works" driver click "$HOME_URL" R
+    check "back with no history is ignored" driver click "$HOME_URL" "$WEBSITE_BACK"
+    check "forward with no history is ignored" driver click "$HOME_URL" "$WEBSITE_FORWARD"
+    check "stop is ignored" driver click "$HOME_URL" "$WEBSITE_STOP"
+    check "refresh works" driver click "$HOME_URL" "$WEBSITE_REFRESH"
     check "none of them opened a box" test "$(window_count)" -eq "$before"
     screenshot nightjar-website "$HOME_URL"
     check "Enter in the address box opens what was typed" driver enter "$HOME_URL" "$HOME_URL" "about:blank"
@@ -776,6 +782,8 @@ run_width() {
     end_program
     windhover_log_off
     end_program
+    windhover_browsers
+    end_program
     windhover_long_list
     end_program
     nightjar_without_messenger
@@ -786,6 +794,12 @@ run_width() {
     nightjar_service_actions
     end_program
     nightjar_start
+    end_program
+    nightjar_pictures
+    end_program
+    nightjar_planted_net
+    end_program
+    nightjar_wine_service
     end_program
 
     if ((failed)); then

@@ -2,6 +2,8 @@
 // chooses when it installs it:
 //
 //   wsvc.exe install NAME MODE [DEPENDENCY]   creates the service (demand start)
+//   wsvc.exe install-program NAME PATH        creates a service NAME that runs another
+//                                             service program, one we did not write
 //   wsvc.exe delete NAME                      deletes it
 //   wsvc.exe start NAME                       asks the manager to start it
 //   wsvc.exe state NAME                       prints its current state (1 stopped, 4 running)
@@ -94,6 +96,12 @@ std::string OwnPath() {
     return path;
 }
 
+std::string Quoted(const std::string& path) {
+    std::string quoted(1, '"');
+    quoted.append(path).push_back('"');
+    return quoted;
+}
+
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
     for (std::size_t i = 0; i < text.size(); ++i) wide[i] = static_cast<unsigned char>(text[i]);
@@ -101,15 +109,14 @@ std::wstring Wide(const std::string& text) {
 }
 
 // Made with the wide call: Wine's CreateServiceA garbles a dependency list.
-int Install(const char* name, const char* serviceMode, const char* dependency) {
+int Install(const char* name, const std::string& commandLine, const char* dependency) {
     SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
     if (!manager) {
         std::printf("OpenSCManagerW failed: %lu\n", GetLastError());
         return 1;
     }
+    const std::wstring command = Wide(commandLine);
     char text[2 * MAX_PATH];
-    std::snprintf(text, sizeof text, "\"%s\" serve %s %s", OwnPath().c_str(), name, serviceMode);
-    const std::wstring command = Wide(text);
     std::snprintf(text, sizeof text, "Nightjar test service %s", name);
     const std::wstring display = Wide(text);
     // A dependency list ends with an empty name.
@@ -159,7 +166,11 @@ int Control(const char* name, bool start) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "install" && argc >= 4) return Install(argv[2], argv[3], argc > 4 ? argv[4] : nullptr);
+    if (command == "install" && argc >= 4) {
+        const std::string serve = Quoted(OwnPath()) + " serve " + argv[2] + " " + argv[3];
+        return Install(argv[2], serve, argc > 4 ? argv[4] : nullptr);
+    }
+    if (command == "install-program" && argc >= 4) return Install(argv[2], Quoted(argv[3]), nullptr);
     if (command == "delete" && argc >= 3) return Delete(argv[2]);
     if ((command == "start" || command == "state") && argc >= 3) return Control(argv[2], command == "start");
     if (command == "serve" && argc >= 4) {
@@ -168,6 +179,7 @@ int main(int argc, char** argv) {
         SERVICE_TABLE_ENTRYA table[] = {{serviceName.data(), ServiceMain}, {nullptr, nullptr}};
         return StartServiceCtrlDispatcherA(table) ? 0 : 1;
     }
-    std::printf("usage: wsvc install NAME MODE [DEPENDENCY] | delete NAME | start NAME | state NAME | serve NAME MODE\n");
+    std::printf("usage: wsvc install NAME MODE [DEPENDENCY] | install-program NAME PATH | delete NAME | start NAME | "
+                "state NAME | serve NAME MODE\n");
     return 2;
 }
