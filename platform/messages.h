@@ -14,6 +14,7 @@ inline constexpr std::uint32_t kSetIcon = 0x0080;
 inline constexpr std::uint32_t kNcDestroy = 0x0082;
 inline constexpr std::uint32_t kNotify = 0x004E;
 inline constexpr std::uint32_t kKeyDown = 0x0100;
+inline constexpr std::uint32_t kChar = 0x0102;
 inline constexpr std::uint32_t kCommand = 0x0111;
 inline constexpr std::uint32_t kTimer = 0x0113;
 inline constexpr std::uint32_t kMouseMove = 0x0200;

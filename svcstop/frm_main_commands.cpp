@@ -94,6 +94,7 @@ void frmMain::PauseServiceByKey(const std::string& key) {
     RequestAndWait(modServiceCode::PauseServiceByName, key,
                    "Attempting to pause the " + record->DisplayName + " service.", key, svc::kPaused);
     UpdateServiceControls(key);
+    lvServices.setFocus();
 }
 
 void frmMain::ContinueServiceByKey(const std::string& key) {
@@ -103,6 +104,7 @@ void frmMain::ContinueServiceByKey(const std::string& key) {
     RequestAndWait(modServiceCode::ContinueServiceByName, key,
                    "Attempting to continue the " + record->DisplayName + " service.", key, svc::kRunning);
     UpdateServiceControls(key);
+    lvServices.setFocus();
 }
 
 // ---- the commands --------------------------------------------------------------------
@@ -162,6 +164,8 @@ void frmMain::cmdContinue_Click() {
 void frmMain::cmdStartup_Click() {
     if (!SelectedRecord(lvServices)) return;
     forms::The<frmStartup>().Show(forms::ShowMode::Modal);
+    // The list is never shown, so it cannot take the focus: it stays where it was.
+    lvServices.setFocus();
 }
 
 void frmMain::Command1_Click() {

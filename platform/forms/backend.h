@@ -11,6 +11,13 @@ void CreateFormWindow(Form& form);
 // Destroys the controls' peers and the form's native window.
 void DestroyFormWindow(Form& form);
 void FormChanged(Form& form, FormProp prop);
+// The control of the form that has the keyboard focus while the form is
+// active (the one that gets it back when the form is activated again);
+// nullptr for none.
+Control* FocusedControl(const Form& form);
+// Gives the control the focus: at once while its form is active, else when
+// the form is activated next.
+void SetFocus(Form& form, Control& control);
 // Runs a nested message loop until form.showingModal() is false.
 void RunModal(Form& form);
 // Shows the menu as a pop-up of the form and returns when it closed; the item

@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/forms/form.h"
+#include "platform/forms/keys.h"
 
 namespace forms {
 
@@ -19,6 +20,12 @@ void CheckBox::setValue(int value) {
 void CheckBox::userClick() {
     if (!enabled()) return;
     Dispatch([this] { setValue(value_ == 0 ? 1 : 0); });
+}
+
+bool CheckBox::userDialogKey(int keyCode) {
+    if (keyCode != kKeySpace) return false;
+    userClick();
+    return true;
 }
 
 void CheckBox::captureDesign() {

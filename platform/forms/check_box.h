@@ -15,6 +15,10 @@ public:
     void userClick();
     std::function<void()> onClick;
 
+    bool tabStop() const override { return true; }
+    // Space ticks or clears the focused box, as a click does.
+    bool userDialogKey(int keyCode) override;
+
     void captureDesign() override;
     void restoreDesign() override;
 

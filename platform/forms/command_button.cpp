@@ -1,6 +1,7 @@
 #include "platform/forms/command_button.h"
 
 #include "platform/forms/click.h"
+#include "platform/forms/keys.h"
 
 namespace forms {
 
@@ -8,6 +9,12 @@ CommandButton::CommandButton(Form& form, std::string name, ControlDesign design,
     : Control(form, "CommandButton", std::move(name), std::move(design)), pictures_(std::move(pictures)) {}
 
 void CommandButton::userClick() { RaiseClick(*this, onClick); }
+
+bool CommandButton::userDialogKey(int keyCode) {
+    if (keyCode != kKeySpace && keyCode != kKeyReturn) return false;
+    userClick();
+    return true;
+}
 
 const std::string& CommandButton::shownPicture() const {
     return !enabled() && !pictures_.disabledPicture.empty() ? pictures_.disabledPicture : pictures_.picture;

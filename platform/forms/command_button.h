@@ -30,6 +30,10 @@ public:
     void captureDesign() override;
     void restoreDesign() override;
 
+    bool tabStop() const override { return true; }
+    // Space and Enter press the focused button.
+    bool userDialogKey(int keyCode) override;
+
 protected:
     std::unique_ptr<Peer> makePeer(PeerFactory& factory) override { return factory.make(*this); }
 

@@ -24,14 +24,29 @@ void Control::setCaption(const std::string& caption) {
     changed(Prop::Caption);
 }
 
+// A control that is hidden or disabled while it has the focus hands it on
+// to the next one in the tab order, so that the keyboard still reaches the
+// window.
 void Control::setVisible(bool visible) {
+    const bool losesFocus = !visible && hasFocus();
     common_.visible = visible;
     changed(Prop::Visible);
+    if (losesFocus) form_.focusNext(*this);
 }
 
 void Control::setEnabled(bool enabled) {
+    const bool losesFocus = !enabled && hasFocus();
     common_.enabled = enabled;
     changed(Prop::Enabled);
+    if (losesFocus) form_.focusNext(*this);
+}
+
+bool Control::canFocus() const { return tabStop() && visible() && enabled() && form_.loaded(); }
+
+bool Control::hasFocus() const { return form_.focusedControl() == this; }
+
+void Control::setFocus() {
+    if (canFocus()) form_.giveFocus(*this);
 }
 
 // A control left where it was tells its peer nothing: a layout that runs at

@@ -72,6 +72,21 @@ public:
     const std::string& toolTip() const { return common_.toolTip; }
     void setToolTip(const std::string& text);
 
+    // The keyboard. The kinds the keyboard reaches are tab stops; one takes
+    // the focus while it is visible and enabled and its form is loaded.
+    virtual bool tabStop() const { return false; }
+    bool canFocus() const;
+    bool hasFocus() const;
+    // The program handing the control the focus. A control that cannot take
+    // it (hidden, disabled, no tab stop) leaves the focus where it is.
+    void setFocus();
+    // Form use: a dialog key (Form::userDialogKey) pressed while the control
+    // has the focus; true when the control took it.
+    virtual bool userDialogKey(int keyCode) {
+        (void)keyCode;
+        return false;
+    }
+
     // The native window of the control; 0 while the form is not loaded and
     // for kinds without a window.
     Handle hwnd() const { return peer_ ? peer_->handle() : 0; }

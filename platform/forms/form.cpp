@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "platform/forms/backend.h"
+#include "platform/forms/keys.h"
 #include "platform/process_globals.h"
 #include "platform/program.h"
 
@@ -135,12 +136,47 @@ void Form::setVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
     if (!visible) modalDepth_ = 0;
+    // The first control takes the focus before the window shows, so that
+    // the window's activation hands it straight on.
+    if (visible && loaded_ && !focusedControl())
+        if (Control* first = nextInTabOrder(nullptr, 1)) giveFocus(*first);
     changed(FormProp::Visible);
     // As the runtime does, a form's first showing after its load raises Resize.
     if (visible && loaded_ && !shownSinceLoad_) {
         shownSinceLoad_ = true;
         if (onResize) onResize();
     }
+}
+
+Control* Form::focusedControl() const { return loaded_ ? backend::FocusedControl(*this) : nullptr; }
+
+void Form::giveFocus(Control& control) {
+    if (loaded_) backend::SetFocus(*this, control);
+}
+
+void Form::focusNext(const Control& from) {
+    if (Control* next = nextInTabOrder(&from, 1)) giveFocus(*next);
+}
+
+Control* Form::nextInTabOrder(const Control* from, int step) const {
+    const auto count = static_cast<std::ptrdiff_t>(controls_.size());
+    auto start = std::find(controls_.begin(), controls_.end(), from) - controls_.begin();
+    if (start == count) start = step > 0 ? count - 1 : 0;
+    for (std::ptrdiff_t i = 1; i <= count; ++i) {
+        Control* control = controls_[static_cast<std::size_t>(((start + step * i) % count + count) % count)];
+        if (control->canFocus()) return control;
+    }
+    return nullptr;
+}
+
+bool Form::userDialogKey(int keyCode, int shift) {
+    if (!loaded_ || (shift & (kCtrlMask | kAltMask)) != 0) return false;
+    Control* focus = focusedControl();
+    if (keyCode == kKeyTab) {
+        if (Control* next = nextInTabOrder(focus, (shift & kShiftMask) != 0 ? -1 : 1)) giveFocus(*next);
+        return true;
+    }
+    return focus && focus->userDialogKey(keyCode);
 }
 
 bool Form::requestUnload(int mode) {

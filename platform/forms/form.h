@@ -100,6 +100,21 @@ public:
     const std::vector<Control*>& controls() const { return controls_; }
     std::vector<Menu*> menuBar() const;  // top-level menus, in order
 
+    // The keyboard. The tab order is the order the controls were made in;
+    // the focus moves only to a control that can take it (Control::canFocus).
+    // When the form shows and none of its controls has the focus, the first
+    // that can take it gets it.
+    //
+    // The control with the focus while the form is active; nullptr for none.
+    Control* focusedControl() const;
+    // The window system's dialog keys, offered before the focused control
+    // sees the key: Tab and Shift+Tab move the focus to the next and the
+    // previous control of the tab order, wrapping round; a focused button
+    // takes Space and Enter, a focused check box Space, as a click. False
+    // when the key is left to the control (arrows in a list, Enter in a text
+    // box, ...).
+    bool userDialogKey(int keyCode, int shift);
+
     std::function<void()> onLoad;
     std::function<void()> onActivate;
     std::function<void()> onResize;
@@ -116,6 +131,10 @@ public:
     void addControl(Control* control);
     void removeControl(Control* control);
     void addMenu(Menu* menu) { menus_.push_back(menu); }
+    void giveFocus(Control& control);
+    // The focus leaves `from`, which can no longer take it, for the next
+    // control of the tab order that can.
+    void focusNext(const Control& from);
     // Takes the form's and its controls' values as the design; The<F> does so
     // right after the constructor, and a first load of a form made otherwise.
     void captureDesign();
@@ -130,6 +149,10 @@ protected:
 
 private:
     bool requestUnload(int mode);
+    // The control `step` places (1 or -1) from `from` in the tab order, the
+    // first that can take the focus, wrapping round; from no control, the
+    // first or the last. nullptr when none can.
+    Control* nextInTabOrder(const Control* from, int step) const;
     void finishUnload();
     void changed(FormProp prop);
 

@@ -41,6 +41,8 @@ public:
     void userSelect(int index);
     std::function<void()> onClick;
 
+    bool tabStop() const override { return true; }
+
     void captureDesign() override;
     void restoreDesign() override;
 

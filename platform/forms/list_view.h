@@ -98,6 +98,8 @@ public:
     std::function<void(ListItem& item)> onItemClick;
     std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyDown;
 
+    bool tabStop() const override { return true; }
+
     // Backend use: the row of a native item.
     ListItem* itemById(std::uintptr_t id) const;
 

@@ -16,6 +16,8 @@ public:
     const std::string& textRTF() const { return document_; }
     void setTextRTF(const std::string& document);
 
+    bool tabStop() const override { return true; }
+
     void captureDesign() override;
     void restoreDesign() override;
 

@@ -20,6 +20,8 @@ public:
     std::function<void()> onChange;
     std::function<void(int& keyAscii)> onKeyPress;
 
+    bool tabStop() const override { return true; }
+
     void captureDesign() override;
     void restoreDesign() override;
 

@@ -2,6 +2,7 @@
 // the clickable kinds take their click from WM_COMMAND, as on Windows.
 #include <utility>
 
+#include "platform/forms/keys.h"
 #include "platform/messages.h"
 #include "platform/sim/peers.h"
 #include "platform/sim/web_browser.h"
@@ -135,6 +136,9 @@ std::unique_ptr<forms::Peer> Peers::make(forms::Label& control) {
 
 namespace {
 
+// The list box holds its items as the native list does, and moves its
+// selection by the arrow keys, reporting each move as a selection the user
+// made.
 class ListBoxPeer final : public ControlPeer {
 public:
     ListBoxPeer(FormWindow& form, forms::ListBox& box) : ControlPeer(form, box), box_(box) { showItems(); }
@@ -145,6 +149,15 @@ public:
     void itemChanged(forms::ItemChange change, int index) override {
         MirrorItem(handle(), change, index, change == forms::ItemChange::Removed ? std::string() : box_.list(index));
     }
+    std::intptr_t message(const Message& message) override {
+        if (message.message != platform::msg::kKeyDown || !box_.enabled() || box_.listCount() == 0) return 0;
+        const int key = static_cast<int>(message.wParam);
+        if (key != forms::kKeyUp && key != forms::kKeyDown) return 0;
+        const int selected = box_.listIndex();
+        const int next = selected < 0 ? 0 : selected + (key == forms::kKeyDown ? 1 : -1);
+        if (next >= 0 && next < box_.listCount() && next != selected) box_.userSelect(next);
+        return 0;
+    }
 
 private:
     void showItems() {
@@ -154,13 +167,29 @@ private:
     forms::ListBox& box_;
 };
 
+// The text box takes each typed character through KeyPress, and keeps the
+// ones KeyPress leaves that print.
+class TextBoxPeer final : public ControlPeer {
+public:
+    TextBoxPeer(FormWindow& form, forms::TextBox& box) : ControlPeer(form, box), box_(box) {}
+    std::intptr_t message(const Message& message) override {
+        if (message.message != platform::msg::kChar || !box_.enabled()) return 0;
+        const Handle window = handle();
+        const int key = box_.userKeyPress(static_cast<int>(message.wParam));
+        // KeyPress may have unloaded the form, and this peer with it.
+        if (FindWindow(window) && key >= ' ') box_.userType(box_.text() + static_cast<char>(key));
+        return 0;
+    }
+
+private:
+    forms::TextBox& box_;
+};
+
 }  // namespace
 
-std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) {
-    return std::make_unique<ListBoxPeer>(form, control);
-}
+std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) { return std::make_unique<ListBoxPeer>(form, control); }
 
-std::unique_ptr<forms::Peer> Peers::make(forms::TextBox& control) { return std::make_unique<ControlPeer>(form, control); }
+std::unique_ptr<forms::Peer> Peers::make(forms::TextBox& control) { return std::make_unique<TextBoxPeer>(form, control); }
 
 std::unique_ptr<forms::Peer> Peers::make(forms::StatusBar& control) {
     return std::make_unique<ControlPeer>(form, control);

@@ -91,6 +91,17 @@ void FormChanged(Form& form, FormProp prop) {
     sim::Post(sim::Message{form.hwnd(), platform::msg::kActivate, 1, 0});
 }
 
+Control* FocusedControl(const Form& form) {
+    auto native = loadedForms.find(&form);
+    if (native == loadedForms.end()) return nullptr;
+    const sim::Window* window = sim::FindWindow(native->second->focus);
+    return window ? window->control : nullptr;
+}
+
+void SetFocus(Form& form, Control& control) {
+    if (auto native = loadedForms.find(&form); native != loadedForms.end()) native->second->focus = control.hwnd();
+}
+
 void RunModal(Form& form) {
     const std::string waiter = "modal window " + form.name();
     while (form.showingModal() && !sim::P().ended) {

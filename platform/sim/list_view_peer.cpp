@@ -1,15 +1,13 @@
 // The simulated report-view list: a window record that takes WM_KEYDOWN as
 // the common control does, raising the key-down event first and then moving
 // its own selection for the arrow keys.
+#include "platform/forms/keys.h"
 #include "platform/messages.h"
 #include "platform/sim/peers.h"
 
 namespace sim {
 
 namespace {
-
-constexpr std::uintptr_t kKeyUp = 38;
-constexpr std::uintptr_t kKeyDown = 40;
 
 class ListViewPeer final : public ControlPeer {
 public:
@@ -31,9 +29,10 @@ private:
         // A disabled window gets no keys.
         if (message.message != platform::msg::kKeyDown || !view_.enabled()) return 0;
         const Handle window = handle();
-        view_.userKeyDown(static_cast<int>(message.wParam), 0);
+        const int key = static_cast<int>(message.wParam);
+        view_.userKeyDown(key, P().keyShift);
         // The handler may have unloaded the form, and this peer with it.
-        if (FindWindow(window) && (message.wParam == kKeyUp || message.wParam == kKeyDown)) move(message.wParam);
+        if (FindWindow(window) && (key == forms::kKeyUp || key == forms::kKeyDown)) move(key);
         return 0;
     }
 
@@ -42,13 +41,13 @@ private:
         MirrorItems(handle(), view_.itemCount(), [this](int index) { return view_.item(index + 1).text(); });
     }
 
-    void move(std::uintptr_t key) {
+    void move(int key) {
         const forms::ListItem* selected = view_.selectedItem();
         if (!selected) {
             if (view_.itemCount() > 0) view_.userSelect(&view_.item(1));
             return;
         }
-        const int next = selected->index() + (key == kKeyDown ? 1 : -1);
+        const int next = selected->index() + (key == forms::kKeyDown ? 1 : -1);
         if (next >= 1 && next <= view_.itemCount()) view_.userSelect(&view_.item(next));
     }
 

@@ -20,6 +20,8 @@ struct FormWindow {
     std::map<Handle, ControlPeer*> children;
     std::map<std::uintptr_t, TimerPeer*> timers;
     std::uintptr_t nextTimer = 1;
+    // The window of the control with the keyboard focus, 0 for none.
+    Handle focus = 0;
 };
 
 // A control with a window record of its own (a child of the form's), or

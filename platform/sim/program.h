@@ -63,6 +63,9 @@ struct Process {
     bool ended = false;
     forms::Form* active = nullptr;
 
+    // The shift flags of the key being pressed (see PressKey).
+    int keyShift = 0;
+
     // The idle step's view of a DoEvents loop (see DoEvents).
     int idleStrikes = 0;
     bool clockRead = false;

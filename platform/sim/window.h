@@ -110,6 +110,14 @@ void HotKey(Handle window, int id);
 // process holds no such hot key.
 void PressHotKey(std::uint32_t modifiers, std::uint32_t key);
 
+// The user pressing a key while the form's window is the active one, with
+// the shift flags (forms::kShiftMask, ...) held: WM_KEYDOWN goes to the
+// form's focused control, or to the form when none has the focus. As the
+// program's message loop does, the form's dialog keys come first
+// (forms::Form::userDialogKey); a key they leave goes to the window, and for
+// Tab, Enter and Space its character (WM_CHAR) follows.
+void PressKey(const forms::Form& form, int key, int shift = 0);
+
 // The user logging off: every form window of the process is asked with
 // WM_QUERYENDSESSION; when all agree, each gets WM_ENDSESSION and the process
 // ends with the session. False when a window refused (WM_ENDSESSION with

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/forms/form.h"
+#include "platform/forms/keys.h"
 #include "platform/messages.h"
 #include "platform/sim/sim.h"
 #include "platform/sim/sim_hang.h"
@@ -92,12 +93,34 @@ std::intptr_t CallNext(const Message& message) {
 
 std::intptr_t CallLink(const Message& message, std::size_t index) { return CallAt(message, index); }
 
+namespace {
+
+// A key goes to its window's form as a dialog key first, as the program's
+// message loop hands it on; a key the form leaves goes to the window with
+// its character after it.
+void DeliverKey(const Message& message) {
+    const Window* window = FindWindow(message.window);
+    forms::Form* form = window ? window->form : nullptr;
+    const int key = static_cast<int>(message.wParam);
+    if (form && form->userDialogKey(key, P().keyShift)) return;
+    Send(message);
+    if (key == forms::kKeyTab || key == forms::kKeyReturn || key == forms::kKeySpace)
+        Send(Message{message.window, platform::msg::kChar, message.wParam, message.lParam});
+}
+
+}  // namespace
+
 void Pump() {
     auto& p = P();
     while (!p.queue.empty() && !p.ended) {
         const Message message = p.queue.front();
         p.queue.pop_front();
-        forms::Dispatch([&] { Send(message); });
+        forms::Dispatch([&] {
+            if (message.message == platform::msg::kKeyDown)
+                DeliverKey(message);
+            else
+                Send(message);
+        });
     }
 }
 
@@ -152,6 +175,16 @@ void PressHotKey(std::uint32_t modifiers, std::uint32_t key) {
         Pump();
         return;
     }
+}
+
+void PressKey(const forms::Form& form, int key, int shift) {
+    if (P().ended || !form.loaded()) return;
+    const forms::Control* focus = form.focusedControl();
+    P().keyShift = shift;
+    Post(Message{focus ? focus->hwnd() : form.hwnd(), platform::msg::kKeyDown, static_cast<std::uintptr_t>(key), 1});
+    P().idleStrikes = 0;
+    Pump();
+    P().keyShift = 0;
 }
 
 bool LogOff() {

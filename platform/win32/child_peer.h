@@ -23,6 +23,8 @@ public:
     ~ChildPeer() override;
     Handle handle() const override;
     HWND window() const { return window_; }
+    // The control this peer stands for.
+    Control& owner() const { return control_; }
     void changed(Prop prop) override;
 
     // WM_COMMAND from the child, with its notification code.

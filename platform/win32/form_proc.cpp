@@ -5,6 +5,7 @@
 #include "platform/shell.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/forms_backend_keys.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/metrics.h"
 
@@ -154,8 +155,16 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (native->ready && wParam) native->form->userEndSession();
             return 0;
         case WM_ACTIVATE:
-            DefWindowProcA(window, message, wParam, lParam);
+            // As a dialog box does: the child that had the focus when the
+            // window was deactivated (the focus is still on it then) gets it
+            // back straight away, without the window itself taking it first.
+            if (LOWORD(wParam) == WA_INACTIVE) SaveFocus(*native);
+            if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam) != 0 || !RestoreFocus(*native))
+                DefWindowProcA(window, message, wParam, lParam);
             OnActivate(*native, wParam);
+            return 0;
+        case WM_SETFOCUS:
+            RestoreFocus(*native);
             return 0;
         case WM_COMMAND:
             OnCommand(*native, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/forms_backend_keys.h"
+
 namespace forms::win32 {
 
 namespace {
@@ -25,6 +27,7 @@ bool HandleWaiting() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;
         }
+        if (DialogMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -3,8 +3,8 @@
 
 namespace forms::win32 {
 
-// Handles the messages that are waiting; with none, first waits for the next
-// one, a bounded while. False once WM_QUIT came, which is posted again for
+// Handles the messages that are waiting, each offered to the dialog keys
+// first; with none, first waits for the next one, a bounded while. False once WM_QUIT came, which is posted again for
 // the outer loop.
 bool IdleStep();
 

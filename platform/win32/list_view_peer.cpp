@@ -10,6 +10,7 @@
 
 #include "platform/forms/list_view.h"
 #include "platform/win32/child_peer.h"
+#include "platform/win32/forms_backend_keys.h"
 #include "platform/win32/metrics.h"
 #include "platform/win32/peer_factory.h"
 
@@ -20,12 +21,6 @@ namespace {
 int ColumnFormat(ColumnAlignment alignment) {
     static const int kFormats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
     return kFormats[static_cast<int>(alignment)];
-}
-
-// The shift argument of a key event: shift 1, control 2, alt 4.
-int KeyShift() {
-    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
 COLORREF OrSystem(std::uint32_t color, int systemColor) {

@@ -92,6 +92,10 @@ void ShowPopupMenu(Form& form, Menu& menu) {
     // elsewhere.
     // The menu runs its own message loop, whose handlers may unload the form.
     HWND window = native->window;
+    // The click on the notification area took the focus from the window;
+    // the window system's report of that, handled only once the menu runs,
+    // would close the menu at once. Waiting for no time takes it in first.
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     SetForegroundWindow(window);
     const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON;
     const int chosen = static_cast<int>(TrackPopupMenu(popup, flags, cursor.x, cursor.y, 0, window, nullptr));

@@ -20,6 +20,12 @@ NativeForm* Find(const Form& form) {
     return it == All().end() ? nullptr : it->second.get();
 }
 
+NativeForm* FindByWindow(HWND window) {
+    for (const auto& [form, native] : All())
+        if (native->window == window) return native.get();
+    return nullptr;
+}
+
 NativeForm& Add(Form& form) {
     auto& native = All()[&form];
     native = std::make_unique<NativeForm>();

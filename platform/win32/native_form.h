@@ -34,10 +34,16 @@ struct NativeForm {
     int nextMenuId = 0x1000;
     // The windows a modal show of this form disabled, to enable again.
     std::vector<HWND> disabledByModal;
+    // The child that had the keyboard focus when the form was last active,
+    // or that the program gave it since: it gets the focus back when the
+    // form is activated.
+    HWND savedFocus = nullptr;
 };
 
 // The native form of a loaded form; nullptr when it has none.
 NativeForm* Find(const Form& form);
+// The native form whose window that is; nullptr for any other window.
+NativeForm* FindByWindow(HWND window);
 NativeForm& Add(Form& form);
 void Remove(const Form& form);
 

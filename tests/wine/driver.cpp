@@ -29,6 +29,8 @@
 //   wdriver popup   <n>                 in the pop-up menu that is open, goes down to
 //                                       item n (from 1) and presses Enter
 //   wdriver endsession <title>          WM_QUERYENDSESSION, then WM_ENDSESSION, as a log-off
+//   wdriver focus   <title>             prints "@Class:n<TAB>text" of the child with the keyboard
+//                                       focus in its program's thread, "none" when no child has it
 //   A <target> is a child's text, or "@Class:n": the n-th child of that window class
 //   in the order the program made them.
 //   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
@@ -152,18 +154,23 @@ std::vector<HWND> Children(HWND parent) {
     return all;
 }
 
-// "@Class:n" names the n-th child of that window class in the order the
-// program made them (by control id, from 1); any other text, the child that
-// reads it.
-HWND NthOfClass(HWND parent, const std::string& target) {
-    const auto colon = target.rfind(':');
-    if (target.size() < 2 || target[0] != '@' || colon == std::string::npos) return nullptr;
-    const std::string type = target.substr(1, colon - 1);
-    const long wanted = std::strtol(target.c_str() + colon + 1, nullptr, 10);
+// The window's own children of that window class, in the order the program
+// made them (by control id).
+std::vector<HWND> OfClass(HWND parent, const std::string& type) {
     std::vector<HWND> matches;
     for (HWND child : Children(parent))
         if (GetParent(child) == parent && ClassOf(child) == type) matches.push_back(child);
     std::sort(matches.begin(), matches.end(), [](HWND a, HWND b) { return GetDlgCtrlID(a) < GetDlgCtrlID(b); });
+    return matches;
+}
+
+// "@Class:n" names the n-th child of that window class in the order the
+// program made them (from 1); any other text, the child that reads it.
+HWND NthOfClass(HWND parent, const std::string& target) {
+    const auto colon = target.rfind(':');
+    if (target.size() < 2 || target[0] != '@' || colon == std::string::npos) return nullptr;
+    const std::vector<HWND> matches = OfClass(parent, target.substr(1, colon - 1));
+    const long wanted = std::strtol(target.c_str() + colon + 1, nullptr, 10);
     return wanted >= 1 && static_cast<std::size_t>(wanted) <= matches.size() ? matches[wanted - 1] : nullptr;
 }
 
@@ -176,6 +183,29 @@ HWND FindChild(HWND parent, const std::string& text) {
     }
     std::fprintf(stderr, "wdriver: no control \"%s\"\n", text.c_str());
     return nullptr;
+}
+
+// The control with the keyboard focus in the window's thread, named as a
+// <target>: "@Class:n<TAB>text".
+bool PrintFocus(HWND top) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) {
+        std::fprintf(stderr, "wdriver: no thread information (error %lu)\n", GetLastError());
+        return false;
+    }
+    HWND focus = info.hwndFocus;
+    // A control made of windows of its own (a list's header) counts as the control.
+    while (focus && GetParent(focus) != top && IsChild(top, focus)) focus = GetParent(focus);
+    if (!focus || !IsChild(top, focus)) {
+        std::printf("none\n");
+        return true;
+    }
+    const std::string type = ClassOf(focus);
+    const std::vector<HWND> same = OfClass(top, type);
+    const auto place = std::find(same.begin(), same.end(), focus) - same.begin() + 1;
+    std::printf("@%s:%d\t%s\n", type.c_str(), static_cast<int>(place), Text(focus).c_str());
+    return true;
 }
 
 // Hooks the window's thread with a procedure of wmenuhook.dll, which must lie
@@ -370,7 +400,7 @@ int Usage() {
                  "       wdriver type|select <title> <target> <text|n>\n"
                  "       wdriver read <title> <target>\n"
                  "       wdriver popup <n>\n"
-                 "       wdriver endsession <title>\n"
+                 "       wdriver endsession|focus <title>\n"
                  "       wdriver list\n"
                  "       wdriver hotkey taken|free\n"
                  "       wdriver hotkeymove <title> <ms>\n");
@@ -435,6 +465,8 @@ int main(int argc, char** argv) {
     if (command == "close" && argc == 3) return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
 
     if (command == "endsession" && argc == 3) return EndSession(top) ? 0 : 1;
+
+    if (command == "focus" && argc == 3) return PrintFocus(top) ? 0 : 1;
 
     if (command == "hotkeymove" && argc == 4) return HotKeyMove(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
 

@@ -20,6 +20,7 @@ source "$REPO/tests/wine/e2e_browsers.sh"
 source "$REPO/tests/wine/e2e_long_list.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
 source "$REPO/tests/wine/e2e_services.sh"
+source "$REPO/tests/wine/e2e_keys.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -797,6 +798,7 @@ run_width() {
     end_program
     nightjar_pictures
     end_program
+    keyboard_navigation
     nightjar_planted_net
     end_program
     nightjar_wine_service

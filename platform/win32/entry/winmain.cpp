@@ -6,6 +6,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/program.h"
+#include "platform/win32/forms_backend_keys.h"
 
 namespace {
 
@@ -30,9 +31,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     forms::Dispatch(platform::ProgramMain);
 
     // Like the programs' runtime, the program ends when a handler has returned
-    // and no form is loaded any more, or at WM_QUIT.
+    // and no form is loaded any more, or at WM_QUIT. The forms' dialog keys
+    // come before a key is translated.
     MSG message{};
     while (AnyFormLoaded() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (forms::win32::DialogMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
