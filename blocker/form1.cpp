@@ -17,6 +17,7 @@
 #include "frame/mod_skin.h"
 #include "frame/mod_taskbar.h"
 #include "frame/product_info.h"
+#include "frame/setting_writes.h"
 #include "frame/settings.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -66,9 +67,9 @@ std::string Setting(const std::string& key, const std::string& defaultValue) {
     return GetSetting(ProductInfo.ProductName, "Settings", key, defaultValue);
 }
 
-void StoreSetting(const std::string& key, const std::string& value) {
-    SaveSetting(ProductInfo.ProductName, "Settings", key, value);
-}
+// A setting the store refuses is noted and told to the user once; the
+// program goes on.
+void StoreSetting(const std::string& key, const std::string& value) { settingWrites::Store(key, value); }
 
 // A stored number as this program writes it; anything else (not a number,
 // beyond 32 bits, a box value this program never writes) gives `fallback`.
@@ -175,15 +176,27 @@ Form1::Form1()
     pctHotkey.onMouseMove = [this](int b, int s, float x, float y) { pctHotkey_MouseMove(b, s, x, y); };
 }
 
+// What the start-up could not do waits until the window first shows (see
+// Form_Resize): the settings the store refused, and a run at log-on that the
+// stored box asked for and Windows refused, which the end would otherwise
+// store as off without a word.
 void Form1::Form_Load() {
+    loading_ = true;
+    struct Loaded {
+        bool& loading;
+        ~Loaded() { loading = false; }
+    } loaded{loading_};
+    runRefusedAtStart_ = LoadSteps();
+}
+
+bool Form1::LoadSteps() {
     AllowNextPopup = false;
     modSkin::InitSkinGlobal();
     modIcon::SetIcon(hwnd(), "AAA", true);
     setCaption(ProductInfo.ProductName + " by " + ProductInfo.CompanyName);
     Command7.setCaption("Visit " + ProductInfo.HomePage);
     picTrayIcon = icon();
-    hasTrayIcon_ =
-        modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
+    modTaskbar::AddTrayIcon(*this, static_cast<std::uint32_t>(picTrayIcon), picTrayIcon, "Animated TrayIcon");
     AlwaysOnTop = false;
 
     // Each box that turns to 1 raises its handler here; panel 2 does not
@@ -194,10 +207,14 @@ void Form1::Form_Load() {
         std::int32_t fallback;
     } boxes[] = {{Check6, "chkLinks", 0}, {Check5, "chkSound", 1}, {Check4, "chkRunAtStart", 0},
                  {Check3, "chkOnTop", 0}, {Check2, "chkAuto", 1},  {Check1, "chkStopPop", 1}};
+    bool runAsked = false;
     for (const auto& b : boxes) {
-        const std::string fallback = std::to_string(b.fallback);
-        b.box.setValue(StoredNumber(Setting(b.key, fallback), b.fallback, 0, 2));
+        const std::int32_t stored = StoredNumber(Setting(b.key, std::to_string(b.fallback)), b.fallback, 0, 2);
+        b.box.setValue(stored);
+        if (&b.box == &Check4) runAsked = stored == 1;
     }
+    // A ticked run box that its handler had to untick: Windows refused the value.
+    const bool runRefused = runAsked && Check4.value() == 0;
 
     PopupsBlocked = StoredNumber(Setting("intStopped", "0"), 0, INT32_MIN, INT32_MAX);
     AllowedSites = Setting("strAllowed", std::string(kMakerHost) + "\r\n");
@@ -215,15 +232,18 @@ void Form1::Form_Load() {
     VarIEWindows = cIEWindows::Create();
     modIETools::CheckIEButton();
 
-    if (Setting("showHelp", "1") != "1") return;
+    if (Setting("showHelp", "1") != "1") return runRefused;
     forms::The<Form8>().Show();
     if (AlwaysOnTop) onTop.MakeTopMost(forms::The<Form8>().hwnd());
+    return runRefused;
 }
 
 // A list file that is missing is made (allowed.txt with the maker's host,
-// disallowed.txt with one empty line); an existing one is never touched. A
-// list that cannot be made or read is reported once and starts empty, and
-// the program then leaves its file alone.
+// disallowed.txt with one empty line); an existing one is never touched,
+// also where the search does not see it (a hidden or system file): it is
+// only ever made new, never written over. A list that cannot be made or read
+// is reported once and starts empty, and the program then leaves its file
+// alone.
 void Form1::LoadSiteLists() {
     const struct {
         const char* fileName;
@@ -251,12 +271,21 @@ void Form1::Form_Resize() {
     // it then stays minimised on the taskbar.
     if (windowState() == forms::WindowState::Minimized) {
         state = "down";
-        if (hasTrayIcon_) Hide();
+        if (modTaskbar::Shown()) Hide();
     } else {
         state = "up";
         setVisible(true);
     }
     StoreSetting("state", state);
+    if (loading_) return;
+    if (runRefusedAtStart_) {
+        runRefusedAtStart_ = false;
+        platform::MessageBox(ProductInfo.ProductName + " could not be set to run at startup: this account may not "
+                                 "change the programs that Windows starts. The option \"Automation: Run at "
+                                 "startup\" is now off.",
+                             platform::kMbOk | platform::kMbIconWarning, ProductInfo.ProductName);
+    }
+    settingWrites::TellRefused();
 }
 
 void Form1::Form_MouseMove(int, int, float X, float) {
@@ -282,6 +311,7 @@ void Form1::Form_Unload(int&) {
         {"state", state},
     };
     for (const auto& setting : settings) StoreSetting(setting.key, setting.value);
+    settingWrites::TellRefused();
     modTaskbar::RemoveTrayIcon(static_cast<std::uint32_t>(picTrayIcon));
     modHook::UnhookHotkey();
     VarIEWindows.reset();

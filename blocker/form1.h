@@ -130,12 +130,16 @@ private:
     // message, then the setting stored at once where the box has one.
     void OptionClicked(forms::CheckBox& box);
     void ToggleAllowNext();
+    // Form_Load's steps; true when Windows refused the run at log-on that
+    // the stored setting asked for.
+    bool LoadSteps();
     void LoadSiteLists();
     // The run-at-log-on box is being unticked after a refused write: its
     // click then does nothing.
     bool refusingRun_ = false;
-    // The shell took the notification-area icon: a minimised window may hide.
-    bool hasTrayIcon_ = false;
+    // Form_Load is running: what it could not do is told at the first showing.
+    bool loading_ = false;
+    bool runRefusedAtStart_ = false;
 };
 
 }  // namespace windhover

@@ -7,10 +7,10 @@
 #include "blocker/mod_ie_tools.h"
 #include "blocker/module1.h"
 #include "blocker/shared_state.h"
+#include "frame/frame_program.h"
 #include "frame/guard.h"
 #include "frame/product_info.h"
-#include "frame/frame_program.h"
-#include "frame/settings.h"
+#include "frame/setting_writes.h"
 #include "frame/text_compare.h"
 #include "frame/xfile_exists.h"
 #include "platform/error.h"
@@ -41,6 +41,8 @@ const Option kOptions[] = {
 
 const char* const kRunRefused = "Run On Startup could not be enabled: this account may not change the programs "
                                 "that Windows starts";
+const char* const kRunKept = "Run On Startup could not be disabled: this account may not change the programs that "
+                             "Windows starts";
 
 // The run-at-log-on command: the program's own path, quoted so that a folder
 // with blanks cannot start another program.
@@ -57,17 +59,10 @@ void AddSite(const forms::TextBox& box, void (*add)(const std::string&), void (*
     save();
 }
 
-// Removes the selected site. The file, the items and the text the decision
-// searches then hold the same entries, also when another entry contains the
-// deleted site.
-void DeleteSelected(forms::ListBox& items, std::string& text, void (*remove)(const std::string&), void (*save)()) {
+// Removes the selected site, the one with the lowest index; nothing without one.
+void DeleteSelected(const forms::ListBox& items, void (*remove)(int)) {
     const int i = items.listIndex();
-    if (i < 0) return;
-    const std::string site = items.list(i);
-    remove(site);
-    items.removeItem(i);
-    save();
-    text = Module1::ItemsText(items);
+    if (i >= 0) remove(i);
 }
 
 }  // namespace
@@ -81,6 +76,8 @@ void Form1::OptionClicked(forms::CheckBox& box) {
     for (const Option& candidate : kOptions)
         if (&(this->*candidate.box) == &box) option = &candidate;
     const bool on = box.value() == 1;
+    // Windows refused the run-at-log-on change: the box goes back to what
+    // Windows does, and the message says so.
     bool refused = false;
     if (&box == &Check3) {
         SkipOnError([&] { on ? onTop.MakeTopMost(hwnd()) : onTop.MakeNormal(hwnd()); });
@@ -88,8 +85,10 @@ void Form1::OptionClicked(forms::CheckBox& box) {
     } else if (&box == &Check4) {
         SkipOnError([&] {
             const std::string name = ProductInfo.ProductName;
+            // A value that is gone counts as removed, whatever the call said.
             if (!on) {
-                VarAddRemove.RemoveFromRun(name);
+                refused = !VarAddRemove.RemoveFromRun(name) &&
+                          VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name).has_value();
                 return;
             }
             // A value already there as ours counts: an administrator set it.
@@ -97,14 +96,14 @@ void Form1::OptionClicked(forms::CheckBox& box) {
                       VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name) != RunCommand();
         });
     }
-    ShowStatus(refused ? kRunRefused : on ? option->on : option->off);
+    ShowStatus(refused ? (on ? kRunRefused : kRunKept) : on ? option->on : option->off);
     if (refused) {
         refusingRun_ = true;
-        SkipOnError([&] { box.setValue(0); });
+        SkipOnError([&] { box.setValue(on ? 0 : 1); });
         refusingRun_ = false;
     }
-    if (*option->storedAtOnce)
-        SkipOnError([&] { SaveSetting(ProductInfo.ProductName, "Settings", option->storedAtOnce, std::to_string(box.value())); });
+    // A setting the store refuses is noted and told to the user once.
+    if (*option->storedAtOnce) settingWrites::Store(option->storedAtOnce, std::to_string(box.value()));
 }
 
 void Form1::Check1_Click() { OptionClicked(Check1); }
@@ -120,11 +119,9 @@ void Form1::Command1_Click() { AddSite(Text1, Module1::AddAllowed, Module1::Save
 
 void Form1::Command4_Click() { AddSite(Text2, Module1::AddDisallowed, Module1::SaveDisallowedList); }
 
-void Form1::Command2_Click() { DeleteSelected(List1, AllowedSites, Module1::RemoveAllowed, Module1::SaveAllowedList); }
+void Form1::Command2_Click() { DeleteSelected(List1, Module1::DeleteAllowed); }
 
-void Form1::Command3_Click() {
-    DeleteSelected(List2, DisallowedSites, Module1::RemoveDisallowed, Module1::SaveDisallowedList);
-}
+void Form1::Command3_Click() { DeleteSelected(List2, Module1::DeleteDisallowed); }
 
 void Form1::ToggleAllowNext() {
     AllowNextPopup = !AllowNextPopup;

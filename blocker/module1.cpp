@@ -1,6 +1,7 @@
 #include "blocker/module1.h"
 
 #include "blocker/form1.h"
+#include "blocker/list_encoding.h"
 #include "blocker/shared_state.h"
 #include "frame/text_compare.h"
 #include "platform/error.h"
@@ -14,21 +15,28 @@ namespace {
 
 const char* const kLineEnd = "\r\n";
 
+// What the program knows of a list's file beyond its entries.
+struct FileState {
+    // The last load of the file failed.
+    bool unread = false;
+    // The encoding the file was last read or written in.
+    ListEncoding encoding = ListEncoding::Ansi;
+};
+
 struct SiteList {
     const char* fileName;
     std::string& text;
     forms::ListBox& items;
-    // The last load of the file failed.
-    bool& unread;
+    FileState& file;
 };
 
-bool allowedUnread = false;
-const platform::ResetAtStart resetAllowedUnread([] { allowedUnread = false; });
-bool disallowedUnread = false;
-const platform::ResetAtStart resetDisallowedUnread([] { disallowedUnread = false; });
+FileState allowedFile;
+const platform::ResetAtStart resetAllowedFile([] { allowedFile = FileState{}; });
+FileState disallowedFile;
+const platform::ResetAtStart resetDisallowedFile([] { disallowedFile = FileState{}; });
 
-SiteList Allowed() { return {"allowed.txt", AllowedSites, forms::The<Form1>().List1, allowedUnread}; }
-SiteList Disallowed() { return {"disallowed.txt", DisallowedSites, forms::The<Form1>().List2, disallowedUnread}; }
+SiteList Allowed() { return {"allowed.txt", AllowedSites, forms::The<Form1>().List1, allowedFile}; }
+SiteList Disallowed() { return {"disallowed.txt", DisallowedSites, forms::The<Form1>().List2, disallowedFile}; }
 
 std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder() + "\\" + list.fileName; }
 
@@ -52,43 +60,95 @@ std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder
                                   std::to_string(error) + ").");
 }
 
+// The file's text; its encoding is noted for the next write.
 std::string ReadList(const SiteList& list) {
-    std::string contents;
+    std::string bytes, text;
     const std::string path = PathOf(list);
-    if (long error = platform::files::ReadFile(path, &contents)) Fail(error, "read", path);
-    return contents;
+    if (long error = platform::files::ReadFile(path, &bytes)) Fail(error, "read", path);
+    if (!DecodeListFile(bytes, &text))
+        throw platform::Error(75, "Cannot read the site list " + path +
+                                      ": it holds text that this system's code page cannot show.");
+    list.file.encoding = EncodingOf(bytes);
+    return text;
 }
 
-void Rewrite(const SiteList& list, const std::string& contents) {
+// Writes the bytes whole, and notes the encoding they are in.
+void Write(const SiteList& list, const std::string& bytes) {
     const std::string path = PathOf(list);
-    if (long error = platform::files::RewriteFile(path, contents)) Fail(error, "write", path);
+    if (long error = platform::files::RewriteFile(path, bytes)) Fail(error, "write", path);
+    list.file.encoding = EncodingOf(bytes);
+}
+
+// Writes the text whole, in the encoding the file was read in.
+void Rewrite(const SiteList& list, const std::string& text) { Write(list, ListFileBytes(text, list.file.encoding)); }
+
+// The lines of the file's text that do not hold the site, each followed by CR LF.
+std::string LinesWithout(const std::string& text, const std::string& site) {
+    std::string kept;
+    for (const std::string& line : FileLines(text))
+        if (!ContainsNoCase(line, site)) kept += line + kLineEnd;
+    return kept;
+}
+
+// The file's bytes as they are, whatever they hold, with the line after them
+// in the file's own encoding. ANSI bytes that the line would turn into a
+// byte-order mark go as UTF-8 text instead.
+std::string Appended(const std::string& bytes, const std::string& line) {
+    const ListEncoding encoding = EncodingOf(bytes);
+    const std::string appended = bytes + EncodeListText(line, encoding);
+    return encoding == ListEncoding::Ansi ? ListFileBytes(appended, encoding) : appended;
 }
 
 // Appends by writing the whole file anew, so that a failed write leaves no
-// half line for the next entry to join.
+// half line for the next entry to join. A missing file is made new, and one
+// that appears meanwhile is appended to.
 void Add(const SiteList& list, const std::string& site) {
-    std::string contents;
+    const std::string line = site + kLineEnd;
     const std::string path = PathOf(list);
-    const long error = platform::files::ReadFile(path, &contents);
-    if (error != platform::kErrorSuccess && error != platform::kErrorFileNotFound) Fail(error, "read", path);
-    Rewrite(list, contents + site + kLineEnd);
+    std::string bytes;
+    long error = platform::files::ReadFile(path, &bytes);
+    bool made = false;
+    if (error == platform::kErrorFileNotFound) {
+        const std::string contents = ListFileBytes(line, ListEncoding::Ansi);
+        error = platform::files::CreateNewFile(path, contents);
+        made = error == platform::kErrorSuccess;
+        if (made) list.file.encoding = EncodingOf(contents);
+        else if (error == platform::kErrorFileExists) error = platform::files::ReadFile(path, &bytes);
+        else Fail(error, "write", path);
+    }
+    if (error != platform::kErrorSuccess) Fail(error, "read", path);
+    if (!made) Write(list, Appended(bytes, line));
     list.items.addItem(site);
-    list.text += site + kLineEnd;
+    list.text += line;
 }
 
 void Remove(const SiteList& list, const std::string& site) {
-    std::string kept;
-    for (const std::string& line : FileLines(ReadList(list)))
-        if (!ContainsNoCase(line, site)) kept += line + kLineEnd;
+    const std::string kept = LinesWithout(ReadList(list), site);
     Rewrite(list, kept + kLineEnd);
     list.text = kept;
 }
 
+// The removal and the save in one write of the file, so that a failure
+// leaves the file, the items and the text as they were. The file then holds
+// the items but the deleted one, or, when its load failed, its own lines but
+// those that hold the site.
+void Delete(const SiteList& list, int index) {
+    const std::string site = list.items.list(index);
+    const std::string kept = LinesWithout(ReadList(list), site);
+    std::vector<std::string> rest = list.items.items();
+    rest.erase(rest.begin() + index);
+    std::string restText;
+    for (const std::string& item : rest) restText += item + kLineEnd;
+    Rewrite(list, (list.file.unread ? kept : restText) + kLineEnd);
+    list.items.removeItem(index);
+    list.text = restText;
+}
+
 void Load(const SiteList& list) {
     std::string text;
-    list.unread = true;
+    list.file.unread = true;
     const std::string contents = ReadList(list);
-    list.unread = false;
+    list.file.unread = false;
     std::vector<std::string> entries = FileEntries(contents);
     text.reserve(contents.size() + 2);
     for (const std::string& entry : entries) text.append(entry).append(kLineEnd, 2);
@@ -97,7 +157,7 @@ void Load(const SiteList& list) {
 }
 
 void Save(const SiteList& list) {
-    if (!list.unread) Rewrite(list, ItemsText(list.items) + kLineEnd);
+    if (!list.file.unread) Rewrite(list, ItemsText(list.items) + kLineEnd);
 }
 
 }  // namespace
@@ -110,9 +170,12 @@ void LoadAllowedList() { Load(Allowed()); }
 void SaveAllowedList() { Save(Allowed()); }
 void LoadDisallowedList() { Load(Disallowed()); }
 void SaveDisallowedList() { Save(Disallowed()); }
+void DeleteAllowed(int index) { Delete(Allowed(), index); }
+void DeleteDisallowed(int index) { Delete(Disallowed(), index); }
 
 void CreateListFile(const std::string& path, const std::string& contents) {
-    if (long error = platform::files::RewriteFile(path, contents)) Fail(error, "create", path);
+    const long error = platform::files::CreateNewFile(path, contents);
+    if (error != platform::kErrorSuccess && error != platform::kErrorFileExists) Fail(error, "create", path);
 }
 
 std::string ItemsText(const forms::ListBox& items) {

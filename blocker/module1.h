@@ -5,7 +5,8 @@
 // DisallowedSites). A failure to read or write a file raises platform::Error
 // and leaves the copies as the steps before it left them. A list whose file
 // could not be loaded is not saved over that file: the program does not
-// know what the file holds.
+// know what the file holds. A file is written back in the encoding it was
+// read in (see list_encoding.h).
 #include <string>
 #include <vector>
 
@@ -22,7 +23,15 @@ void SaveAllowedList();
 void LoadDisallowedList();
 void SaveDisallowedList();
 
-// Makes a list file that is missing, with those contents.
+// The main window's Delete: removes the item at that index from the list's
+// file, items and text with one write of the file, so that a failure leaves
+// all three as they were.
+void DeleteAllowed(int index);
+void DeleteDisallowed(int index);
+
+// Makes a list file that is missing, with those contents. A file already
+// there, whatever its attributes, or one that appears meanwhile, is left as
+// it is.
 void CreateListFile(const std::string& path, const std::string& contents);
 
 // The items as the decision's text holds them: each followed by CR LF.

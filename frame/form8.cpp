@@ -1,13 +1,14 @@
+
+
 #include "frame/form8.h"
-
-#include <charconv>
-
+#include "frame/frame_program.h"
 #include "frame/guard.h"
 #include "frame/mod_on_top.h"
 #include "frame/product_info.h"
-#include "frame/frame_program.h"
+#include "frame/setting_writes.h"
 #include "frame/settings.h"
 #include "frame/xfile_exists.h"
+#include <charconv>
 #include "platform/error.h"
 #include "platform/files.h"
 
@@ -58,6 +59,8 @@ void Form8::Form_Load() {
         rtf1.setTextRTF(PlainRtf("The help file could not be found. It should be at " + path + "."));
     }
     SkipOnError([this] { modOnTop::SetFormOnTop(*this, true); });
+    // The box's click stores the value again; a refusal then waits to be told.
+    const settingWrites::Hold loading;
     SkipOnError([this] {
         int value = 0;
         if (ParseWholeNumber(GetSetting(ProductInfo.ProductName, "Settings", "showHelp", "1"), &value))
@@ -66,5 +69,6 @@ void Form8::Form_Load() {
 }
 
 void Form8::Check1_Click() {
-    SaveSetting(ProductInfo.ProductName, "Settings", "showHelp", std::to_string(Check1.value()));
+    settingWrites::Store("showHelp", std::to_string(Check1.value()));
+    settingWrites::TellRefused();
 }

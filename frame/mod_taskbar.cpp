@@ -8,11 +8,30 @@
 namespace modTaskbar {
 
 namespace {
+
 platform::shell::NotifyIconData record;
-const platform::ResetAtStart resetRecord([] { record = platform::shell::NotifyIconData{}; });
+// The icon was added and not removed since, and whether the shell holds it.
+bool wanted = false;
+bool shown = false;
+const platform::ResetAtStart resetRecord([] {
+    record = platform::shell::NotifyIconData{};
+    wanted = false;
+    shown = false;
+});
+
+// A taskbar that starts again (Explorer restarted) has lost every icon and
+// says so with this broadcast; the icon is added again from the record.
+const char* const kTaskbarCreated = "TaskbarCreated";
+
+void AddAgain() {
+    if (wanted) shown = platform::shell::NotifyIcon(platform::shell::kNimAdd, record);
+}
+
 }  // namespace
 
 const platform::shell::NotifyIconData& Record() { return record; }
+
+bool Shown() { return shown; }
 
 bool AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture, const std::string& tip) {
     record.cbSize = kRecordSize;
@@ -27,11 +46,16 @@ bool AddTrayIcon(forms::Form& window, std::uint32_t id, platform::Handle picture
     const std::size_t length = std::min(tip.size(), sizeof record.szTip - 1);
     std::memcpy(record.szTip, tip.data(), length);
     record.szTip[length] = '\0';
-    return platform::shell::NotifyIcon(platform::shell::kNimAdd, record);
+    wanted = true;
+    window.onRegisteredMessage[kTaskbarCreated] = AddAgain;
+    shown = platform::shell::NotifyIcon(platform::shell::kNimAdd, record);
+    return shown;
 }
 
 void RemoveTrayIcon(std::uint32_t id) {
     record.uID = id;
+    wanted = false;
+    shown = false;
     platform::shell::NotifyIcon(platform::shell::kNimDelete, record);
 }
 

@@ -41,7 +41,14 @@ long ReadFile(const std::string& path, std::string* contents);
 
 // Replaces a file's contents, creating it when it is missing: the new
 // contents are written beside it and then put in its place, so a failure
-// leaves the file as it was. Returns 0 or a Win32 error code.
+// leaves the file as it was. The file keeps its attributes (hidden, system,
+// archive). Returns 0 or a Win32 error code.
 long RewriteFile(const std::string& path, const std::string& bytes);
+
+// Creates a file that is not there yet, with those bytes (CreateFileA with
+// CREATE_NEW): when an entry of that name exists, whatever its attributes, it
+// stays as it is and the result is 80 (ERROR_FILE_EXISTS). A write that fails
+// takes the new file away again. Returns 0 or a Win32 error code.
+long CreateNewFile(const std::string& path, const std::string& bytes);
 
 }  // namespace platform::files

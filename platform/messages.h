@@ -24,6 +24,12 @@ inline constexpr std::uint32_t kLButtonDblClk = 0x0203;
 inline constexpr std::uint32_t kRButtonDown = 0x0204;
 inline constexpr std::uint32_t kRButtonUp = 0x0205;
 inline constexpr std::uint32_t kHotKey = 0x0312;
+// WM_APP + 1: the notification-area icon's callback as the platform layer has
+// the shell deliver it (see shell::NotifyIcon), apart from every message the
+// window system sends on its own.
+inline constexpr std::uint32_t kTrayCallback = 0x8001;
+// Messages registered by name (RegisterWindowMessage) lie from here to 0xFFFF.
+inline constexpr std::uint32_t kFirstRegistered = 0xC000;
 
 // Notification codes of WM_COMMAND.
 inline constexpr int kBnClicked = 0;

@@ -27,11 +27,12 @@ struct NotifyIconData {
     char szTip[64] = {};
 };
 
-// Shell_NotifyIconA: true when the shell accepted the request.
+// Shell_NotifyIconA: true when the shell accepted the request. With a
+// callback message the icon's mouse events reach the window as the form's
+// tray events: the shell is given msg::kTrayCallback in its place, so that
+// nothing else the window gets (a mouse move over it, whatever its keys)
+// can be taken for the icon, also when the icon's id is 0.
 bool NotifyIcon(std::uint32_t message, const NotifyIconData& data);
-// Whether a message the window got is the callback of a notification-area
-// icon of its own (the icon's callback message, wParam the icon's id).
-bool IsTrayCallback(Handle window, std::uint32_t message, std::uintptr_t wParam);
 
 inline constexpr int kSwHide = 0;
 inline constexpr int kSwShowNormal = 1;

@@ -14,6 +14,7 @@ enum : long {
     kErrorAccessDenied = 5,
     kErrorInvalidHandle = 6,
     kErrorSharingViolation = 32,
+    kErrorFileExists = 80,
     kErrorInvalidParameter = 87,
     kErrorDiskFull = 112,
     kErrorInsufficientBuffer = 122,

@@ -58,6 +58,11 @@ ProcedureRef RestoreProcedure(Handle window, ProcedureRef procedure);
 std::intptr_t CallProcedure(ProcedureRef procedure, Handle window, std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam);
 
+// RegisterWindowMessageA: the number of the message with that name, the same
+// for every program of the session (the shell broadcasts "TaskbarCreated"
+// when the taskbar starts again). 0 on failure.
+std::uint32_t RegisterMessage(const std::string& name);
+
 // PostMessageA: queues the message for the window's thread. True on success.
 bool Post(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "frame/product_info.h"
+#include "frame/setting_writes.h"
 #include "frame/settings.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
@@ -42,12 +43,8 @@ bool RetryAfterFailure() {
             "press 'Ignore'.",
         platform::kMbAbortRetryIgnore, "Permission Denied");
     if (answer == platform::kIdRetry) return true;
-    if (answer == platform::kIdIgnore) {
-        try {
-            SaveSetting(ProductInfo.ProductName, "Settings", kIgnoreFlag, "1");
-        } catch (const std::exception&) {
-        }
-    }
+    // A flag the store refuses is told once: the question will come again.
+    if (answer == platform::kIdIgnore && !settingWrites::Store(kIgnoreFlag, "1")) settingWrites::TellRefused();
     return false;
 }
 

@@ -261,6 +261,13 @@ void Form::userTrayMouseMove(int button, int shift, float x, float y) {
     });
 }
 
+void Form::userRegisteredMessage(const std::string& name) {
+    Dispatch([&] {
+        auto handler = onRegisteredMessage.find(name);
+        if (handler != onRegisteredMessage.end() && handler->second) handler->second();
+    });
+}
+
 bool Form::userQueryEndSession() {
     bool ends = true;
     Dispatch([&] {

@@ -6,6 +6,7 @@
 // its controls are the design, taken once the form is constructed (The<F>)
 // and given back whenever it unloads.
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,9 +60,12 @@ public:
     void userActivate();
     // The window system asking the window to paint its client area.
     void userPaint();
-    // The notification-area icon's callback: the icon calls the window back
-    // with WM_MOUSEMOVE and its mouse message where X stands (in twips).
+    // The notification-area icon's callback: the icon's id where a mouse
+    // message has its keys, and its mouse message where X stands (in twips).
     void userTrayMouseMove(int button, int shift, float x, float y);
+    // A message registered by that name reached the window (a broadcast of
+    // another program, such as the shell's "TaskbarCreated").
+    void userRegisteredMessage(const std::string& name);
     // Windows ending the session (log-off, shut-down): QueryUnload with
     // kFromWindows; true when the form lets the session end.
     bool userQueryEndSession();
@@ -125,6 +129,8 @@ public:
     // The notification-area icon's callback, with its mouse message in X;
     // never raised by the mouse over the window.
     std::function<void(int button, int shift, float x, float y)> onTrayMouseMove;
+    // Handlers of messages registered by name (RegisterWindowMessage), by name.
+    std::map<std::string, std::function<void()>> onRegisteredMessage;
 
     // Backend and control use.
     void attachNative(Handle native, Handle icon) { native_ = native; icon_ = icon; }

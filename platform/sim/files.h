@@ -47,6 +47,9 @@ struct FileWriteFaults {
     std::set<std::string> unwritableFolders;
     // The next write stops with a full disk after this many bytes.
     std::optional<std::size_t> diskFullAfter;
+    // The room left on the disk: every write of more bytes stops with a full
+    // disk, and the room stays as it is.
+    std::optional<std::size_t> diskRoom;
 };
 
 // Lookups below an unreachable drive or share fail.

@@ -25,9 +25,11 @@ long Refusal(const std::string& path) {
     return platform::kErrorSuccess;
 }
 
-// Whether the disk takes the bytes before it is full; consumes the fault.
+// Whether the disk takes the bytes before it is full; consumes a one-off fault.
 bool Fits(std::size_t wanted) {
-    auto& fault = M().writeFaults.diskFullAfter;
+    auto& faults = M().writeFaults;
+    if (faults.diskRoom && wanted > *faults.diskRoom) return false;
+    auto& fault = faults.diskFullAfter;
     if (!fault) return true;
     const bool fits = wanted <= *fault;
     fault.reset();
@@ -47,6 +49,15 @@ long RewriteFile(const std::string& path, const std::string& bytes) {
     auto& fs = sim::M().files;
     const sim::File* existing = fs.file(path);
     fs.addFile(path, bytes, existing ? existing->attributes : files::kArchive);
+    return kErrorSuccess;
+}
+
+long CreateNewFile(const std::string& path, const std::string& bytes) {
+    if (!sim::Reachable(sim::M().files, path)) return kErrorPathNotFound;
+    if (sim::M().files.exists(path)) return kErrorFileExists;
+    if (long refused = sim::Refusal(path)) return refused;
+    if (!sim::Fits(bytes.size())) return kErrorDiskFull;
+    sim::M().files.addFile(path, bytes, files::kArchive);
     return kErrorSuccess;
 }
 

@@ -5,9 +5,9 @@
 
 #include "platform/forms/backend.h"
 #include "platform/messages.h"
-#include "platform/shell.h"
 #include "platform/sim/peers.h"
 #include "platform/sim/sim_hang.h"
+#include "platform/window.h"
 
 namespace forms::backend {
 
@@ -31,15 +31,15 @@ std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {
         case msg::kPaint:
             form.userPaint();
             return 0;
-        case msg::kMouseMove:
-            // The notification-area icon calls back with WM_MOUSEMOVE too, its
-            // mouse message where x stands.
-        {
+        case msg::kMouseMove: {
             const sim::MouseArguments mouse = sim::MouseOf(message);
-            if (platform::shell::IsTrayCallback(message.window, message.message, message.wParam))
-                form.userTrayMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
-            else
-                form.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+            form.userMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
+            return 0;
+        }
+        case msg::kTrayCallback: {
+            // The icon's id where the mouse keys stand, its mouse message where x does.
+            const sim::MouseArguments mouse = sim::MouseOf(message);
+            form.userTrayMouseMove(mouse.button, mouse.shift, mouse.x, mouse.y);
             return 0;
         }
         case msg::kQueryEndSession:
@@ -55,6 +55,13 @@ std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {
             if (auto timer = native.timers.find(message.wParam); timer != native.timers.end()) timer->second->tick();
             return 0;
     }
+    if (message.message >= msg::kFirstRegistered && message.message <= 0xFFFF)
+        for (const auto& [name, handler] : form.onRegisteredMessage)
+            if (platform::window::RegisterMessage(name) == message.message) {
+                const std::string called = name;  // the handler may change the map
+                form.userRegisteredMessage(called);
+                break;
+            }
     return 0;
 }
 
@@ -67,8 +74,11 @@ void CreateFormWindow(Form& form) {
     record.form = &form;
     record.procedures.push_back([&native](const sim::Message& message) { return FormProc(native, message); });
     native.window = sim::CreateWindowRecord(std::move(record));
-    // Every form has an icon: its own resource, or the program's default one.
-    form.attachNative(native.window, 0x7000 + (native.window >> 4));
+    // A form's icon is its own resource, or the program's default one; none
+    // when the program has neither.
+    const auto& resources = sim::M().iconResources;
+    const bool hasIcon = resources.count(form.iconResource()) != 0 || resources.count("APPICON") != 0;
+    form.attachNative(native.window, hasIcon ? 0x7000 + (native.window >> 4) : 0);
     sim::Peers peers(native);
     for (Control* control : form.controls()) control->createPeer(peers);
 }

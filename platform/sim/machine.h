@@ -40,7 +40,7 @@ struct Machine {
     // go with its end.
     Browsers browsers;
     // The icon resources built into the program, by name.
-    std::set<std::string> iconResources{"AAA", "APPICON", "FORM1ICON", "LOGO"};
+    std::set<std::string> iconResources{"AAA", "APPICON", "FORM1ICON", "FRMMAINICON", "LOGO"};
 
     platform::version::ProductVersion ownVersion{"Windhover", "Quillmere", "www.quillmere.example", 2, 1, 0};
     // The record GetVersionEx fills in; empty makes the call fail.
@@ -50,6 +50,8 @@ struct Machine {
     // The notification area: the icons present, by (window, id). A process
     // that ends takes its icons with it.
     std::map<std::pair<Handle, std::uint32_t>, platform::shell::NotifyIconData> trayIcons;
+    // The messages registered by name in the session, by folded name.
+    std::map<std::string, std::uint32_t> registeredMessages;
     bool trayAvailable = true;
     std::intptr_t shellExecuteResult = 42;
 

@@ -34,11 +34,6 @@ bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
     return result;
 }
 
-bool IsTrayCallback(Handle window, std::uint32_t message, std::uintptr_t wParam) {
-    const auto icon = sim::M().trayIcons.find({window, static_cast<std::uint32_t>(wParam)});
-    return icon != sim::M().trayIcons.end() && wParam <= 0xFFFFFFFFu && icon->second.uCallbackMessage == message;
-}
-
 std::intptr_t Execute(const std::string& file, const std::string& parameters, const std::string& directory,
                       int showCommand) {
     sim::Record(sim::ShellExecuteCall{file, parameters, directory, showCommand});

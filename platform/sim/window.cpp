@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/messages.h"
 #include "platform/sim/sim.h"
 #include "platform/window.h"
 
@@ -75,6 +76,14 @@ std::intptr_t CallProcedure(ProcedureRef procedure, Handle window, std::uint32_t
                             std::intptr_t lParam) {
     if (procedure == 0) return 0;
     return sim::CallLink(sim::Message{window, message, wParam, lParam}, procedure - 1);
+}
+
+std::uint32_t RegisterMessage(const std::string& name) {
+    auto& registered = sim::M().registeredMessages;
+    if (name.empty()) return 0;
+    const auto [entry, added] = registered.emplace(sim::Fold(name), 0);
+    if (added) entry->second = platform::msg::kFirstRegistered + static_cast<std::uint32_t>(registered.size() - 1);
+    return entry->second;
 }
 
 bool Post(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {

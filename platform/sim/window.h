@@ -104,6 +104,12 @@ void KillTimer(Handle window, std::uintptr_t id);
 // message (the shell posts the icon's callback message), and a hot key.
 void TrayMouse(Handle window, std::uint32_t id, std::uint32_t mouseMessage);
 void HotKey(Handle window, int id);
+// Another program posting the message registered by that name to every
+// top-level window (HWND_BROADCAST).
+void Broadcast(const std::string& name);
+// Explorer starting again: the notification area has lost every icon, and
+// the shell broadcasts "TaskbarCreated".
+void RestartTaskbar();
 // The user pressing a key combination: the window of this process that
 // registered it as a hot key gets WM_HOTKEY (wParam the id, lParam the
 // modifiers in the low word and the key in the high word); nothing when the

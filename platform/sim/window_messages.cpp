@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "platform/sim/sim.h"
 #include "platform/sim/sim_hang.h"
+#include "platform/window.h"
 
 namespace sim {
 
@@ -154,10 +155,23 @@ void AsUser(const std::function<void()>& action) {
 
 void TrayMouse(Handle window, std::uint32_t id, std::uint32_t mouseMessage) {
     auto icon = M().trayIcons.find({window, id});
-    if (icon == M().trayIcons.end() || !icon->second.uCallbackMessage) return;
-    Post(Message{window, icon->second.uCallbackMessage, id, static_cast<std::intptr_t>(mouseMessage)});
+    if (icon == M().trayIcons.end() || !(icon->second.uFlags & platform::shell::kNifMessage)) return;
+    Post(Message{window, platform::msg::kTrayCallback, id, static_cast<std::intptr_t>(mouseMessage)});
     P().idleStrikes = 0;
     Pump();
+}
+
+void Broadcast(const std::string& name) {
+    const std::uint32_t message = platform::window::RegisterMessage(name);
+    for (const auto& [handle, window] : P().windows)
+        if (window.parent == 0) Post(Message{handle, message, 0, 0});
+    P().idleStrikes = 0;
+    Pump();
+}
+
+void RestartTaskbar() {
+    M().trayIcons.clear();
+    Broadcast("TaskbarCreated");
 }
 
 void HotKey(Handle window, int id) {

@@ -9,10 +9,22 @@ namespace platform::files {
 
 namespace {
 
+// The longest path Windows takes, in characters.
+constexpr std::size_t kLongestPath = 32768;
+
+// The whole path, however long: a buffer the path fills to its end may have
+// cut it (Windows XP neither ends it nor says so), so it grows and the call
+// is made again.
 std::string ExecutablePath() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length);
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size() || path.size() >= kLongestPath) {
+            path.resize(std::min<std::size_t>(length, path.size()));
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 }  // namespace
@@ -102,14 +114,17 @@ long WriteAll(HANDLE file, const std::string& bytes) {
     return 0;
 }
 
-long WriteNew(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+// Writes the bytes to a file made anew with those attributes.
+long WriteNew(const std::string& path, const std::string& bytes, DWORD attributes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, attributes, nullptr);
     if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
     long result = WriteAll(file, bytes);
     if (!CloseHandle(file) && result == 0) result = static_cast<long>(GetLastError());
     return result;
 }
+
+// The attributes a rewritten file carries over from the one it replaces.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
 }  // namespace
 
@@ -118,11 +133,26 @@ long RewriteFile(const std::string& path, const std::string& bytes) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return ERROR_ACCESS_DENIED;
+    const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKeptAttributes;
     const std::string beside = path + ".new";
-    long result = WriteNew(beside, bytes);
+    // A file left beside by an earlier failure, hidden or system, would refuse
+    // to be made over with other attributes.
+    SetFileAttributesA(beside.c_str(), FILE_ATTRIBUTE_NORMAL);
+    long result = WriteNew(beside, bytes, kept ? kept : FILE_ATTRIBUTE_NORMAL);
     if (result == 0 && !MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         result = static_cast<long>(GetLastError());
     if (result != 0) DeleteFileA(beside.c_str());
+    return result;
+}
+
+long CreateNewFile(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
+    long result = WriteAll(file, bytes);
+    if (!CloseHandle(file) && result == 0) result = static_cast<long>(GetLastError());
+    // A half-made file would be taken for the whole one at the next start.
+    if (result != 0) DeleteFileA(path.c_str());
     return result;
 }
 

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "platform/shell.h"
+#include "platform/messages.h"
+#include "platform/window.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/forms_backend_keys.h"
@@ -62,17 +63,29 @@ void OnSize(NativeForm& native, WPARAM kind) {
     form.userResize(state, width, height);
 }
 
-// The notification-area icon calls back with WM_MOUSEMOVE too, its mouse
-// message where x stands; the program decodes it from the twips.
-void OnMouseMove(NativeForm& native, WPARAM keys, LPARAM position) {
+// The mouse over the window, or, with tray set, the notification-area icon's
+// callback: the icon's id stands where the mouse keys do and is read as
+// them, its mouse message where x stands, which the program decodes from
+// the twips.
+void OnMouseMove(NativeForm& native, WPARAM keys, LPARAM position, bool tray) {
     if (!native.ready) return;
     const int x = static_cast<short>(LOWORD(position));
     const int y = static_cast<short>(HIWORD(position));
-    // The icon's id stands where the mouse keys do, and is read as them.
-    if (platform::shell::IsTrayCallback(platform::win32::From(native.window), WM_MOUSEMOVE, keys))
+    if (tray)
         native.form->userTrayMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
     else
         native.form->userMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
+}
+
+// A message registered by name: the name of the form's handler it stands for.
+void OnRegistered(NativeForm& native, UINT message) {
+    if (!native.ready) return;
+    for (const auto& [name, handler] : native.form->onRegisteredMessage)
+        if (platform::window::RegisterMessage(name) == message) {
+            const std::string called = name;  // the handler may change the map
+            native.form->userRegisteredMessage(called);
+            return;
+        }
 }
 
 // Activate means another of the program's forms was active before, as the
@@ -146,7 +159,10 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             OnSize(*native, wParam);
             return 0;
         case WM_MOUSEMOVE:
-            OnMouseMove(*native, wParam, lParam);
+            OnMouseMove(*native, wParam, lParam, false);
+            return 0;
+        case platform::msg::kTrayCallback:
+            OnMouseMove(*native, wParam, lParam, true);
             return 0;
         case WM_QUERYENDSESSION:
             return native->ready && !native->form->userQueryEndSession() ? FALSE : TRUE;
@@ -190,6 +206,12 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             break;
         case WM_NCDESTROY:
             Unbind(window);
+            break;
+        default:
+            if (message >= platform::msg::kFirstRegistered && message <= 0xFFFF) {
+                OnRegistered(*native, message);
+                return 0;
+            }
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -30,6 +30,8 @@ Handle LoadSharedIcon(const std::string& resourceName, int width, int height) {
     return win32::From(LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_ICON, width, height, LR_SHARED));
 }
 
+std::uint32_t RegisterMessage(const std::string& name) { return RegisterWindowMessageA(name.c_str()); }
+
 std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
     return SendMessageA(To<HWND>(window), message, wParam, lParam);
 }

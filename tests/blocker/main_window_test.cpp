@@ -4,6 +4,7 @@
 
 #include "blocker/frm_website.h"
 #include "frame/frm_about.h"
+#include "frame/frm_splash.h"
 #include "platform/dialogs.h"
 #include "platform/messages.h"
 #include "tests/blocker/main_window_fixture.h"
@@ -70,6 +71,59 @@ TEST_F(MainWindowTest, ALongAllowedListIsWrittenIntoTheListOnce) {
     EXPECT_EQ(AllowedSites, file);
 }
 
+TEST_F(MainWindowTest, AListFileTheSearchDoesNotSeeKeepsEveryByteAndIsLoaded) {
+    namespace files = platform::files;
+    const struct {
+        const char* name;
+        std::uint32_t attributes;
+    } cases[] = {
+        {"hidden", files::kHidden | files::kArchive},
+        {"system", files::kSystem},
+        {"hidden and system", files::kHidden | files::kSystem},
+        {"read-only", files::kReadOnly},
+        {"archive", files::kArchive},
+        {"hidden and read-only", files::kHidden | files::kReadOnly},
+    };
+    for (const auto& c : cases) {
+        FreshRow(c.name, [&] {
+            m().files.addFile(PathOf("allowed.txt"), "one.example\r\ntwo.example\r\n", c.attributes);
+            m().files.addFile(PathOf("disallowed.txt"), "bad.example", c.attributes);
+            Start();
+            EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n");
+            EXPECT_EQ(FileText("disallowed.txt"), "bad.example");
+            EXPECT_EQ(m().files.file(PathOf("allowed.txt"))->attributes, c.attributes);
+            EXPECT_EQ(main().List1.items(), (std::vector<std::string>{"one.example", "two.example"}));
+            EXPECT_EQ(main().List2.items(), std::vector<std::string>{"bad.example"});
+            EXPECT_EQ(AllowedSites, "one.example\r\ntwo.example\r\n");
+            EXPECT_TRUE(p().messageBoxes.empty());
+            Exit();
+            EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n") << "the end leaves it too";
+        });
+    }
+}
+
+TEST_F(MainWindowTest, AHiddenListFileKeepsItsAttributesWhenASiteIsAdded) {
+    m().files.addFile(PathOf("allowed.txt"), "one.example\r\n", platform::files::kHidden);
+    Start();
+    main().Text1.userType("two.example");
+    main().Command1.userClick();
+    EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n\r\n");
+    EXPECT_EQ(m().files.file(PathOf("allowed.txt"))->attributes, platform::files::kHidden);
+}
+
+TEST_F(MainWindowTest, AProgramFolderPastTheOldPathLimitNamesTheListFilesAndTheRunCommand) {
+    std::string folder = "C:\\Program Files";
+    while (folder.size() < 300) folder += "\\A folder name of thirty-two chr";
+    m().files.programFolder = folder;
+    m().files.addFolder(folder);
+    Stage("chkRunAtStart", "1");
+    Start();
+    EXPECT_EQ(FileText("allowed.txt"), "www.quillmere.example\r\n");
+    EXPECT_EQ(FileText("disallowed.txt"), "\r\n");
+    EXPECT_EQ(StoredString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover"),
+              "\"" + folder + "\\windhover.exe\"" + '\0');
+}
+
 TEST_F(MainWindowTest, StoredValuesTakeTheirPlacesAndOddOnesTheDefault) {
     const struct {
         const char* key;
@@ -87,13 +141,13 @@ TEST_F(MainWindowTest, StoredValuesTakeTheirPlacesAndOddOnesTheDefault) {
         {"intStopped", "12 popups", 1, "0 Popups blocked to date"},
     };
     for (const auto& c : cases) {
-        SetUp();
-        Stage(c.key, c.stored);
-        Start();
-        EXPECT_EQ(main().Check1.value(), c.check1) << c.key << "=" << c.stored;
-        EXPECT_EQ(Panel(1), c.panel1) << c.key << "=" << c.stored;
-        EXPECT_TRUE(p().messageBoxes.empty());
-        TearDown();
+        FreshRow(std::string(c.key) + "=" + c.stored, [&] {
+            Stage(c.key, c.stored);
+            Start();
+            EXPECT_EQ(main().Check1.value(), c.check1);
+            EXPECT_EQ(Panel(1), c.panel1);
+            EXPECT_TRUE(p().messageBoxes.empty());
+        });
     }
 }
 
@@ -103,13 +157,13 @@ TEST_F(MainWindowTest, OnlyTheStateUpStartsShown) {
         bool shown;
     } cases[] = {{"up", true}, {"Up", false}, {"down", false}, {"", false}, {"UP ", false}};
     for (const auto& c : cases) {
-        SetUp();
-        Stage("state", c.stored);
-        Start();
-        EXPECT_EQ(main().visible(), c.shown) << "'" << c.stored << "'";
-        EXPECT_EQ(Stored("state"), c.shown ? "up" : "down") << "the start's resize stores it";
-        EXPECT_EQ(m().trayIcons.size(), 1u);
-        TearDown();
+        FreshRow(std::string("state '") + c.stored + "'", [&] {
+            Stage("state", c.stored);
+            Start();
+            EXPECT_EQ(main().visible(), c.shown);
+            EXPECT_EQ(Stored("state"), c.shown ? "up" : "down") << "the start's resize stores it";
+            EXPECT_EQ(m().trayIcons.size(), 1u);
+        });
     }
 }
 
@@ -222,20 +276,95 @@ TEST_F(MainWindowTest, EveryWayOutSavesTheSettings) {
         {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
     };
     for (const auto& way : ways) {
-        SetUp();
-        Start();
-        main().Check1.setValue(0);
-        PopupsBlocked = 5;
-        way.leave(*this);
-        EXPECT_TRUE(p().ended) << way.name;
-        EXPECT_EQ(Stored("chkStopPop"), "0") << way.name;
-        EXPECT_EQ(Stored("intStopped"), "5") << way.name;
-        EXPECT_TRUE(m().trayIcons.empty()) << way.name;
-        Restart();
-        EXPECT_EQ(main().Check1.value(), 0) << way.name << ": the next start reads it";
-        EXPECT_EQ(Panel(1), "5 Popups blocked to date") << way.name;
-        TearDown();
+        FreshRow(way.name, [&] {
+            Start();
+            main().Check1.setValue(0);
+            PopupsBlocked = 5;
+            way.leave(*this);
+            EXPECT_TRUE(p().ended);
+            EXPECT_EQ(Stored("chkStopPop"), "0");
+            EXPECT_EQ(Stored("intStopped"), "5");
+            EXPECT_TRUE(m().trayIcons.empty());
+            Restart();
+            EXPECT_EQ(main().Check1.value(), 0) << "the next start reads it";
+            EXPECT_EQ(Panel(1), "5 Popups blocked to date");
+        });
     }
+}
+
+// --- a settings key that refuses writes ----------------------------------------
+
+TEST_F(MainWindowTest, ASettingsKeyThatRefusesWritesStopsNeitherTheStartNorTheEnd) {
+    const struct {
+        const char* name;
+        std::function<void(MainWindowTest&)> leave;
+    } ways[] = {
+        {"File > Exit", [](MainWindowTest& t) { t.Exit(); }},
+        {"the close box", [](MainWindowTest& t) { sim::AsUser([&] { t.main().userClose(); }); }},
+        {"the tray's Exit", [](MainWindowTest& t) { sim::AsUser([&] { t.main().Exit.userClick(); }); }},
+        {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
+    };
+    for (const auto& way : ways) {
+        FreshRow(way.name, [&] {
+            Stage("showHelp", "1");
+            m().registry.currentUserReadOnly = true;
+            Start();
+            EXPECT_TRUE(main().visible()) << "the start reaches the main window";
+            EXPECT_FALSE(forms::The<frmSplash>().visible());
+            EXPECT_TRUE(help().visible());
+            ASSERT_EQ(p().messageBoxes.size(), 1u) << "told once";
+            const auto& told = p().messageBoxes[0];
+            EXPECT_EQ(told.icon, platform::kMbIconWarning);
+            for (const char* key : {"\"chkSound\"", "\"showHelp\"", "\"state\""})
+                EXPECT_NE(told.text.find(key), std::string::npos) << key << " in: " << told.text;
+            // The user works on: nothing more is said.
+            sim::AsUser([&] { main().Command6.userClick(); });
+            EXPECT_FALSE(main().visible());
+            sim::AsUser([&] { main().show.userClick(); });
+            main().Check5.userClick();
+            way.leave(*this);
+            EXPECT_TRUE(p().ended) << "the end is reached";
+            EXPECT_TRUE(m().trayIcons.empty()) << "and takes the icon";
+            EXPECT_EQ(p().messageBoxes.size(), 1u);
+            EXPECT_EQ(Stored("state"), "<none>");
+        });
+    }
+}
+
+TEST_F(MainWindowTest, SettingsRefusedOnlyAtTheEndAreToldAndTheProgramStillEnds) {
+    Start();
+    m().registry.currentUserReadOnly = true;
+    Exit();
+    EXPECT_TRUE(p().ended);
+    EXPECT_TRUE(m().trayIcons.empty());
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    for (const char* key : {"chkRunAtStart", "chkOnTop", "chkAuto", "chkStopPop", "intStopped", "strAllowed",
+                            "strDisallowed", "chkLinks", "state"})
+        EXPECT_NE(p().messageBoxes[0].text.find(std::string("\"") + key + "\""), std::string::npos) << key;
+}
+
+TEST_F(MainWindowTest, ARunAtLogOnRefusedAtTheStartIsToldOnceTheStartIsDone) {
+    Stage("chkRunAtStart", "1");
+    m().registry.localMachineReadOnly = true;
+    Start();
+    EXPECT_TRUE(main().visible());
+    EXPECT_EQ(main().Check4.value(), 0) << "Windows does not run the program at log-on";
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("could not be set to run at startup"), std::string::npos)
+        << p().messageBoxes[0].text;
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
+    EXPECT_EQ(Panel(2), "") << "the box said it";
+    // A value already there as ours is no refusal.
+    Exit();
+    sim::NewProcess();
+    m().registry.localMachineReadOnly = false;
+    m().registry.setString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover",
+                           "\"" + PathOf("windhover.exe") + "\"");
+    m().registry.localMachineReadOnly = true;
+    Stage("chkRunAtStart", "1");
+    Start();
+    EXPECT_EQ(main().Check4.value(), 1);
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(MainWindowTest, ALogOffAsksWithTheWindowsReason) {
@@ -281,16 +410,16 @@ TEST_F(MainWindowTest, MinimisingHidesToTheNotificationAreaAndShowBringsItBack) 
         {"the Action menu", [](windhover::Form1& f) { f.mnuActionItem0.userClick(); }},
     };
     for (const auto& way : ways) {
-        SetUp();
-        Start();
-        sim::AsUser([&] { way.minimise(main()); });
-        EXPECT_FALSE(main().visible()) << way.name;
-        EXPECT_EQ(Stored("state"), "down") << way.name;
-        sim::AsUser([&] { main().show.userClick(); });
-        EXPECT_TRUE(main().visible()) << way.name;
-        EXPECT_EQ(main().windowState(), forms::WindowState::Normal);
-        EXPECT_EQ(Stored("state"), "up") << way.name;
-        TearDown();
+        FreshRow(way.name, [&] {
+            Start();
+            sim::AsUser([&] { way.minimise(main()); });
+            EXPECT_FALSE(main().visible());
+            EXPECT_EQ(Stored("state"), "down");
+            sim::AsUser([&] { main().show.userClick(); });
+            EXPECT_TRUE(main().visible());
+            EXPECT_EQ(main().windowState(), forms::WindowState::Normal);
+            EXPECT_EQ(Stored("state"), "up");
+        });
     }
 }
 

@@ -80,16 +80,17 @@ TEST_F(PromptTest, EachAnswerSetsTheHandShakeAndTheLists) {
         {"Block Now", &Form3::Command4, false, "<missing>", "<missing>"},
     };
     for (const auto& c : cases) {
-        SetUp();
-        main().List1.addItem("kept.example");
-        Ask("site.example");
-        prompt().Text1.userType("edited.example");
-        (prompt().*c.button).userClick();
-        EXPECT_TRUE(PromptAnswered) << c.name;
-        EXPECT_EQ(PromptAllowed, c.allowed) << c.name;
-        EXPECT_FALSE(prompt().loaded());
-        EXPECT_EQ(FileText("allowed.txt"), c.allowedFile) << c.name;
-        EXPECT_EQ(FileText("disallowed.txt"), c.disallowedFile) << c.name;
+        FreshRow(c.name, [&] {
+            main().List1.addItem("kept.example");
+            Ask("site.example");
+            prompt().Text1.userType("edited.example");
+            (prompt().*c.button).userClick();
+            EXPECT_TRUE(PromptAnswered);
+            EXPECT_EQ(PromptAllowed, c.allowed);
+            EXPECT_FALSE(prompt().loaded());
+            EXPECT_EQ(FileText("allowed.txt"), c.allowedFile);
+            EXPECT_EQ(FileText("disallowed.txt"), c.disallowedFile);
+        });
     }
 }
 
@@ -102,14 +103,15 @@ TEST_F(PromptTest, TheCloseBoxAnswersBlock) {
 
 TEST_F(PromptTest, AlwaysRefusesNoSiteAndStillAnswers) {
     for (const char* typed : {"", " "}) {
-        SetUp();
-        Ask("site.example");
-        prompt().Text1.userType(typed);
-        prompt().Command1.userClick();
-        EXPECT_TRUE(PromptAnswered && PromptAllowed);
-        EXPECT_EQ(FileText("allowed.txt"), "<missing>") << "'" << typed << "'";
-        EXPECT_EQ(AllowedSites, "");
-        EXPECT_EQ(main().List1.listCount(), 0);
+        FreshRow(std::string("typed '") + typed + "'", [&] {
+            Ask("site.example");
+            prompt().Text1.userType(typed);
+            prompt().Command1.userClick();
+            EXPECT_TRUE(PromptAnswered && PromptAllowed);
+            EXPECT_EQ(FileText("allowed.txt"), "<missing>");
+            EXPECT_EQ(AllowedSites, "");
+            EXPECT_EQ(main().List1.listCount(), 0);
+        });
     }
 }
 

@@ -1,5 +1,6 @@
 // The site lists: their files, the items on the main window and the texts the
 // decision searches, through Module1 and the main window's Add and Delete.
+#include "blocker/ie_class.h"
 #include "blocker/module1.h"
 #include "platform/error.h"
 #include "tests/blocker/blocker_fixture.h"
@@ -92,22 +93,23 @@ TEST_F(SiteListTest, AFailedWriteLeavesFileItemsAndTextAndReachesTheCaller) {
     };
     for (const auto& c : cases) {
         for (const auto& routine : routines) {
-            SetUp();
-            StageAllowed(before);
-            main().List1.addItem("kept.example");
-            main().List1.addItem("shown.example");
-            AllowedSites = "kept.example\r\n";
-            c.stage(m());
-            try {
-                routine.call();
-                ADD_FAILURE() << routine.name << " with " << c.name << " reported no failure";
-            } catch (const platform::Error& e) {
-                EXPECT_EQ(e.number(), c.error) << routine.name << " with " << c.name;
-                EXPECT_NE(std::string(e.what()).find(PathOf("allowed.txt")), std::string::npos) << e.what();
-            }
-            EXPECT_EQ(FileText("allowed.txt"), before) << routine.name << " with " << c.name;
-            EXPECT_EQ(Items(main().List1), (Strings{"kept.example", "shown.example"}));
-            EXPECT_EQ(AllowedSites, "kept.example\r\n");
+            FreshRow(std::string(routine.name) + " with " + c.name, [&] {
+                StageAllowed(before);
+                main().List1.addItem("kept.example");
+                main().List1.addItem("shown.example");
+                AllowedSites = "kept.example\r\n";
+                c.stage(m());
+                try {
+                    routine.call();
+                    ADD_FAILURE() << "no failure reported";
+                } catch (const platform::Error& e) {
+                    EXPECT_EQ(e.number(), c.error);
+                    EXPECT_NE(std::string(e.what()).find(PathOf("allowed.txt")), std::string::npos) << e.what();
+                }
+                EXPECT_EQ(FileText("allowed.txt"), before);
+                EXPECT_EQ(Items(main().List1), (Strings{"kept.example", "shown.example"}));
+                EXPECT_EQ(AllowedSites, "kept.example\r\n");
+            });
         }
     }
 }
@@ -136,17 +138,18 @@ TEST_F(SiteListTest, AddRefusesNothingAndOneBlankAndKeepsTheTypedText) {
         bool added;
     } cases[] = {{"", false}, {" ", false}, {"  ", true}, {"Site.example", true}};
     for (const auto& c : cases) {
-        SetUp();
-        main().Text1.userType(c.typed);
-        main().Command1.userClick();
-        main().Text2.userType(c.typed);
-        main().Command4.userClick();
-        const std::string line = c.added ? std::string(c.typed) + "\r\n" : "";
-        EXPECT_EQ(FileText("allowed.txt"), c.added ? line + "\r\n" : "<missing>") << "'" << c.typed << "'";
-        EXPECT_EQ(FileText("disallowed.txt"), c.added ? line + "\r\n" : "<missing>");
-        EXPECT_EQ(AllowedSites, line);
-        EXPECT_EQ(DisallowedSites, line);
-        EXPECT_EQ(main().Text1.text(), c.typed);
+        FreshRow(std::string("typed '") + c.typed + "'", [&] {
+            main().Text1.userType(c.typed);
+            main().Command1.userClick();
+            main().Text2.userType(c.typed);
+            main().Command4.userClick();
+            const std::string line = c.added ? std::string(c.typed) + "\r\n" : "";
+            EXPECT_EQ(FileText("allowed.txt"), c.added ? line + "\r\n" : "<missing>");
+            EXPECT_EQ(FileText("disallowed.txt"), c.added ? line + "\r\n" : "<missing>");
+            EXPECT_EQ(AllowedSites, line);
+            EXPECT_EQ(DisallowedSites, line);
+            EXPECT_EQ(main().Text1.text(), c.typed);
+        });
     }
 }
 
@@ -183,6 +186,48 @@ TEST_F(SiteListTest, DeleteLeavesFileItemsAndTextAlikeWhenALongerHostHoldsTheSit
     }
 }
 
+TEST_F(SiteListTest, AFailedDeleteLeavesFileItemsAndTextAsTheyWereAndIsShown) {
+    // The removal's own write would fit in the room left on the disk, the
+    // whole list's would not.
+    const std::string file = "example.com\r\nwww.example.com\r\nother.org\r\n\r\n";
+    const struct {
+        const char* name;
+        std::function<void(sim::Machine&, const std::string& path)> stage;
+        const char* said;
+    } faults[] = {
+        {"a disk with room for less than the list",
+         [](sim::Machine& m, const std::string&) { m.writeFaults.diskRoom = 20; }, "the disk is full"},
+        {"a read-only file",
+         [](sim::Machine& m, const std::string& path) {
+             m.files.entries[sim::Fold(path)].attributes |= platform::files::kReadOnly;
+         },
+         "access is denied"},
+        {"a file another program holds open",
+         [](sim::Machine& m, const std::string& path) { m.files.locked.insert(sim::Fold(path)); }, "system error 32"},
+    };
+    for (const auto& fault : faults) {
+        for (const bool allowed : {true, false}) {
+            const char* name = allowed ? "allowed.txt" : "disallowed.txt";
+            FreshRow(std::string(name) + " on " + fault.name, [&] {
+                forms::ListBox& items = allowed ? main().List1 : main().List2;
+                std::string& text = allowed ? AllowedSites : DisallowedSites;
+                m().files.addFile(PathOf(name), file);
+                for (const char* site : {"example.com", "www.example.com", "other.org"}) items.addItem(site);
+                text = "example.com\r\nwww.example.com\r\nother.org\r\n";
+                fault.stage(m(), PathOf(name));
+                Select(items, "example.com");
+                (allowed ? main().Command2 : main().Command3).userClick();
+                EXPECT_EQ(FileText(name), file);
+                EXPECT_EQ(Items(items), (Strings{"example.com", "www.example.com", "other.org"}));
+                EXPECT_EQ(text, "example.com\r\nwww.example.com\r\nother.org\r\n");
+                ASSERT_EQ(p().messageBoxes.size(), 1u);
+                EXPECT_NE(p().messageBoxes[0].text.find(fault.said), std::string::npos) << p().messageBoxes[0].text;
+                EXPECT_NE(p().messageBoxes[0].text.find(PathOf(name)), std::string::npos);
+            });
+        }
+    }
+}
+
 TEST_F(SiteListTest, DeleteWithNothingSelectedChangesAndWritesNothing) {
     m().writeFaults.unwritableFolders.insert(Folder());  // a write would show a message
     main().Command2.userClick();
@@ -196,3 +241,92 @@ TEST_F(SiteListTest, DeleteWithNothingSelectedChangesAndWritesNothing) {
 }
 
 }  // namespace
+
+// --- list files in Unicode ------------------------------------------------------
+
+namespace {
+
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(SiteListTest, UnicodeFilesAreReadAsTextAndWrittenBackInTheirOwnEncoding) {
+    // "b\u00FCcher" is one 1252 byte for the u with umlaut; the euro sign is 0x80.
+    const struct {
+        const char* name;
+        std::string file;
+        std::string afterAdd;   // the file after an Add of "new.example"
+        std::string afterSave;  // the file saved from the items
+    } cases[] = {
+        {"UTF-16 LE", Utf16(u"b\u00FCcher.example\r\n\u20AC.example\r\n", false),
+         Utf16(u"b\u00FCcher.example\r\n\u20AC.example\r\nnew.example\r\n", false),
+         Utf16(u"b\u00FCcher.example\r\n\u20AC.example\r\nnew.example\r\n\r\n", false)},
+        {"UTF-16 BE", Utf16(u"b\u00FCcher.example\r\n\u20AC.example\r\n", true),
+         Utf16(u"b\u00FCcher.example\r\n\u20AC.example\r\nnew.example\r\n", true),
+         Utf16(u"b\u00FCcher.example\r\n\u20AC.example\r\nnew.example\r\n\r\n", true)},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\n\xE2\x82\xAC.example\r\n",
+         "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\n\xE2\x82\xAC.example\r\nnew.example\r\n",
+         "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\n\xE2\x82\xAC.example\r\nnew.example\r\n\r\n"},
+        {"ANSI", "b\xFC" "cher.example\r\n\x80.example\r\n", "b\xFC" "cher.example\r\n\x80.example\r\nnew.example\r\n",
+         "b\xFC" "cher.example\r\n\x80.example\r\nnew.example\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        FreshRow(c.name, [&] {
+            StageAllowed(c.file);
+            Module1::LoadAllowedList();
+            EXPECT_EQ(Items(main().List1), (Strings{"b\xFC" "cher.example", "\x80.example"}));
+            EXPECT_EQ(AllowedSites, "b\xFC" "cher.example\r\n\x80.example\r\n");
+            EXPECT_TRUE(OnSiteList(AllowedSites, "B\xFC" "CHER.example")) << "the decision matches the site";
+            Module1::AddAllowed("new.example");
+            EXPECT_EQ(FileText("allowed.txt"), c.afterAdd);
+            Module1::SaveAllowedList();
+            EXPECT_EQ(FileText("allowed.txt"), c.afterSave);
+            Select(main().List1, "\x80.example");
+            main().Command2.userClick();
+            EXPECT_EQ(Items(main().List1), (Strings{"b\xFC" "cher.example", "new.example"}));
+            main().List1.clear();
+            Module1::LoadAllowedList();
+            EXPECT_EQ(Items(main().List1), (Strings{"b\xFC" "cher.example", "new.example"}))
+                << "the file reads back after the delete";
+        });
+    }
+}
+
+TEST_F(SiteListTest, AFileThatCannotBeReadWholeIsNotLoadedAndAnAddKeepsItsBytes) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::string added;  // the line an Add appends
+    } cases[] = {
+        {"UTF-16 with a character the code page lacks", Utf16(u"\u4F8B.example\r\nkept.example\r\n", false),
+         Utf16(u"new.example\r\n", false).substr(2)},
+        {"UTF-16 with a lone surrogate", Utf16(u"\xD800.example\r\n", true), Utf16(u"new.example\r\n", true).substr(2)},
+        {"UTF-16 cut in a character", Utf16(u"kept.example\r\n", false) + "x", Utf16(u"new.example\r\n", false).substr(2)},
+        {"UTF-8 with an overlong form", "\xEF\xBB\xBF\xC0\xAF.example\r\n", "new.example\r\n"},
+        {"UTF-8 cut in a character", "\xEF\xBB\xBFkept.example\r\n\xE2\x82", "new.example\r\n"},
+        {"UTF-8 with a surrogate", "\xEF\xBB\xBF\xED\xA0\x80.example\r\n", "new.example\r\n"},
+    };
+    for (const auto& c : cases) {
+        FreshRow(c.name, [&] {
+            StageAllowed(c.file);
+            AllowedSites = "untouched\r\n";
+            EXPECT_EQ(ErrorNumber([] { Module1::LoadAllowedList(); }), 75);
+            EXPECT_EQ(main().List1.listCount(), 0);
+            EXPECT_EQ(AllowedSites, "untouched\r\n");
+            EXPECT_NE(ErrorNumber([] { Module1::RemoveAllowed("kept.example"); }), 0);
+            EXPECT_EQ(FileText("allowed.txt"), c.file);
+            Module1::AddAllowed("new.example");
+            EXPECT_EQ(FileText("allowed.txt"), c.file + c.added) << "its bytes stay, the line in its encoding";
+            Module1::SaveAllowedList();
+            EXPECT_EQ(FileText("allowed.txt"), c.file + c.added) << "a list not loaded is never saved over its file";
+        });
+    }
+}

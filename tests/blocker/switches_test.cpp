@@ -88,13 +88,31 @@ TEST_F(MainWindowTest, ALimitedAccountIsToldRunAtLogOnFailedAndTheBoxUnticksWith
     for (const auto& write : sim::Journal<sim::RegistryWrite>())
         EXPECT_NE(write.op, sim::RegistryWrite::DeleteValue) << "the untick wrote " << write.key;
     // A value an administrator left there, ours already, counts as enabled.
-    m().registry.localMachineReadOnly = false;
-    main().Check4.setValue(1);
-    m().registry.localMachineReadOnly = true;
-    main().Check4.setValue(0);
+    m().registry.setString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover",
+                           "\"" + PathOf("windhover.exe") + "\"");
     main().Check4.setValue(1);
     EXPECT_EQ(main().Check4.value(), 1);
     EXPECT_EQ(Panel(2), "Run On Startup Enabled");
+}
+
+TEST_F(MainWindowTest, ARefusedRemovalOfTheRunValueIsToldAndTheBoxStaysTicked) {
+    Start();
+    main().Check4.setValue(1);
+    m().registry.localMachineReadOnly = true;
+    main().Check4.userClick();
+    EXPECT_EQ(main().Check4.value(), 1) << "Windows still starts the program";
+    EXPECT_NE(Panel(2).find("could not be disabled"), std::string::npos) << Panel(2);
+    EXPECT_NE(StoredString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover"), "<none>");
+    // Once Windows lets it go, the untick goes through; a value already gone counts as removed.
+    m().registry.localMachineReadOnly = false;
+    main().Check4.userClick();
+    EXPECT_EQ(main().Check4.value(), 0);
+    EXPECT_EQ(Panel(2), "Run On Startup Disabled");
+    m().registry.localMachineReadOnly = true;
+    main().Check4.setValue(2);
+    EXPECT_EQ(main().Check4.value(), 2);
+    EXPECT_EQ(Panel(2), "Run On Startup Disabled");
+    EXPECT_TRUE(p().messageBoxes.empty());
 }
 
 TEST_F(MainWindowTest, EveryAllowNextCommandInvertsTheSwitchOnce) {
@@ -159,6 +177,45 @@ TEST_F(MainWindowTest, OnlyTheTrayIconsClickAndRightReleaseOpenItsMenu) {
     for (std::intptr_t x : {0x201, 0x202, 0x205}) sim::Post(sim::Message{main().hwnd(), msg::kMouseMove, 0, x});
     sim::Pump();
     EXPECT_TRUE(p().popups.empty());
+}
+
+TEST_F(MainWindowTest, WithoutItsDesignIconTheMouseOverTheWindowStillOpensNoMenu) {
+    m().iconResources.erase("FORM1ICON");
+    m().iconResources.erase("APPICON");
+    Start();
+    ASSERT_EQ(main().picTrayIcon, 0u) << "the icon's id is 0, as a mouse move's keys with no button";
+    for (std::intptr_t x : {0x201, 0x202, 0x205}) sim::Post(sim::Message{main().hwnd(), msg::kMouseMove, 0, x});
+    sim::Pump();
+    EXPECT_TRUE(p().popups.empty());
+    TrayMouse(msg::kLButtonUp);
+    EXPECT_EQ(p().popups.size(), 1u) << "the icon's own click still opens it";
+}
+
+TEST_F(MainWindowTest, TheTrayIconComesBackAfterTheTaskbarRestartsAndWorksAsBefore) {
+    Start();
+    sim::RestartTaskbar();
+    ASSERT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_EQ(m().trayIcons.begin()->second.uID, static_cast<std::uint32_t>(main().picTrayIcon));
+    main().Command6.userClick();
+    EXPECT_FALSE(main().visible()) << "hidden, it can be reached through the icon";
+    p().popupChoices = {&main().show};
+    TrayMouse(msg::kRButtonUp);
+    EXPECT_TRUE(main().visible());
+    Exit();
+    EXPECT_TRUE(m().trayIcons.empty());
+}
+
+TEST_F(MainWindowTest, AWindowStartedWithoutANotificationAreaHidesOnceTheTaskbarCame) {
+    m().trayAvailable = false;
+    Start();
+    main().Command6.userClick();
+    EXPECT_TRUE(main().visible()) << "without an icon it stays on the taskbar";
+    main().show.userClick();
+    m().trayAvailable = true;
+    sim::Broadcast("TaskbarCreated");
+    EXPECT_EQ(m().trayIcons.size(), 1u);
+    main().Command6.userClick();
+    EXPECT_FALSE(main().visible());
 }
 
 TEST_F(MainWindowTest, TheTrayMenusItemsWork) {

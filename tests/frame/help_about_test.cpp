@@ -114,7 +114,7 @@ TEST_F(HelpTest, ARefusedSettingsWriteIsSilentAtLoadAndShownAtAClick) {
     help().Check1.userClick();
     ASSERT_EQ(p().messageBoxes.size(), 1u);
     EXPECT_NE(p().messageBoxes[0].text.find("showHelp"), std::string::npos) << p().messageBoxes[0].text;
-    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
     EXPECT_TRUE(help().loaded()) << "the window stays";
     EXPECT_EQ(StoredSetting("Windhover", "showHelp"), "<none>");
 }

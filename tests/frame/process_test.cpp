@@ -124,7 +124,7 @@ TEST_F(ProcessTest, AProcedureAddedToTheChainSeesMessagesFirstAndPassesThemOn) {
     });
     sim::HotKey(panel().hwnd(), 0);
     sim::TrayMouse(panel().hwnd(), 7, platform::msg::kLButtonDown);
-    EXPECT_EQ(seen, (std::vector<std::uint32_t>{platform::msg::kHotKey, platform::msg::kMouseMove}));
+    EXPECT_EQ(seen, (std::vector<std::uint32_t>{platform::msg::kHotKey, platform::msg::kTrayCallback}));
     EXPECT_EQ(panel().mouseX, std::vector<float>{0x201 * 15.0f}) << "the tray's callback reached the form";
     ASSERT_GE(p().delivered.size(), 2u);
     const sim::Message& hotKey = p().delivered[p().delivered.size() - 2];

@@ -94,4 +94,44 @@ TEST_F(TaskbarTest, TheMouseOverTheWindowIsNoCallbackWhereverItIs) {
     EXPECT_EQ(window().plainMoves, std::vector<int>{0x201});
 }
 
+TEST_F(TaskbarTest, AnIconWithIdZeroTakesNoMouseMoveForItsCallback) {
+    // An icon picture that failed to load gives the id 0, which is also what
+    // a mouse move with no button carries in wParam.
+    modTaskbar::AddTrayIcon(window(), 0, 0, "Animated TrayIcon");
+    sim::Post(sim::Message{window().hwnd(), 0x200, 0, 0x201});
+    sim::Pump();
+    EXPECT_TRUE(window().messages.empty());
+    EXPECT_EQ(window().plainMoves, std::vector<int>{0x201});
+    sim::TrayMouse(window().hwnd(), 0, 0x202);
+    EXPECT_EQ(window().messages, std::vector<int>{0x202});
+}
+
+TEST_F(TaskbarTest, TheIconComesBackWhenTheTaskbarStartsAgainUntilItIsRemoved) {
+    modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
+    sim::Broadcast("SomethingElse");
+    sim::RestartTaskbar();
+    ASSERT_EQ(m().trayIcons.size(), 1u);
+    const auto& icon = m().trayIcons.begin()->second;
+    EXPECT_EQ(icon.hWnd, window().hwnd());
+    EXPECT_EQ(icon.uID, 0x7001u);
+    EXPECT_STREQ(icon.szTip, "Animated TrayIcon");
+    EXPECT_TRUE(modTaskbar::Shown());
+    sim::TrayMouse(window().hwnd(), 0x7001, 0x205);
+    EXPECT_EQ(window().messages, std::vector<int>{0x205}) << "its callbacks come as before";
+    modTaskbar::RemoveTrayIcon(0x7001);
+    sim::RestartTaskbar();
+    EXPECT_TRUE(m().trayIcons.empty()) << "a removed icon stays away";
+    EXPECT_FALSE(modTaskbar::Shown());
+}
+
+TEST_F(TaskbarTest, AnIconTheShellRefusedIsAddedOnceTheTaskbarComes) {
+    m().trayAvailable = false;
+    EXPECT_FALSE(modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon"));
+    EXPECT_FALSE(modTaskbar::Shown());
+    m().trayAvailable = true;
+    sim::Broadcast("TaskbarCreated");
+    EXPECT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_TRUE(modTaskbar::Shown());
+}
+
 }  // namespace

@@ -1,16 +1,19 @@
 // libFuzzer target: any bytes as the allowed-sites file. Loading must keep
 // only entries, each without a line end, in the list and the decision's text
-// alike; saving and loading again must give the same entries; removing an
-// entry must leave no line that holds it.
+// alike, and may refuse only a file with a byte-order mark; saving and
+// loading again must give the same entries; removing an entry must leave no
+// line that holds it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "blocker/form1.h"
+#include "blocker/list_encoding.h"
 #include "blocker/module1.h"
 #include "blocker/shared_state.h"
 #include "frame/text_compare.h"
+#include "platform/error.h"
 #include "platform/files.h"
 #include "platform/sim/sim.h"
 
@@ -28,10 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace windhover;
     sim::Reset();
     const std::string path = sim::M().files.programFolder + "\\allowed.txt";
-    sim::M().files.addFile(path, std::string(reinterpret_cast<const char*>(data), size));
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    sim::M().files.addFile(path, bytes);
     auto& items = forms::The<Form1>().List1;
 
-    Module1::LoadAllowedList();
+    try {
+        Module1::LoadAllowedList();
+    } catch (const platform::Error&) {
+        Require(EncodingOf(bytes) != ListEncoding::Ansi);
+        return 0;
+    }
     const auto loaded = Items(items);
     for (const std::string& item : loaded) {
         Require(Module1::IsEntry(item));
@@ -47,9 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!loaded.empty()) {
         const std::string site = loaded.front();
         Module1::RemoveAllowed(site);
-        std::string contents;
+        std::string contents, text;
         Require(platform::files::ReadFile(path, &contents) == 0);
-        for (const std::string& line : Module1::FileLines(contents))
+        Require(DecodeListFile(contents, &text));
+        for (const std::string& line : Module1::FileLines(text))
             Require(!ContainsNoCase(line, site));
     }
     return 0;

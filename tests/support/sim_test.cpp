@@ -16,6 +16,13 @@ void SimTest::TearDown() {
     sim::Reset();
 }
 
+void SimTest::FreshRow(const std::string& name, const std::function<void()>& row) {
+    SCOPED_TRACE(name);
+    SetUp();
+    row();
+    TearDown();
+}
+
 std::string SimTest::StoredString(platform::reg::Key root, const std::string& path, const std::string& name) {
     auto value = m().registry.value(root, path, name);
     if (!value) return "<none>";

@@ -15,6 +15,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // One row of a table test, on a machine of its own: the fixture's SetUp
+    // before it and TearDown after it, so that the row is checked for leaks as
+    // a whole test is, and every failure in it, the leak check's included,
+    // names the row.
+    void FreshRow(const std::string& name, const std::function<void()>& row);
+
     sim::Machine& m() { return sim::M(); }
     sim::Process& p() { return sim::P(); }
 

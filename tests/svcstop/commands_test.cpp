@@ -316,18 +316,17 @@ TEST_F(StartedTest, ATestMessageThatCannotBeStartedIsReported) {
         {"no system folder known", [this] { m().files.systemFolder.clear(); }, 3, 0},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        sim::Reset();
-        SetUp();
-        row.stage();
-        p().messageBoxes.clear();
-        User([&] { main().mnuActionItem2.userClick(); });
-        ASSERT_EQ(p().messageBoxes.size(), 2u);
-        EXPECT_EQ(p().messageBoxes[1].text,
-                  "The test message could not be sent: the system's \"net send\" command could not be started "
-                  "(error " + std::to_string(row.error) + ").");
-        EXPECT_EQ(p().messageBoxes[1].icon, platform::kMbIconError);
-        EXPECT_EQ(sim::Starts().programs.size(), row.started) << "nothing is searched for in its place";
+        FreshRow(row.what, [&] {
+            row.stage();
+            p().messageBoxes.clear();
+            User([&] { main().mnuActionItem2.userClick(); });
+            ASSERT_EQ(p().messageBoxes.size(), 2u);
+            EXPECT_EQ(p().messageBoxes[1].text,
+                      "The test message could not be sent: the system's \"net send\" command could not be "
+                      "started (error " + std::to_string(row.error) + ").");
+            EXPECT_EQ(p().messageBoxes[1].icon, platform::kMbIconError);
+            EXPECT_EQ(sim::Starts().programs.size(), row.started) << "nothing is searched for in its place";
+        });
     }
 }
 

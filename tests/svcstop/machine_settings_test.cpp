@@ -119,25 +119,24 @@ TEST_F(MachineSettingsTest, ARefusedStepAsksAndRetryRunsItAgain) {
          [this] { m().registry.failures[sim::RegistryCall::CreateKeyEx] = {1450}; }},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        sim::Reset();
-        SetUp();
-        row.stage();
-        p().answers = {platform::kIdRetry};
-        SaveMachineSetting("duskwing", "Settings", "Auto", "1");
-        ASSERT_EQ(p().messageBoxes.size(), 1u);
-        const auto& box = p().messageBoxes[0];
-        EXPECT_EQ(box.title, "Permission Denied");
-        EXPECT_EQ(box.buttons, platform::kMbAbortRetryIgnore);
-        EXPECT_EQ(box.icon, 0u);
-        EXPECT_EQ(box.text,
-                  "Nightjar requires read/write access to the system registry and hard drive in order to run "
-                  "properly.  This user account does not have the proper permissions set.  As a result some or all "
-                  "of your settings may not be properly saved.  Please contact your system administrator or change "
-                  "the permission settings for this account.\r\n\r\nIf you would like to prevent this error "
-                  "message from being displayed again, please press 'Ignore'.");
-        EXPECT_EQ(Stored("Auto"), std::string("1\0", 2)) << "the retried step stored the value";
-        EXPECT_TRUE(sim::OpenKeys().empty());
+        FreshRow(row.what, [&] {
+            row.stage();
+            p().answers = {platform::kIdRetry};
+            SaveMachineSetting("duskwing", "Settings", "Auto", "1");
+            ASSERT_EQ(p().messageBoxes.size(), 1u);
+            const auto& box = p().messageBoxes[0];
+            EXPECT_EQ(box.title, "Permission Denied");
+            EXPECT_EQ(box.buttons, platform::kMbAbortRetryIgnore);
+            EXPECT_EQ(box.icon, 0u);
+            EXPECT_EQ(box.text,
+                      "Nightjar requires read/write access to the system registry and hard drive in order to run "
+                      "properly.  This user account does not have the proper permissions set.  As a result some or "
+                      "all of your settings may not be properly saved.  Please contact your system administrator or "
+                      "change the permission settings for this account.\r\n\r\nIf you would like to prevent this "
+                      "error message from being displayed again, please press 'Ignore'.");
+            EXPECT_EQ(Stored("Auto"), std::string("1\0", 2)) << "the retried step stored the value";
+            EXPECT_TRUE(sim::OpenKeys().empty());
+        });
     }
 }
 
@@ -174,6 +173,23 @@ TEST_F(MachineSettingsTest, IgnoreSilencesEveryLaterFailure) {
     SaveMachineSetting("duskwing", "Settings", "Startup", "1");
     EXPECT_EQ(p().messageBoxes.size(), 1u);
     EXPECT_EQ(Stored("Auto"), "<none>");
+}
+
+TEST_F(MachineSettingsTest, AnIgnoreThatCannotBeStoredIsToldOnceAndTheQuestionComesAgain) {
+    m().registry.localMachineReadOnly = true;
+    m().registry.currentUserReadOnly = true;
+    p().answers = {platform::kIdIgnore, platform::kIdOk, platform::kIdIgnore, platform::kIdIgnore};
+    SaveMachineSetting("duskwing", "Settings", "Auto", "1");
+    SaveMachineSetting("duskwing", "Settings", "Auto", "1");
+    SaveMachineSetting("duskwing", "Settings", "Startup", "1");
+    std::vector<std::string> titles;
+    for (const auto& box : p().messageBoxes) titles.push_back(box.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Permission Denied", "Nightjar", "Permission Denied",
+                                                "Permission Denied"}));
+    ASSERT_GE(p().messageBoxes.size(), 2u);
+    EXPECT_NE(p().messageBoxes[1].text.find("\"IgnorePermissionDeniedError\""), std::string::npos)
+        << p().messageBoxes[1].text;
+    EXPECT_EQ(StoredSetting("Nightjar", "IgnorePermissionDeniedError"), "<none>");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "frame/frm_about.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 #include "svcstop/frm_website.h"
 #include "tests/svcstop/nightjar_test.h"
@@ -186,18 +187,17 @@ TEST_F(NightjarTest, ASettingThatCannotBeReadEndsTheProgramWithItsReason) {
 
 TEST_F(NightjarTest, WithoutAServiceNamedExactlyMessengerTheProgramSaysSoAndEnds) {
     for (const char* name : {"", "messenger", "MESSENGER"}) {
-        SCOPED_TRACE(name);
-        sim::Reset();
-        SetUp();
-        messenger().name = name[0] ? name : "Alerter";
-        Start();
-        EXPECT_TRUE(p().ended);
-        ASSERT_EQ(p().messageBoxes.size(), 1u);
-        EXPECT_EQ(p().messageBoxes[0].text,
-                  "The Messenger service is not installed on this computer, so there are no popup messages for "
-                  "Nightjar to prevent. The program will now close.");
-        EXPECT_TRUE(m().trayIcons.empty());
-        EXPECT_EQ(main().lvServices.itemCount(), 0);
+        FreshRow(std::string("the service named '") + name + "'", [&] {
+            messenger().name = name[0] ? name : "Alerter";
+            Start();
+            EXPECT_TRUE(p().ended);
+            ASSERT_EQ(p().messageBoxes.size(), 1u);
+            EXPECT_EQ(p().messageBoxes[0].text,
+                      "The Messenger service is not installed on this computer, so there are no popup messages for "
+                      "Nightjar to prevent. The program will now close.");
+            EXPECT_TRUE(m().trayIcons.empty());
+            EXPECT_EQ(main().lvServices.itemCount(), 0);
+        });
     }
 }
 
@@ -272,6 +272,39 @@ TEST_F(StartedTest, ASecondStartOnTheSameMachineIsLikeTheFirst) {
     EXPECT_EQ(main().lvServices.itemCount(), 1);
     EXPECT_FALSE(forms::The<Form8>().loaded());
     EXPECT_EQ(StoredSetting("Nightjar", "showHelp"), std::string("0\0", 2)) << "the first run's setting is kept";
+}
+
+TEST_F(NightjarTest, ASettingsKeyThatRefusesWritesStopsNeitherTheStartNorTheEnd) {
+    m().registry.currentUserReadOnly = true;
+    Start();
+    ASSERT_TRUE(main().visible()) << "the start reaches the main window";
+    EXPECT_TRUE(p().messageBoxes.empty()) << "the start stores nothing of the user's";
+    // The help window's box stores its setting: the refusal is told once.
+    main().mnuHelpItem.userClick();
+    auto& help = forms::The<Form8>();
+    EXPECT_TRUE(p().messageBoxes.empty()) << "its load stores the box again, quietly";
+    for (int click = 0; click < 2; ++click) help.Check1.userClick();
+    ASSERT_EQ(p().messageBoxes.size(), 1u);
+    EXPECT_NE(p().messageBoxes[0].text.find("\"showHelp\""), std::string::npos) << p().messageBoxes[0].text;
+    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
+    EXPECT_TRUE(help.visible()) << "the window stays";
+    User([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_TRUE(p().ended);
+    EXPECT_TRUE(m().trayIcons.empty());
+    EXPECT_EQ(p().messageBoxes.size(), 1u);
+}
+
+TEST_F(StartedTest, TheTrayIconComesBackAfterTheTaskbarRestarts) {
+    sim::RestartTaskbar();
+    ASSERT_EQ(m().trayIcons.size(), 1u);
+    EXPECT_EQ(m().trayIcons.begin()->second.uID, nightjar::kTrayIconId);
+    main().mnuFileItem0.userClick();
+    EXPECT_FALSE(main().visible());
+    p().popupChoices = {&main().ShowItem};
+    sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, platform::msg::kRButtonUp);
+    EXPECT_TRUE(main().visible());
+    User([&] { main().mnuFileItem1.userClick(); });
+    EXPECT_TRUE(m().trayIcons.empty());
 }
 
 TEST_F(StartedTest, TheCloseBoxEndsTheProgramToo) {

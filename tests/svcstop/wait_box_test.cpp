@@ -243,13 +243,12 @@ TEST_F(WaitBoxTest, WaitsThatCouldNeverEndGiveUpAtTheBound) {
          sim::kRequestPause, 7},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        sim::Reset();
-        SetUp();
-        c.stage(*scm().find("Messenger"));
-        EXPECT_EQ(Run(c.request, "MESSENGER", c.target), 30000u);
-        EXPECT_EQ(BoxTexts(), std::vector<std::string>{kUnable});
-        EXPECT_EQ(Record("MESSENGER").CurrentStatus, 4);
+        FreshRow(c.what, [&] {
+            c.stage(*scm().find("Messenger"));
+            EXPECT_EQ(Run(c.request, "MESSENGER", c.target), 30000u);
+            EXPECT_EQ(BoxTexts(), std::vector<std::string>{kUnable});
+            EXPECT_EQ(Record("MESSENGER").CurrentStatus, 4);
+        });
     }
 }
 

@@ -23,6 +23,7 @@
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/program.h"
+#include "platform/text.h"
 #include "platform/version.h"
 #include "platform/window.h"
 #include "tests/wine/contract_check.h"
@@ -364,6 +365,44 @@ Found Find(const std::string& pattern) {
     return found;
 }
 
+// The attributes FindFiles reports for one file, as two hex digits; "" when none.
+std::string AttributesOf(const std::string& path) {
+    const Found found = Find(path);
+    const auto cut = found.entries.find('=');
+    return cut == std::string::npos ? std::string() : found.entries.substr(cut + 1);
+}
+
+std::string Contents(const std::string& path) {
+    std::string contents = "<unread>";
+    files::ReadFile(path, &contents);
+    return contents;
+}
+
+void FileWrites(const std::string& app) {
+    const struct {
+        const char* row;
+        std::string path;
+        long result;
+        std::string contents;  // the path's contents afterwards
+    } creates[] = {
+        {"a missing file", app + "\\new.txt", 0, "made"},
+        {"a hidden file", app + "\\hidden.txt", 80, ""},
+        {"a system file", app + "\\system.dat", 80, ""},
+        {"a read-only file", app + "\\readonly.txt", 80, ""},
+        {"a file in another letter case", app + "\\HELP.RTF", 80, "{\\rtf1 help}"},
+        {"a file in a missing folder", app + "\\Nowhere\\new.txt", 3, "<unread>"},
+    };
+    for (const auto& c : creates) {
+        const std::string row = std::string("CreateNewFile of ") + c.row;
+        Row(row, files::CreateNewFile(c.path, "made"), c.result);
+        Row(row + ": contents", Contents(c.path), c.contents);
+    }
+    Row("RewriteFile of a hidden file", files::RewriteFile(app + "\\hidden.txt", "new"), 0L);
+    Row("RewriteFile of a hidden file: contents", Contents(app + "\\hidden.txt"), std::string("new"));
+    Row("RewriteFile of a hidden file: it stays hidden", AttributesOf(app + "\\hidden.txt"), std::string("22"));
+    Row("RewriteFile of a read-only file", files::RewriteFile(app + "\\readonly.txt", "new"), 5L);
+}
+
 void Files() {
     Section("files");
     const std::string folder = files::ProgramFolder();
@@ -450,7 +489,44 @@ void Files() {
         Row(std::string("ReadFile of ") + c.row + ": contents", contents,
             std::string(c.result == 0 ? "{\\rtf1 help}" : "untouched"));
     }
+    FileWrites(app);
     contract::RemoveTree(root);
+}
+
+// --- text ------------------------------------------------------------------------
+
+// The ANSI code page the host tests take: Windows-1252, as the Wine run's
+// prefix has it.
+void CodePage() {
+    Section("text in the ANSI code page");
+    const struct {
+        const char* row;
+        std::string ansi;
+        std::u16string wide;
+    } both[] = {
+        {"ASCII", "site.example", u"site.example"},
+        {"a letter with an umlaut", "b\xFC" "cher", u"b\u00FCcher"},
+        {"the euro sign", "\x80", u"\u20AC"},
+        {"a byte 1252 leaves free", "\x81", u"\u0081"},
+    };
+    for (const auto& c : both) {
+        Row(std::string("WideFromAnsi of ") + c.row, platform::text::WideFromAnsi(c.ansi) == c.wide, true);
+        std::string ansi = "untouched";
+        Row(std::string("AnsiFromWide of ") + c.row, platform::text::AnsiFromWide(c.wide, &ansi), true);
+        Row(std::string("AnsiFromWide of ") + c.row + ": text", ansi, c.ansi);
+    }
+    const struct {
+        const char* row;
+        std::u16string wide;
+    } lost[] = {
+        {"a letter with only a best-fit form", u"\u0101"},
+        {"a Chinese character", u"\u4F8B"},
+        {"a lone surrogate", u"a\xD800"},
+    };
+    for (const auto& c : lost) {
+        std::string ansi;
+        Row(std::string("AnsiFromWide of ") + c.row, platform::text::AnsiFromWide(c.wide, &ansi), false);
+    }
 }
 
 // --- version ---------------------------------------------------------------------
@@ -540,6 +616,7 @@ int main() {
     Row("the scratch keys are gone afterwards", KeyExists(kUser, kScratchKey) || KeyExists(kUser, kSettingsKey),
         false);
     Files();
+    CodePage();
     Version();
     Windows();
     std::printf("%d passed, %d failed\n", contract::passed, contract::failed);

@@ -33,6 +33,13 @@
 //                                       focus in its program's thread, "none" when no child has it
 //   A <target> is a child's text, or "@Class:n": the n-th child of that window class
 //   in the order the program made them.
+//   wdriver trayforget <title> <ms>     learns the id of the window's notification-area
+//                                       icon from its next callback (needs wmenuhook.dll;
+//                                       prints "armed" when watching, then the mouse must
+//                                       come over the icon within ms) and takes the icon
+//                                       away, as a taskbar that ends does
+//   wdriver broadcast <name>            posts every top-level window the message
+//                                       registered by that name ("TaskbarCreated")
 //   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
 //                                       posts a picture box a plain mouse move (needs
 //                                       wmenuhook.dll); prints "armed" when watching,
@@ -41,10 +48,12 @@
 // Exit status: 0 done or true, 1 not so (timed out, no such window), 2 misuse.
 // The commands that act on a window give it up to kFindMs to show first.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -309,6 +318,42 @@ bool HotKeyMove(HWND top, DWORD ms) {
     return moved;
 }
 
+// Learns the icon's id through the hook from the icon's next callback, then
+// deletes the icon the way the program's own removal does.
+bool ForgetTrayIcon(HWND top, DWORD ms) {
+    const UINT request = RegisterWindowMessageA("wdriver.tray.request");
+    const UINT armed = RegisterWindowMessageA("wdriver.tray.armed");
+    const UINT reply = RegisterWindowMessageA("wdriver.tray.reply");
+    HHOOK hook = HookThreadOf(top, "TrayHookProc");
+    MSG msg;
+    bool watching = false, called = false;
+    if (hook && PostMessageA(top, request, 0, GetCurrentThreadId()))
+        PollFor(kSendTimeoutMs, [&] {
+            if (!PeekMessageA(&msg, nullptr, armed, armed, PM_REMOVE)) return false;
+            watching = msg.wParam != 0;
+            return true;
+        });
+    if (watching) {
+        std::printf("armed\n");
+        std::fflush(stdout);
+        called = PollFor(ms, [&] { return PeekMessageA(&msg, nullptr, reply, reply, PM_REMOVE) != FALSE; });
+    }
+    if (hook) UnhookWindowsHookEx(hook);
+    if (!called) {
+        std::fprintf(stderr, "wdriver: %s\n", watching ? "no callback of the icon came" : "the hook did not watch");
+        return false;
+    }
+    NOTIFYICONDATAA icon;
+    std::memset(&icon, 0, sizeof icon);
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = reinterpret_cast<HWND>(msg.lParam);
+    icon.uID = static_cast<UINT>(msg.wParam);
+    std::printf("icon %u\n", icon.uID);
+    if (Shell_NotifyIconA(NIM_DELETE, &icon)) return true;
+    std::fprintf(stderr, "wdriver: the shell kept icon %u\n", icon.uID);
+    return false;
+}
+
 // The texts of a control as the program itself reads them, through the
 // hook: every part of a status bar, every item of a list box, a line each.
 bool ReadControl(HWND top, HWND control) {
@@ -403,7 +448,9 @@ int Usage() {
                  "       wdriver endsession|focus <title>\n"
                  "       wdriver list\n"
                  "       wdriver hotkey taken|free\n"
-                 "       wdriver hotkeymove <title> <ms>\n");
+                 "       wdriver hotkeymove <title> <ms>\n"
+                 "       wdriver trayforget <title> <ms>\n"
+                 "       wdriver broadcast <name>\n");
     return 2;
 }
 
@@ -437,6 +484,10 @@ int main(int argc, char** argv) {
         return result == 2 ? Usage() : result;
     }
     if (command == "popup") return argc == 3 ? (ChoosePopupItem(std::atoi(argv[2])) ? 0 : 1) : Usage();
+    if (command == "broadcast") {
+        const UINT message = argc == 3 ? RegisterWindowMessageA(argv[2]) : 0;
+        return message ? (PostMessageA(HWND_BROADCAST, message, 0, 0) ? 0 : 1) : Usage();
+    }
     const std::string title = argv[2];
 
     if (command == "wait" || command == "gone" || command == "absent") {
@@ -469,6 +520,9 @@ int main(int argc, char** argv) {
     if (command == "focus" && argc == 3) return PrintFocus(top) ? 0 : 1;
 
     if (command == "hotkeymove" && argc == 4) return HotKeyMove(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
+
+    if (command == "trayforget" && argc == 4)
+        return ForgetTrayIcon(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
 
     if (command == "settle" && argc == 3) {
         Settle(top);

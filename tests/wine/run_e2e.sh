@@ -16,6 +16,9 @@ set -uo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
+source "$REPO/tests/wine/e2e_lists.sh"
+source "$REPO/tests/wine/e2e_settings.sh"
+source "$REPO/tests/wine/e2e_tray.sh"
 source "$REPO/tests/wine/e2e_browsers.sh"
 source "$REPO/tests/wine/e2e_long_list.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
@@ -782,6 +785,12 @@ run_width() {
     windhover_second_start
     end_program
     windhover_log_off
+    end_program
+    windhover_hidden_list
+    end_program
+    windhover_locked_settings
+    end_program
+    windhover_taskbar_restart
     end_program
     windhover_browsers
     end_program

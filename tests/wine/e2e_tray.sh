@@ -1,0 +1,49 @@
+# shellcheck shell=bash
+# Sourced by run_e2e.sh: windhover's notification-area icon when the taskbar
+# starts again, as after Explorer ended: every icon is gone and the shell
+# broadcasts "TaskbarCreated".
+
+# forget_tray_icon: the driver learns the icon's id from a callback (the
+# mouse moving over the icon) and takes the icon away.
+forget_tray_icon() {
+    local out=$ARTIFACTS/trayforget.out watcher tray
+    : >"$out"
+    driver trayforget "$WINDHOVER" 10000 >"$out" &
+    watcher=$!
+    if ! timeout 10 bash -c "until grep -q armed '$out'; do sleep 0.1; done"; then
+        wait "$watcher"
+        return 1
+    fi
+    tray=$(xdotool search --name "^$TRAY\$" | head -n 1)
+    [[ -n $tray ]] || { echo "     no X window \"$TRAY\""; wait "$watcher"; return 1; }
+    # Two moves, so that the pointer moves over the icon wherever it was.
+    xdotool mousemove --window "$tray" 10 30 mousemove --window "$tray" 12 32
+    wait "$watcher"
+}
+
+# focus_main: the main window takes the X focus, as a click on it gives it;
+# a menu of a program without it closes at once under Wine.
+focus_main() {
+    local window
+    window=$(xdotool search --name "^$WINDHOVER\$" | head -n 1)
+    [[ -n $window ]] || { echo "     no X window \"$WINDHOVER\""; return 1; }
+    xdotool windowfocus --sync "$window"
+}
+
+windhover_taskbar_restart() {
+    echo "# windhover when the taskbar starts again"
+    # The help window would stand over Wine's tray in the top left corner.
+    check "the help window is off" quietly timeout 60 wine reg add "$SETTINGS_KEY\\Windhover\\Settings" \
+        /v showHelp /d 0 /f
+    launch windhover Windhover/windhover.exe
+    check "the main window shows" driver wait "$WINDHOVER" "$WAIT_MS" || return
+    check "the notification-area icon shows" driver wait "$TRAY" "$WAIT_MS" || return
+    check "the icon is taken away, as a taskbar that ends takes it" forget_tray_icon
+    check "the tray shows no icon" driver gone "$TRAY" "$WAIT_MS"
+    check "\"TaskbarCreated\" is broadcast" driver broadcast TaskbarCreated
+    check "the icon is there again" driver wait "$TRAY" "$WAIT_MS"
+    check "the main window takes the focus" focus_main
+    check "its menu's \"Exit\" works" tray_menu 4
+    check "windhover ends" process_ended
+    check "the icon goes with it" driver gone "$TRAY" "$WAIT_MS"
+}
