@@ -1,12 +1,14 @@
 // windhover's hot paths on the simulated machine: the popup decision for a
-// site on no list against allowed lists of growing length, and a rebuild of
-// the browser-window tracker with growing numbers of shell windows.
+// site on no list against allowed lists of growing length, a rebuild of
+// the browser-window tracker with growing numbers of shell windows, and the
+// load of a long allowed.txt into the shown main window.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "blocker/c_ie_windows.h"
 #include "blocker/form1.h"
+#include "blocker/module1.h"
 #include "blocker/shared_state.h"
 #include "platform/sim/sim.h"
 
@@ -63,5 +65,24 @@ void BM_TrackerRebuild(benchmark::State& state) {
     Fresh();
 }
 BENCHMARK(BM_TrackerRebuild)->Arg(1)->Arg(10)->Arg(50);
+
+// allowed.txt of the given number of sites read into the main window's list
+// (and its native list) and into the decision's text, as start-up does.
+void BM_LoadAllowedList(benchmark::State& state) {
+    Fresh();
+    sim::M().files.addFile(sim::M().files.programFolder + "\\allowed.txt",
+                           AllowedList(static_cast<int>(state.range(0))));
+    Form1& main = forms::The<Form1>();
+    main.Show();
+    for (auto _ : state) {
+        main.List1.clear();
+        Module1::LoadAllowedList();
+        benchmark::DoNotOptimize(AllowedSites.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+    state.SetLabel("items = sites");
+    Fresh();
+}
+BENCHMARK(BM_LoadAllowedList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -149,11 +149,11 @@ void Load(const SiteList& list) {
     list.file.unread = true;
     const std::string contents = ReadList(list);
     list.file.unread = false;
-    for (const std::string& entry : FileEntries(contents)) {
-        list.items.addItem(entry);
-        text += entry + kLineEnd;
-    }
-    list.text = text;
+    std::vector<std::string> entries = FileEntries(contents);
+    text.reserve(contents.size() + 2);
+    for (const std::string& entry : entries) text.append(entry).append(kLineEnd, 2);
+    list.items.addItems(std::move(entries));
+    list.text = std::move(text);
 }
 
 void Save(const SiteList& list) {
@@ -186,25 +186,36 @@ std::string ItemsText(const forms::ListBox& items) {
 
 bool IsEntry(const std::string& text) { return !text.empty() && text != " "; }
 
+namespace {
+
+// Hands each line of the contents to `take`, in one pass.
+template <class Take>
+void EachLine(const std::string& contents, Take take) {
+    const char* const begin = contents.data();
+    const char* const end = begin + contents.size();
+    const char* start = begin;
+    while (start < end) {
+        const char* stop = start;
+        while (stop < end && *stop != '\r' && *stop != '\n') ++stop;
+        take(std::string(start, stop));
+        if (stop == end) break;
+        start = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
+    }
+}
+
+}  // namespace
+
 std::vector<std::string> FileLines(const std::string& contents) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < contents.size()) {
-        const std::size_t end = contents.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(contents.substr(start));
-            break;
-        }
-        lines.push_back(contents.substr(start, end - start));
-        start = end + (contents.compare(end, 2, kLineEnd) == 0 ? 2 : 1);
-    }
+    EachLine(contents, [&](std::string&& line) { lines.push_back(std::move(line)); });
     return lines;
 }
 
 std::vector<std::string> FileEntries(const std::string& contents) {
     std::vector<std::string> entries;
-    for (std::string& line : FileLines(contents))
+    EachLine(contents, [&](std::string&& line) {
         if (IsEntry(line)) entries.push_back(std::move(line));
+    });
     return entries;
 }
 

@@ -15,6 +15,10 @@ void Control::changed(Prop prop) {
     if (peer_) peer_->changed(prop);
 }
 
+void Control::itemChanged(ItemChange change, int index) {
+    if (peer_) peer_->itemChanged(change, index);
+}
+
 void Control::setCaption(const std::string& caption) {
     common_.caption = caption;
     changed(Prop::Caption);

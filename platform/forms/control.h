@@ -106,6 +106,8 @@ protected:
     virtual std::unique_ptr<Peer> makePeer(PeerFactory& factory) = 0;
     // Tells the peer that a property changed, while the form is loaded.
     void changed(Prop prop);
+    // Tells the peer about one item of a list, while the form is loaded.
+    void itemChanged(ItemChange change, int index);
 
 private:
     Form& form_;

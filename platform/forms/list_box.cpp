@@ -27,6 +27,24 @@ void ListBox::addItem(const std::string& item) {
     items_.insert(place, item);
     // The selection stays with its item.
     if (listIndex_ >= index) ++listIndex_;
+    itemChanged(ItemChange::Added, index);
+}
+
+// Adding one at a time puts each item after those equal to it: the new items
+// in a stable order, merged behind the equal ones already there.
+void ListBox::addItems(std::vector<std::string> items) {
+    if (items.empty()) return;
+    const auto added = static_cast<std::ptrdiff_t>(items_.size());
+    if (sorted_) {
+        std::stable_sort(items.begin(), items.end(), LessIgnoringCase);
+        if (listIndex_ >= 0) {
+            const std::string& selected = items_[static_cast<std::size_t>(listIndex_)];
+            listIndex_ += static_cast<int>(
+                std::lower_bound(items.begin(), items.end(), selected, LessIgnoringCase) - items.begin());
+        }
+    }
+    items_.insert(items_.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+    if (sorted_) std::inplace_merge(items_.begin(), items_.begin() + added, items_.end(), LessIgnoringCase);
     changed(Prop::Items);
 }
 
@@ -37,7 +55,7 @@ void ListBox::removeItem(int index) {
         listIndex_ = -1;
     else if (listIndex_ > index)
         --listIndex_;
-    changed(Prop::Items);
+    itemChanged(ItemChange::Removed, index);
 }
 
 void ListBox::clear() {

@@ -23,6 +23,9 @@ public:
     const std::vector<std::string>& items() const { return items_; }
     // Adds the item at the end, or in its alphabetical place when sorted.
     void addItem(const std::string& item);
+    // Adds the items as addItem adds them one after another, in one pass:
+    // a long list loads in time that grows with its length.
+    void addItems(std::vector<std::string> items);
     // Removes the item; a removed selected item leaves none selected.
     void removeItem(int index);
     void clear();

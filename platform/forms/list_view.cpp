@@ -25,13 +25,15 @@ ListItem::ListItem(ListView& view, std::uintptr_t id, std::string key, std::stri
 
 void ListItem::setText(const std::string& text) {
     text_ = text;
-    view_.rowChanged(true);
+    view_.rowChanged(*this, true);
 }
 
+// Looked for from the end: the row a program fills is mostly the one it
+// has just added.
 int ListItem::index() const {
     const auto& rows = view_.items();
-    auto place = std::find_if(rows.begin(), rows.end(), [this](const auto& row) { return row.get() == this; });
-    return static_cast<int>(place - rows.begin()) + 1;
+    auto place = std::find_if(rows.rbegin(), rows.rend(), [this](const auto& row) { return row.get() == this; });
+    return static_cast<int>(rows.rend() - place);
 }
 
 const std::string& ListItem::subItem(int index) const {
@@ -47,12 +49,12 @@ void ListItem::setSubItem(int index, const std::string& text) {
     const auto slot = static_cast<std::size_t>(index - 1);
     if (slot >= subItems_.size()) subItems_.resize(slot + 1);
     subItems_[slot] = text;
-    view_.rowChanged(false);
+    view_.rowChanged(*this, false);
 }
 
 void ListItem::setForeColor(std::uint32_t color) {
     foreColor_ = color;
-    view_.rowChanged(false);
+    view_.rowChanged(*this, false);
 }
 
 bool ListItem::selected() const { return view_.selectedItem() == this; }
@@ -62,6 +64,10 @@ void ListItem::setSelected(bool selected) {
         view_.select(this);
     else if (this->selected())
         view_.select(nullptr);
+}
+
+bool ListView::KeyOrder::operator()(const std::string& a, const std::string& b) const {
+    return LessIgnoringCase(a, b);
 }
 
 ListView::ListView(Form& form, std::string name, ControlDesign design)
@@ -103,9 +109,11 @@ ListItem& ListView::add(const std::string& key, const std::string& text) {
     auto row = std::make_unique<ListItem>(*this, nextId_++, key, text);
     ListItem& added = *row;
     auto place = options_.sorted ? std::upper_bound(rows_.begin(), rows_.end(), row, RowBefore) : rows_.end();
+    const int index = static_cast<int>(place - rows_.begin());
     rows_.insert(place, std::move(row));
-    if (rows_.size() == 1) selected_ = &added;
-    changed(Prop::Items);
+    if (!key.empty()) keys_[key] = &added;
+    itemChanged(ItemChange::Added, index);
+    if (rows_.size() == 1) select(&added);
     return added;
 }
 
@@ -115,10 +123,8 @@ ListItem& ListView::item(int index) const {
 }
 
 ListItem* ListView::findItem(const std::string& key) const {
-    if (key.empty()) return nullptr;
-    for (const auto& row : rows_)
-        if (EqualIgnoringCase(row->key(), key)) return row.get();
-    return nullptr;
+    const auto found = keys_.find(key);
+    return found == keys_.end() ? nullptr : found->second;
 }
 
 ListItem* ListView::itemById(std::uintptr_t id) const {
@@ -129,6 +135,7 @@ ListItem* ListView::itemById(std::uintptr_t id) const {
 
 void ListView::clear() {
     selected_ = nullptr;
+    keys_.clear();
     rows_.clear();
     changed(Prop::Items);
 }
@@ -139,9 +146,13 @@ void ListView::select(ListItem* row) {
     changed(Prop::Selection);
 }
 
-void ListView::rowChanged(bool textChanged) {
-    if (textChanged) sort();
-    changed(Prop::Items);
+void ListView::rowChanged(const ListItem& row, bool textChanged) {
+    if (textChanged && options_.sorted) {
+        sort();
+        changed(Prop::Items);
+    } else {
+        itemChanged(ItemChange::Changed, row.index() - 1);
+    }
 }
 
 void ListView::userClickItem(ListItem& row) {
@@ -170,6 +181,7 @@ void ListView::restoreDesign() {
     Control::restoreDesign();
     options_ = design_;
     selected_ = nullptr;
+    keys_.clear();
     rows_.clear();
 }
 

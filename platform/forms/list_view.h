@@ -4,6 +4,7 @@
 // one row at a time may be selected.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,11 +119,17 @@ private:
     };
     void select(ListItem* row);
     // A row's text or look changed; a new text may move it in a sorted list.
-    void rowChanged(bool textChanged);
+    void rowChanged(const ListItem& row, bool textChanged);
     void sort();
+
+    struct KeyOrder {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
 
     Options options_;
     std::vector<std::unique_ptr<ListItem>> rows_;
+    // The rows that have a key, by their key, case aside.
+    std::map<std::string, ListItem*, KeyOrder> keys_;
     ListItem* selected_ = nullptr;
     std::uintptr_t nextId_ = 1;
     Options design_;

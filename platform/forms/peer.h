@@ -26,11 +26,18 @@ enum class Prop {
     ToolTip,
     Value,
     Panels,
-    Items,      // a list's items or rows
+    Items,      // a list's items or rows, all of them
     Selection,  // a list's selected item or row
     Columns,    // a report view's column headers and display options
     Picture,
     Timer,
+};
+
+// What happened to one item of a list (a list box's item, a report view's row).
+enum class ItemChange {
+    Added,
+    Removed,
+    Changed,  // its texts or its colour
 };
 
 // A control's native side: its window (if the kind has one) and whatever the
@@ -42,6 +49,12 @@ public:
     virtual Handle handle() const { return 0; }
     // Mirrors a property the program changed.
     virtual void changed(Prop prop) = 0;
+    // Mirrors one item of a list, numbered from 0 as it now stands (as it
+    // stood, for a removed one). A kind that keeps no items ignores it.
+    virtual void itemChanged(ItemChange change, int index) {
+        (void)change;
+        (void)index;
+    }
 };
 
 // One function per control kind; both backends implement all of them.

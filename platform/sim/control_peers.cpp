@@ -32,6 +32,30 @@ void ControlPeer::changed(forms::Prop prop) {
     if (Window* window = FindWindow(window_)) window->visible = control_.visible();
 }
 
+void MirrorItems(Handle window, int count, const std::function<std::string(int)>& text) {
+    Window* record = FindWindow(window);
+    if (!record) return;
+    record->items.clear();
+    for (int index = 0; index < count; ++index) record->items.push_back(text(index));
+    record->itemWrites += static_cast<std::size_t>(count);
+}
+
+void MirrorItem(Handle window, forms::ItemChange change, int index, const std::string& text) {
+    Window* record = FindWindow(window);
+    if (!record) return;
+    auto& items = record->items;
+    const auto at = items.begin() + index;
+    if (change == forms::ItemChange::Removed) {
+        items.erase(at);
+        return;
+    }
+    if (change == forms::ItemChange::Added)
+        items.insert(at, text);
+    else
+        *at = text;
+    ++record->itemWrites;
+}
+
 TimerPeer::TimerPeer(FormWindow& form, forms::Timer& timer) : form_(form), timer_(timer), id_(form.nextTimer++) {
     form_.timers[id_] = this;
     changed(forms::Prop::Timer);
@@ -128,11 +152,19 @@ std::unique_ptr<forms::Peer> Peers::make(forms::Label& control) {
 
 namespace {
 
-// The list box moves its selection by the arrow keys, reporting each move
-// as a selection the user made.
+// The list box holds its items as the native list does, and moves its
+// selection by the arrow keys, reporting each move as a selection the user
+// made.
 class ListBoxPeer final : public ControlPeer {
 public:
-    ListBoxPeer(FormWindow& form, forms::ListBox& box) : ControlPeer(form, box), box_(box) {}
+    ListBoxPeer(FormWindow& form, forms::ListBox& box) : ControlPeer(form, box), box_(box) { showItems(); }
+    void changed(forms::Prop prop) override {
+        if (prop == forms::Prop::Items) showItems();
+        ControlPeer::changed(prop);
+    }
+    void itemChanged(forms::ItemChange change, int index) override {
+        MirrorItem(handle(), change, index, change == forms::ItemChange::Removed ? std::string() : box_.list(index));
+    }
     std::intptr_t message(const Message& message) override {
         if (message.message != platform::msg::kKeyDown || !box_.enabled() || box_.listCount() == 0) return 0;
         const int key = static_cast<int>(message.wParam);
@@ -144,6 +176,10 @@ public:
     }
 
 private:
+    void showItems() {
+        MirrorItems(handle(), box_.listCount(), [this](int index) { return box_.list(index); });
+    }
+
     forms::ListBox& box_;
 };
 

@@ -13,6 +13,15 @@ class ListViewPeer final : public ControlPeer {
 public:
     ListViewPeer(FormWindow& form, forms::ListView& view) : ControlPeer(form, view), view_(view) {
         FindWindow(handle())->procedures.front() = [this](const Message& message) { return receive(message); };
+        showRows();
+    }
+    void changed(forms::Prop prop) override {
+        if (prop == forms::Prop::Items || prop == forms::Prop::Columns) showRows();
+        ControlPeer::changed(prop);
+    }
+    void itemChanged(forms::ItemChange change, int index) override {
+        MirrorItem(handle(), change, index,
+                   change == forms::ItemChange::Removed ? std::string() : view_.item(index + 1).text());
     }
 
 private:
@@ -25,6 +34,11 @@ private:
         // The handler may have unloaded the form, and this peer with it.
         if (FindWindow(window) && (key == forms::kKeyUp || key == forms::kKeyDown)) move(key);
         return 0;
+    }
+
+    // The rows' sub-items follow the columns: a change of columns shows the rows again.
+    void showRows() {
+        MirrorItems(handle(), view_.itemCount(), [this](int index) { return view_.item(index + 1).text(); });
     }
 
     void move(int key) {

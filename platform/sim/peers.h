@@ -1,7 +1,9 @@
 #pragma once
 // The simulated forms backend's side of a loaded form: its window record and
 // its controls' peers.
+#include <functional>
 #include <map>
+#include <string>
 
 #include "platform/forms/form.h"
 #include "platform/sim/sim.h"
@@ -43,6 +45,11 @@ protected:
     forms::Control& control_;
     Handle window_ = 0;
 };
+
+// A list control's native items in its window record: every item afresh,
+// `text` giving the one at an index from 0, or one item.
+void MirrorItems(Handle window, int count, const std::function<std::string(int)>& text);
+void MirrorItem(Handle window, forms::ItemChange change, int index, const std::string& text);
 
 // A Timer control as a timer of its form's window.
 class TimerPeer final : public forms::Peer {

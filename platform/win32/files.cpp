@@ -70,23 +70,31 @@ long FindFiles(const std::string& pattern, const std::function<bool(const FindDa
     return 0;
 }
 
+// Reads into a buffer of the file's size (and one byte more, to see its end),
+// in large steps; a file that grows meanwhile is read to its end all the same.
 long ReadFile(const std::string& path, std::string* contents) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
-    std::string bytes;
-    char chunk[16384];
-    DWORD read = 0;
+    constexpr std::size_t kStep = 1u << 20;
+    LARGE_INTEGER size{};
+    const bool sized = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < (1 << 30);
+    std::string bytes(sized ? static_cast<std::size_t>(size.QuadPart) + 1 : kStep, '\0');
+    std::size_t filled = 0;
     long result = 0;
     for (;;) {
-        if (!::ReadFile(file, chunk, sizeof chunk, &read, nullptr)) {
+        if (filled == bytes.size()) bytes.resize(filled + kStep);
+        const auto wanted = static_cast<DWORD>(std::min(bytes.size() - filled, kStep));
+        DWORD read = 0;
+        if (!::ReadFile(file, bytes.data() + filled, wanted, &read, nullptr)) {
             result = static_cast<long>(GetLastError());
             break;
         }
         if (read == 0) break;
-        bytes.append(chunk, read);
+        filled += read;
     }
     CloseHandle(file);
+    bytes.resize(filled);
     if (result == 0) *contents = std::move(bytes);
     return result;
 }

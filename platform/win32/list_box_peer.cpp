@@ -20,6 +20,13 @@ public:
         if (prop == Prop::Selection) showSelection();
         ChildPeer::changed(prop);
     }
+    void itemChanged(ItemChange change, int index) override {
+        const auto at = static_cast<WPARAM>(index);
+        if (change == ItemChange::Added)
+            SendMessageA(window(), LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(box_.list(index).c_str()));
+        if (change == ItemChange::Removed) SendMessageA(window(), LB_DELETESTRING, at, 0);
+        showSelection();
+    }
     void command(int code) override {
         if (code != LBN_SELCHANGE) return;
         const LRESULT index = SendMessageA(window(), LB_GETCURSEL, 0, 0);
@@ -27,10 +34,14 @@ public:
     }
 
 private:
-    // Writes every item afresh: the lists are short and kept by hand.
+    // Writes every item afresh, in one pass with the drawing held and the
+    // list's storage taken at once.
     void showItems() {
         SendMessageA(window(), WM_SETREDRAW, FALSE, 0);
         SendMessageA(window(), LB_RESETCONTENT, 0, 0);
+        std::size_t bytes = 0;
+        for (const std::string& item : box_.items()) bytes += item.size() + 1;
+        SendMessageA(window(), LB_INITSTORAGE, box_.items().size(), static_cast<LPARAM>(bytes));
         for (const std::string& item : box_.items())
             SendMessageA(window(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
         SendMessageA(window(), WM_SETREDRAW, TRUE, 0);

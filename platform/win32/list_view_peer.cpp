@@ -39,6 +39,17 @@ public:
         if (prop == Prop::Selection) showSelection();
         ChildPeer::changed(prop);
     }
+    void itemChanged(ItemChange change, int index) override {
+        syncing_ = true;
+        if (change == ItemChange::Removed)
+            SendMessageA(window(), LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+        else
+            showRow(index, change == ItemChange::Added);
+        syncing_ = false;
+        // The row's colour is drawn from the control's own record.
+        if (change == ItemChange::Changed)
+            SendMessageA(window(), LVM_REDRAWITEMS, static_cast<WPARAM>(index), static_cast<LPARAM>(index));
+    }
     LRESULT notify(const NMHDR& header) override {
         switch (header.code) {
             case NM_CUSTOMDRAW:
@@ -90,31 +101,35 @@ private:
         showRows();
     }
 
-    // Writes every row afresh: the lists are short.
+    // Writes every row afresh, in one pass with the drawing held.
     void showRows() {
         syncing_ = true;
         SendMessageA(window(), WM_SETREDRAW, FALSE, 0);
         SendMessageA(window(), LVM_DELETEALLITEMS, 0, 0);
-        int index = 0;
-        for (const auto& row : view_.items()) {
-            LVITEMA item{};
-            item.mask = LVIF_TEXT | LVIF_PARAM;
-            item.iItem = index;
-            item.pszText = const_cast<char*>(row->text().c_str());
-            item.lParam = static_cast<LPARAM>(row->id());
-            SendMessageA(window(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-            for (int sub = 1; sub < view_.columnCount(); ++sub) {
-                LVITEMA text{};
-                text.iSubItem = sub;
-                text.pszText = const_cast<char*>(row->subItem(sub).c_str());
-                SendMessageA(window(), LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text));
-            }
-            ++index;
-        }
+        SendMessageA(window(), LVM_SETITEMCOUNT, static_cast<WPARAM>(view_.itemCount()), 0);
+        for (int index = 0; index < view_.itemCount(); ++index) showRow(index, true);
         SendMessageA(window(), WM_SETREDRAW, TRUE, 0);
         syncing_ = false;
         showSelection();
         InvalidateRect(window(), nullptr, TRUE);
+    }
+
+    // Writes the texts of the row at `index` (from 0), as a new native item
+    // or into the one there.
+    void showRow(int index, bool insert) {
+        const ListItem& row = view_.item(index + 1);
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = index;
+        item.pszText = const_cast<char*>(row.text().c_str());
+        item.lParam = static_cast<LPARAM>(row.id());
+        SendMessageA(window(), insert ? LVM_INSERTITEMA : LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        for (int sub = 1; sub < view_.columnCount(); ++sub) {
+            LVITEMA text{};
+            text.iSubItem = sub;
+            text.pszText = const_cast<char*>(row.subItem(sub).c_str());
+            SendMessageA(window(), LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text));
+        }
     }
 
     void showSelection() {

@@ -56,6 +56,22 @@ TEST_F(MainWindowTest, ExistingListFilesAreReadAndNeverTouched) {
     EXPECT_EQ(DisallowedSites, "bad.example\r\n");
 }
 
+// A long list loads into the shown list in one pass: each site is written
+// into the native list once.
+TEST_F(MainWindowTest, ALongAllowedListIsWrittenIntoTheListOnce) {
+    constexpr int kSites = 5000;
+    std::string file;
+    for (int i = 0; i < kSites; ++i) file += "www.site" + std::to_string(i) + ".example\r\n";
+    m().files.addFile(PathOf("allowed.txt"), file);
+    Start();
+    const sim::Window* native = sim::FindWindow(main().List1.hwnd());
+    ASSERT_NE(native, nullptr);
+    EXPECT_EQ(main().List1.listCount(), kSites);
+    EXPECT_EQ(native->items, main().List1.items());
+    EXPECT_EQ(native->itemWrites, static_cast<std::size_t>(kSites));
+    EXPECT_EQ(AllowedSites, file);
+}
+
 TEST_F(MainWindowTest, AListFileTheSearchDoesNotSeeKeepsEveryByteAndIsLoaded) {
     namespace files = platform::files;
     const struct {

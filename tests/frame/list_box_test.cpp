@@ -108,6 +108,70 @@ TEST_F(ListBoxTest, TheUsersSelectionRaisesClickWithTheNewIndexAndAnErrorInItIsS
     EXPECT_EQ(w().plain.listIndex(), 0);
 }
 
+// The native list shows the control's items; adding or removing one item
+// writes that item alone, so a list filled one item at a time costs one
+// write an item, not the whole list again each time.
+TEST_F(ListBoxTest, TheNativeListTakesEachAddedOrRemovedItemAlone) {
+    w().Show();
+    const auto native = [&](const forms::ListBox& box) { return sim::FindWindow(box.hwnd()); };
+    EXPECT_EQ(native(w().plain)->items, (std::vector<std::string>{"design item"}));
+    const std::size_t before = native(w().plain)->itemWrites;
+    constexpr int kItems = 500;
+    for (int i = 0; i < kItems; ++i) {
+        w().plain.addItem("site" + std::to_string(i));
+        w().sorted.addItem("site" + std::to_string(kItems - i));
+    }
+    EXPECT_EQ(native(w().plain)->itemWrites - before, static_cast<std::size_t>(kItems));
+    EXPECT_EQ(native(w().sorted)->itemWrites, static_cast<std::size_t>(kItems));
+    w().plain.removeItem(0);
+    w().sorted.removeItem(kItems - 1);
+    EXPECT_EQ(native(w().plain)->itemWrites - before, static_cast<std::size_t>(kItems)) << "a removal writes none";
+    EXPECT_EQ(native(w().plain)->items, Items(w().plain));
+    EXPECT_EQ(native(w().sorted)->items, Items(w().sorted));
+}
+
+// Adding many items at once gives the order and selection that adding them
+// one by one gives, and writes the native list once.
+TEST_F(ListBoxTest, AddingManyAtOnceIsAddingThemOneByOne) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> before;
+        int selected;
+        std::vector<std::string> added;
+    };
+    const Case cases[] = {
+        {"into an empty list", {}, -1, {"b", "A", "c", "a", "B", " "}},
+        {"equal texts behind the ones there", {"a", "B", "c"}, 1, {"b", "A", "C", "a", "b"}},
+        {"all before the selected item", {"x", "y"}, 0, {"c", "b", "a"}},
+        {"all after the selected item", {"a", "b"}, 1, {"z", "y"}},
+        {"nothing", {"a"}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (bool sorted : {false, true}) {
+            sim::Reset();
+            w().Show();
+            forms::ListBox& one = sorted ? w().sorted : w().plain;
+            one.clear();
+            for (const std::string& item : c.before) one.addItem(item);
+            one.setListIndex(c.selected);
+            for (const std::string& item : c.added) one.addItem(item);
+            const std::vector<std::string> expected = Items(one);
+            const int expectedIndex = one.listIndex();
+
+            one.clear();
+            for (const std::string& item : c.before) one.addItem(item);
+            one.setListIndex(c.selected);
+            const std::size_t writes = sim::FindWindow(one.hwnd())->itemWrites;
+            one.addItems(c.added);
+            EXPECT_EQ(Items(one), expected) << (sorted ? "sorted" : "plain");
+            EXPECT_EQ(one.listIndex(), expectedIndex) << (sorted ? "sorted" : "plain");
+            EXPECT_EQ(sim::FindWindow(one.hwnd())->items, expected);
+            EXPECT_EQ(sim::FindWindow(one.hwnd())->itemWrites - writes, c.added.empty() ? 0 : expected.size());
+        }
+    }
+}
+
 TEST_F(ListBoxTest, UnloadGivesBackTheDesignItemsWithNothingSelected) {
     w().Show();
     ASSERT_NE(sim::FindWindow(w().plain.hwnd()), nullptr);

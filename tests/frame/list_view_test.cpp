@@ -161,6 +161,30 @@ TEST_F(ListViewTest, AKeyDownHandlerThatUnloadsTheFormEndsTheKeyThere) {
     EXPECT_EQ(list().itemCount(), 0);
 }
 
+// The native list shows the rows; adding a row or changing one writes that
+// row alone, so filling a list row by row costs a few writes a row.
+TEST_F(ListViewTest, TheNativeListTakesEachAddedOrChangedRowAlone) {
+    ShowWithRows();
+    const sim::Window& native = *sim::FindWindow(list().hwnd());
+    const std::size_t before = native.itemWrites;
+    constexpr int kRows = 500;
+    for (int i = 0; i < kRows; ++i) {
+        forms::ListItem& row = list().add("K" + std::to_string(i), "row " + std::to_string(i));
+        row.setSubItem(1, "Started");
+        row.setForeColor(0x0000FF);
+    }
+    EXPECT_EQ(native.itemWrites - before, static_cast<std::size_t>(3 * kRows));
+    list().item(1).setText("first");
+    EXPECT_EQ(native.items, Texts());
+
+    list().setSorted(true);
+    list().item(2).setText("0 first");  // moves to the top
+    EXPECT_EQ(native.items, Texts());
+    EXPECT_EQ(native.items.front(), "0 first");
+    list().clear();
+    EXPECT_TRUE(native.items.empty());
+}
+
 TEST_F(ListViewTest, UnloadGivesBackTheDesignColumnsAndOptionsWithoutRows) {
     ShowWithRows(true);
     list().setHideColumnHeaders(true);

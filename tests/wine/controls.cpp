@@ -92,6 +92,68 @@ bool RowHasColour(HWND list, int index, COLORREF colour) {
     return found;
 }
 
+// Counts the items a list's native window is given, by a subclass of it:
+// list box strings added or inserted, report-view rows inserted.
+struct ItemCount {
+    static inline WNDPROC original = nullptr;
+    static inline int items = 0;
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == LB_ADDSTRING || message == LB_INSERTSTRING || message == LVM_INSERTITEMA) ++items;
+        return CallWindowProcA(original, window, message, wParam, lParam);
+    }
+    explicit ItemCount(HWND window) : window(window) {
+        items = 0;
+        original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ItemCount::Proc)));
+    }
+    ~ItemCount() { SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original)); }
+    HWND window;
+};
+
+std::string ListBoxTexts(HWND box) {
+    std::string texts;
+    for (int i = 0; i < Send(box, LB_GETCOUNT); ++i) texts += (i ? " " : "") + ListBoxText(box, i);
+    return texts;
+}
+
+std::string ControlTexts(const forms::ListBox& box) {
+    std::string texts;
+    for (int i = 0; i < box.listCount(); ++i) texts += (i ? " " : "") + box.list(i);
+    return texts;
+}
+
+// Items added one at a time go into the native list one at a time, each in
+// its place; a load of many goes in at once.
+void ListBoxItemRows(Lists& w) {
+    Section("list box items one by one and many at once");
+    HWND box = Native(w.sites);
+    w.sites.clear();
+    {
+        ItemCount count(box);
+        for (const char* site : {"m.example", "c.example", "x.example", "a.example", "n.example"}) w.sites.addItem(site);
+        Row("five items added one by one are five native adds", ItemCount::items, 5);
+    }
+    Row("each in its sorted place", ListBoxTexts(box), std::string("a.example c.example m.example n.example x.example"));
+    w.sites.setListIndex(2);
+    w.sites.addItem("b.example");
+    Row("an item added before the selected one keeps the selection on its item", ListBoxText(box, Send(box, LB_GETCURSEL)),
+        std::string("m.example"));
+    w.sites.removeItem(0);
+    Row("a removed item leaves the native list", ListBoxTexts(box), ControlTexts(w.sites));
+
+    std::vector<std::string> many;
+    for (int i = 0; i < 2000; ++i) many.push_back("site" + std::to_string(100000 + i) + ".example");
+    {
+        ItemCount count(box);
+        w.sites.addItems(many);
+        Row("a load of 2000 writes the whole list once, one native add an item", ItemCount::items, 2000 + 5);
+    }
+    Row("the native list shows the control's items after the load", ListBoxTexts(box) == ControlTexts(w.sites), true);
+    Row("the selection is still on its item", ListBoxText(box, Send(box, LB_GETCURSEL)), std::string("m.example"));
+    w.sites.clear();
+    Row("clearing leaves no native item", Send(box, LB_GETCOUNT), 0);
+}
+
 void ListBoxRows(Lists& w) {
     Section("list box");
     HWND box = Native(w.sites);
@@ -175,6 +237,22 @@ void ListViewRows(Lists& w) {
     Row("a row's colour draws its text in red", RowHasColour(list, 1, RGB(255, 0, 0)), true);
     Row("another row keeps the list's colour", RowHasColour(list, 2, RGB(255, 0, 0)), false);
 
+    {
+        ItemCount count(list);
+        forms::ListItem& added = view.add("BROWSER", "Computer Browser");
+        added.setSubItem(1, "Stopped");
+        Row("a row added and changed is one native insert", ItemCount::items, 1);
+    }
+    Row("at the end, with its sub-item",
+        ItemText(list, 3, 0) + "|" + ItemText(list, 3, 1), std::string("Computer Browser|Stopped"));
+    Row("the rows before it keep theirs",
+        ItemText(list, 1, 0) + "|" + ItemText(list, 1, 1) + "|" + ItemText(list, 1, 2),
+        std::string("Messenger|Started|Automatic"));
+    view.setSorted(true);
+    Row("sorting shows the rows in their new order", ItemText(list, 0, 0) + "|" + ItemText(list, 1, 0),
+        std::string("Alerter|Computer Browser"));
+    Row("with their sub-items", ItemText(list, 1, 1), std::string("Stopped"));
+
     view.setVisible(false);
     Row("a hidden list's window is hidden", IsWindowVisible(list) != 0, false);
     view.clear();
@@ -190,6 +268,7 @@ int main() {
     w.Show();
     Pump();
     ListBoxRows(w);
+    ListBoxItemRows(w);
     ListViewRows(w);
     w.Unload();
     std::printf("%d passed, %d failed\n", contract::passed, contract::failed);

@@ -20,6 +20,7 @@ source "$REPO/tests/wine/e2e_lists.sh"
 source "$REPO/tests/wine/e2e_settings.sh"
 source "$REPO/tests/wine/e2e_tray.sh"
 source "$REPO/tests/wine/e2e_browsers.sh"
+source "$REPO/tests/wine/e2e_long_list.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
 source "$REPO/tests/wine/e2e_services.sh"
 source "$REPO/tests/wine/e2e_keys.sh"
@@ -802,6 +803,8 @@ run_width() {
     windhover_taskbar_restart
     end_program
     windhover_browsers
+    end_program
+    windhover_long_list
     end_program
     nightjar_without_messenger
     end_program
