@@ -796,6 +796,8 @@ run_width() {
     end_program
     windhover_long_list
     end_program
+    windhover_long_item
+    end_program
     nightjar_without_messenger
     end_program
     nightjar_refused_on_windows_7
