@@ -91,10 +91,26 @@ private:
     int clickCode_;
 };
 
+// A check box whose value the journal records, as BM_SETCHECK is sent.
+class CheckBoxPeer final : public ControlPeer {
+public:
+    CheckBoxPeer(FormWindow& form, forms::CheckBox& control) : ControlPeer(form, control), box_(control) {}
+    void command(int code) override {
+        if (code == platform::msg::kBnClicked) box_.userClick();
+    }
+    void changed(forms::Prop prop) override {
+        ControlPeer::changed(prop);
+        if (prop == forms::Prop::Value) Record(CheckCall{window_, box_.value()});
+    }
+
+private:
+    forms::CheckBox& box_;
+};
+
 }  // namespace
 
 std::unique_ptr<forms::Peer> Peers::make(forms::CheckBox& control) {
-    return std::make_unique<ClickPeer<forms::CheckBox>>(form, control, platform::msg::kBnClicked);
+    return std::make_unique<CheckBoxPeer>(form, control);
 }
 
 namespace {

@@ -53,10 +53,15 @@ struct HotKeyCall {
     std::uint32_t key = 0;        // Register only
     long result = 0;              // 0 or the last error
 };
+// BM_SETCHECK: a check box's value set, by the user or from code.
+struct CheckCall {
+    Handle control;
+    int value;
+};
 // A new kind of call: a record above, added here, and Record() from its
 // simulated function.
 using JournalEntry =
-    std::variant<RegistryWrite, SetWindowPosCall, TrayCall, ShellExecuteCall, HotKeyCall, SoundCall>;
+    std::variant<RegistryWrite, SetWindowPosCall, TrayCall, ShellExecuteCall, HotKeyCall, SoundCall, CheckCall>;
 void Record(JournalEntry entry);
 
 }  // namespace sim

@@ -284,6 +284,19 @@ TEST_F(DecisionTest, ThePromptsAnswerDecides) {
     }
 }
 
+TEST_F(DecisionTest, AfterAnAllowThePromptClosedByItsCloseBoxBlocksAndCounts) {
+    Switches(1, 1);
+    p().userActions.push_back([&] { prompt().Command3.userClick(); });
+    EXPECT_FALSE(Popup()) << "Allow Now lets the first one through";
+    p().userActions.push_back([&] {
+        EXPECT_TRUE(prompt().visible()) << "the second popup asks again";
+        prompt().userClose();
+    });
+    EXPECT_TRUE(Popup()) << "the close box blocks, whatever the last answer was";
+    EXPECT_EQ(PopupsBlocked, 1);
+    EXPECT_FALSE(prompt().loaded());
+}
+
 TEST_F(DecisionTest, ASecondPopupDuringThePromptTakesTheSameAnswer) {
     Switches(1, 1);
     const int other = OpenWindow("http://second.example/");

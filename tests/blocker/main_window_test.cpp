@@ -7,6 +7,7 @@
 #include "frame/frm_splash.h"
 #include "platform/dialogs.h"
 #include "platform/messages.h"
+#include "platform/window.h"
 #include "tests/blocker/main_window_fixture.h"
 
 namespace {
@@ -184,6 +185,43 @@ TEST_F(MainWindowTest, AlwaysOnTopStartsTopmostAndPutsHelpOnTopToo) {
     EXPECT_EQ(Stored("chkOnTop"), "1");
 }
 
+TEST_F(MainWindowTest, TheHelpAndAboutWindowsAreMadeTopmostOnlyWhenAlwaysOnTopIsOn) {
+    for (const bool onTop : {false, true}) {
+        FreshRow(onTop ? "always on top" : "not on top", [&] {
+            Stage("chkOnTop", onTop ? "1" : "0");
+            Stage("showHelp", "1");
+            Start();
+            ASSERT_TRUE(help().visible());
+            // The help window puts itself on top at its load; the main
+            // window adds its own call only when always on top.
+            const auto topmostCalls = [](platform::Handle window) {
+                int calls = 0;
+                for (const auto& call : sim::Journal<sim::SetWindowPosCall>())
+                    if (call.window == window && call.insertAfter == platform::window::kHwndTopmost) ++calls;
+                return calls;
+            };
+            EXPECT_EQ(topmostCalls(help().hwnd()), onTop ? 2 : 1) << "the help window at the start";
+            main().mnuAboutItem0.userClick();
+            const platform::Handle about = forms::The<frmAbout>().hwnd();
+            EXPECT_EQ(topmostCalls(about), onTop ? 1 : 0);
+            EXPECT_EQ(Topmost(about), onTop);
+        });
+    }
+}
+
+TEST_F(MainWindowTest, TheStartSetsTheBoxesFromTheLinkExceptionToPopupBlocking) {
+    for (const char* key : {"chkLinks", "chkSound", "chkRunAtStart", "chkOnTop", "chkAuto", "chkStopPop"})
+        Stage(key, "1");
+    Start();
+    std::vector<std::string> order;
+    for (const auto& call : sim::Journal<sim::CheckCall>())
+        for (forms::CheckBox* box : {&main().Check1, &main().Check2, &main().Check3, &main().Check4,
+                                     &main().Check5, &main().Check6})
+            if (box->hwnd() == call.control) order.push_back(box->name() + "=" + std::to_string(call.value));
+    EXPECT_EQ(order, (std::vector<std::string>{"Check6=1", "Check5=1", "Check4=1", "Check3=1", "Check2=1",
+                                               "Check1=1"}));
+}
+
 TEST_F(MainWindowTest, RunAtLogOnIsWrittenAgainAtEveryStartQuoted) {
     m().files.programFolder = "C:\\Program Files\\Quillmere\\Windhover";
     m().files.addFolder(m().files.programFolder);
@@ -238,6 +276,21 @@ TEST_F(MainWindowTest, AListFileThatCannotBeMadeIsReportedAndTheOtherStillLoads)
 
 // --- the end: File > Exit, the close box, the tray's Exit, a log-off ---------------
 
+struct WayOut {
+    const char* name;
+    std::function<void(MainWindowTest&)> leave;
+};
+
+const std::vector<WayOut>& WaysOut() {
+    static const std::vector<WayOut> ways = {
+        {"File > Exit", [](MainWindowTest& t) { t.Exit(); }},
+        {"the close box", [](MainWindowTest& t) { sim::AsUser([&] { t.main().userClose(); }); }},
+        {"the tray's Exit", [](MainWindowTest& t) { sim::AsUser([&] { t.main().Exit.userClick(); }); }},
+        {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
+    };
+    return ways;
+}
+
 TEST_F(MainWindowTest, TheEndStoresTheNineKeysInOrderAndTakesItsIconHotKeyAndTracker) {
     Start();
     main().Check6.setValue(1);
@@ -266,16 +319,7 @@ TEST_F(MainWindowTest, TheEndStoresTheNineKeysInOrderAndTakesItsIconHotKeyAndTra
 }
 
 TEST_F(MainWindowTest, EveryWayOutSavesTheSettings) {
-    const struct {
-        const char* name;
-        std::function<void(MainWindowTest&)> leave;
-    } ways[] = {
-        {"File > Exit", [](MainWindowTest& t) { t.Exit(); }},
-        {"the close box", [](MainWindowTest& t) { sim::AsUser([&] { t.main().userClose(); }); }},
-        {"the tray's Exit", [](MainWindowTest& t) { sim::AsUser([&] { t.main().Exit.userClick(); }); }},
-        {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
-    };
-    for (const auto& way : ways) {
+    for (const auto& way : WaysOut()) {
         FreshRow(way.name, [&] {
             Start();
             main().Check1.setValue(0);
@@ -295,16 +339,7 @@ TEST_F(MainWindowTest, EveryWayOutSavesTheSettings) {
 // --- a settings key that refuses writes ----------------------------------------
 
 TEST_F(MainWindowTest, ASettingsKeyThatRefusesWritesStopsNeitherTheStartNorTheEnd) {
-    const struct {
-        const char* name;
-        std::function<void(MainWindowTest&)> leave;
-    } ways[] = {
-        {"File > Exit", [](MainWindowTest& t) { t.Exit(); }},
-        {"the close box", [](MainWindowTest& t) { sim::AsUser([&] { t.main().userClose(); }); }},
-        {"the tray's Exit", [](MainWindowTest& t) { sim::AsUser([&] { t.main().Exit.userClick(); }); }},
-        {"a log-off", [](MainWindowTest&) { EXPECT_TRUE(sim::LogOff()); }},
-    };
-    for (const auto& way : ways) {
+    for (const auto& way : WaysOut()) {
         FreshRow(way.name, [&] {
             Stage("showHelp", "1");
             m().registry.currentUserReadOnly = true;
@@ -385,6 +420,15 @@ TEST_F(MainWindowTest, WithTheOpenerShownTheProgramEndsWhenItCloses) {
     EXPECT_EQ(Stored("state"), "up") << "the settings are stored all the same";
     sim::Advance(1000);
     EXPECT_TRUE(p().ended) << "the opener's close ends the program";
+}
+
+TEST_F(MainWindowTest, AnOpenerLoadedButNotShownLetsTheEndComeAtOnce) {
+    Start();
+    sim::AsUser([&] { main().Command7.userClick(); });
+    ASSERT_TRUE(forms::The<frmWebsite>().loaded());
+    ASSERT_FALSE(forms::The<frmWebsite>().visible());
+    Exit();
+    EXPECT_TRUE(p().ended) << "no wait for the opener's second";
 }
 
 TEST_F(MainWindowTest, TheVisitButtonsOpenerDoesNotHoldTheEndBack) {

@@ -6,19 +6,13 @@
 # forget_tray_icon: the driver learns the icon's id from a callback (the
 # mouse moving over the icon) and takes the icon away.
 forget_tray_icon() {
-    local out=$ARTIFACTS/trayforget.out watcher tray
-    : >"$out"
-    driver trayforget "$WINDHOVER" 10000 >"$out" &
-    watcher=$!
-    if ! timeout 10 bash -c "until grep -q armed '$out'; do sleep 0.1; done"; then
-        wait "$watcher"
-        return 1
-    fi
+    local tray
+    armed "$ARTIFACTS/trayforget.out" driver trayforget "$WINDHOVER" 10000 || return 1
     tray=$(xdotool search --name "^$TRAY\$" | head -n 1)
-    [[ -n $tray ]] || { echo "     no X window \"$TRAY\""; wait "$watcher"; return 1; }
+    [[ -n $tray ]] || { echo "     no X window \"$TRAY\""; wait "$WATCHER"; return 1; }
     # Two moves, so that the pointer moves over the icon wherever it was.
     xdotool mousemove --window "$tray" 10 30 mousemove --window "$tray" 12 32
-    wait "$watcher"
+    wait "$WATCHER"
 }
 
 # focus_main: the main window takes the X focus, as a click on it gives it;

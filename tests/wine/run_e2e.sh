@@ -452,22 +452,32 @@ windhover_settings_stored() {
 # (Wine takes keys only then): the program gets WM_HOTKEY and then posts its
 # hidden picture box a plain mouse move, as the driver's hook sees them.
 win_z_reaches_target() {
-    local out=$ARTIFACTS/hotkey.out watcher window
-    : >"$out"
-    driver hotkeymove "$WINDHOVER" 10000 >"$out" &
-    watcher=$!
-    if ! timeout 10 bash -c "until grep -q armed '$out'; do sleep 0.1; done"; then
-        wait "$watcher"
-        return 1
-    fi
+    local window
+    armed "$ARTIFACTS/hotkey.out" driver hotkeymove "$WINDHOVER" 10000 || return 1
     window=$(xdotool search --name "^$WINDHOVER\$" | head -n 1)
     if [[ -z $window ]]; then
         echo "     no X window \"$WINDHOVER\""
-        wait "$watcher"
+        wait "$WATCHER"
         return 1
     fi
     xdotool windowfocus --sync "$window" key super+z
-    wait "$watcher"
+    wait "$WATCHER"
+}
+
+# armed OUT COMMAND...: starts a driver command that watches the program for
+# what the user does next, its output in OUT, and returns once it says
+# "armed"; WATCHER is its process, for the caller to wait for. Fails, with
+# the command ended, when it never watched.
+WATCHER=
+armed() {
+    local out=$1
+    shift
+    : >"$out"
+    "$@" >"$out" &
+    WATCHER=$!
+    timeout 10 bash -c "until grep -q armed '$out'; do sleep 0.1; done" && return 0
+    wait "$WATCHER"
+    return 1
 }
 
 help_text_loaded() {
