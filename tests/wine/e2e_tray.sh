@@ -10,8 +10,15 @@ forget_tray_icon() {
     armed "$ARTIFACTS/trayforget.out" driver trayforget "$WINDHOVER" 10000 || return 1
     tray=$(xdotool search --name "^$TRAY\$" | head -n 1)
     [[ -n $tray ]] || { echo "     no X window \"$TRAY\""; wait "$WATCHER"; return 1; }
-    # Two moves, so that the pointer moves over the icon wherever it was.
-    xdotool mousemove --window "$tray" 10 30 mousemove --window "$tray" 12 32
+    # The pointer moves off the icon and onto it, so that it moves over the
+    # icon wherever it was; again every half second while the driver waits,
+    # as a motion can be lost between X and Wine's tray on a busy machine.
+    local tries
+    for ((tries = 0; tries < 10; tries++)); do
+        xdotool mousemove --window "$tray" 60 30 mousemove --window "$tray" 12 32
+        sleep 0.5
+        kill -0 "$WATCHER" 2>/dev/null || break
+    done
     wait "$WATCHER"
 }
 
