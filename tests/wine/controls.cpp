@@ -112,7 +112,10 @@ struct ItemCount {
 
 std::string ListBoxTexts(HWND box) {
     std::string texts;
-    for (int i = 0; i < Send(box, LB_GETCOUNT); ++i) texts += (i ? " " : "") + ListBoxText(box, i);
+    for (int i = 0; i < Send(box, LB_GETCOUNT); ++i) {
+        if (i) texts += ' ';
+        texts += ListBoxText(box, i);
+    }
     return texts;
 }
 
