@@ -1,7 +1,7 @@
 #pragma once
 // The file system as the programs use it: the program's folder, file lookup
 // with Win32 wildcards and attributes, whole-file reads and writes. Paths go
-// through the ANSI calls: a path of more than 259 characters fails with 206
+// through the ANSI calls: a path of more than 260 characters fails with 206
 // (ERROR_FILENAME_EXCED_RANGE).
 #include <cstdint>
 #include <functional>

@@ -66,7 +66,7 @@ bool Reachable(const FileSystem& fs, const std::string& path) {
 }
 
 long NameRefusal(const std::string& path) {
-    constexpr std::size_t kLongestPath = 259;
+    constexpr std::size_t kLongestPath = 260;
     return path.size() > kLongestPath ? platform::kErrorFilenameExcedRange : platform::kErrorSuccess;
 }
 

@@ -402,8 +402,8 @@ void FileWrites(const std::string& app) {
         {"a read-only file", app + "\\readonly.txt", 80, ""},
         {"a file in another letter case", app + "\\HELP.RTF", 80, "{\\rtf1 help}"},
         {"a file in a missing folder", app + "\\Nowhere\\new.txt", 3, "<unread>"},
-        {"a path of 259 characters", PathOfLength(app, 259), 3, "<unread>"},
-        {"a path of 260 characters", PathOfLength(app, 260), 206, "<unread>"},
+        {"a path of 260 characters", PathOfLength(app, 260), 3, "<unread>"},
+        {"a path of 261 characters", PathOfLength(app, 261), 206, "<unread>"},
     };
     for (const auto& c : creates) {
         const std::string row = std::string("CreateNewFile of ") + c.row;
@@ -414,7 +414,7 @@ void FileWrites(const std::string& app) {
     Row("RewriteFile of a hidden file: contents", Contents(app + "\\hidden.txt"), std::string("new"));
     Row("RewriteFile of a hidden file: it stays hidden", AttributesOf(app + "\\hidden.txt"), std::string("22"));
     Row("RewriteFile of a read-only file", files::RewriteFile(app + "\\readonly.txt", "new"), 5L);
-    Row("RewriteFile of a path of 260 characters", files::RewriteFile(PathOfLength(app, 260), "new"), 206L);
+    Row("RewriteFile of a path of 261 characters", files::RewriteFile(PathOfLength(app, 261), "new"), 206L);
 }
 
 void Files() {
@@ -454,8 +454,8 @@ void Files() {
         {"a missing folder's path ending in a backslash", root + "\\Nowhere\\", 3, "", 2, nullptr},
         {"a name with a character no name may hold", app + "\\bad|name", 123, "", 2, nullptr},
         {"an empty pattern", "", 3, "", 3, nullptr},
-        {"a path of 259 characters", PathOfLength(app, 259), 3, "", 3, nullptr},
-        {"a path of 260 characters", PathOfLength(app, 260), 206, "", 206, nullptr},
+        {"a path of 260 characters", PathOfLength(app, 260), 3, "", 3, nullptr},
+        {"a path of 261 characters", PathOfLength(app, 261), 206, "", 206, nullptr},
     };
     for (const auto& c : finds) {
         const Found found = Find(c.pattern);
@@ -498,7 +498,8 @@ void Files() {
         {"a missing file", app + "\\missing.txt", 2},
         {"a file in a missing folder", root + "\\Nowhere\\Help.rtf", 3},
         {"a folder", app + "\\sounds", 5},
-        {"a path of 260 characters", PathOfLength(app, 260), 206},
+        {"a path of 260 characters", PathOfLength(app, 260), 3},
+        {"a path of 261 characters", PathOfLength(app, 261), 206},
     };
     for (const auto& c : reads) {
         std::string contents = "untouched";
