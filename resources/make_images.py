@@ -15,9 +15,11 @@ Writes, next to this script:
 
 Icons hold a 16x16 and a 32x32 image of 32 bits with alpha (the toolbar
 button's two a 16x16 and a 20x20, the sizes of the browser's small and large
-buttons); the splash is a 24-bit bitmap. Everything is drawn from shapes in a unit square, supersampled
-4x4 for smooth edges, so the output is the same on every run. Standard
-library only: the build uses the committed files and needs no Python.
+buttons); the splash is an 8-bit bitmap of its own palette, run-length
+encoded, which keeps the programs small. Everything is drawn from shapes in
+a unit square, supersampled 4x4 for smooth edges, so the output is the same
+on every run. Standard library only: the build uses the committed files and
+needs no Python.
 """
 import math
 import os
@@ -299,17 +301,72 @@ def write_icon_images(path, entries_in):
         f.write(header + entries + b"".join(images))
 
 
+def median_cut(counts, size):
+    """At most `size` colours standing for the weighted colours of `counts`
+    ({(r, g, b): pixels}): the boxes of colours are cut at their weighted
+    median along their widest channel until there are enough."""
+    boxes = [sorted(counts.items())]
+
+    def widest(box):
+        spans = [max(c[i] for c, _ in box) - min(c[i] for c, _ in box) for i in range(3)]
+        channel = max(range(3), key=lambda i: spans[i])
+        return spans[channel], channel
+
+    while len(boxes) < size:
+        candidates = [(widest(box), i) for i, box in enumerate(boxes) if len(box) > 1]
+        if not candidates:
+            break
+        (span, channel), index = max(candidates)
+        if span == 0:
+            break
+        box = sorted(boxes.pop(index), key=lambda entry: entry[0][channel])
+        total, running, cut = sum(n for _, n in box), 0, 1
+        for i, (_, n) in enumerate(box[:-1]):
+            running += n
+            cut = i + 1
+            if running * 2 >= total:
+                break
+        boxes += [box[:cut], box[cut:]]
+    palette = []
+    for box in boxes:
+        total = sum(n for _, n in box)
+        palette.append(tuple(round(sum(c[i] * n for c, n in box) / total) for i in range(3)))
+    return palette
+
+
+def rle8(indices):
+    """One row of palette indices as BI_RLE8 runs, closed by the end of the line."""
+    out = bytearray()
+    x = 0
+    while x < len(indices):
+        run = 1
+        while x + run < len(indices) and run < 255 and indices[x + run] == indices[x]:
+            run += 1
+        out += bytes((run, indices[x]))
+        x += run
+    return bytes(out + b"\0\0")
+
+
 def write_bitmap(path, layers, width, height):
+    """An 8-bit bitmap of the picture's own palette (of 256 colours at most,
+    close to the drawn ones), its rows run-length encoded (BI_RLE8)."""
     rows = render(layers, width, height)
-    stride = (width * 3 + 3) // 4 * 4
-    pixels = bytearray()
-    for row in reversed(rows):
-        line = b"".join(bytes((b, g, r)) for r, g, b, _ in row)
-        pixels += line + bytes(stride - len(line))
-    info = dib_header(width, height, 24, len(pixels))
-    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    counts = {}
+    for row in rows:
+        for r, g, b, _ in row:
+            counts[(r, g, b)] = counts.get((r, g, b), 0) + 1
+    palette = median_cut(counts, 256)
+    nearest = {}
+    for colour in counts:
+        nearest[colour] = min(range(len(palette)),
+                              key=lambda i: sum((palette[i][k] - colour[k]) ** 2 for k in range(3)))
+    pixels = b"".join(rle8([nearest[(r, g, b)] for r, g, b, _ in row]) for row in reversed(rows)) + b"\0\1"
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(pixels), 2835, 2835, len(palette), 0)
+    offset = 14 + len(info) + len(colours)
+    file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     with open(path, "wb") as f:
-        f.write(file_header + info + pixels)
+        f.write(file_header + info + colours + pixels)
 
 
 # --- nightjar's button pictures -------------------------------------------------

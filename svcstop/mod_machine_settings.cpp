@@ -48,8 +48,10 @@ bool RetryAfterFailure() {
     return false;
 }
 
-[[noreturn]] void Raise(long offset, const std::string& text) {
-    throw platform::Error(kErrorBase + offset, text);
+// Error numbers are 32-bit on every build: a sum past the largest wraps
+// round, as it would in the 32-bit program, instead of overflowing.
+[[noreturn]] void Raise(std::uint32_t offset, const std::string& text) {
+    throw platform::Error(static_cast<std::int32_t>(static_cast<std::uint32_t>(kErrorBase) + offset), text);
 }
 
 }  // namespace
@@ -86,12 +88,13 @@ std::string GetMachineSetting(const std::string& appName, const std::string& sec
     reg::Key handle = 0;
     const long opened = reg::OpenKeyEx(reg::kLocalMachine, KeyPath(appName, section), reg::kRead, &handle);
     if (opened == platform::kErrorFileNotFound) return defaultValue;
-    if (opened != platform::kErrorSuccess) Raise(2000 + opened, "Could not open registry section");
+    if (opened != platform::kErrorSuccess)
+        Raise(2000u + static_cast<std::uint32_t>(opened), "Could not open registry section");
     std::string result = defaultValue;
     std::uint32_t type = 0, size = 0;
     try {
         if (reg::QueryValue(handle, key, &type, nullptr, &size) == platform::kErrorSuccess) {
-            if (type != reg::kSz) Raise(2000 + static_cast<long>(type), "Registry data not a string");
+            if (type != reg::kSz) Raise(2000u + type, "Registry data not a string");
             if (size == 0) {
                 result.clear();
             } else {

@@ -86,14 +86,19 @@ long Check(ScHandle handle, bool wantManager, std::uint32_t right, SimService** 
 
 void Put32(std::uint8_t* at, std::uint32_t value) { std::memcpy(at, &value, 4); }
 
-// Writes texts one after the other from `end` and their 4-byte addresses.
+// The records of the process the machine runs the program as.
+const RecordLayout& Records() { return S().records64 ? kLayout64 : kLayout32; }
+std::uint64_t BufferBase() { return S().records64 ? sim::kSimBufferAddress64 : sim::kSimBufferAddress; }
+
+// Writes texts one after the other from `end` and their addresses.
 class TextArea {
 public:
     TextArea(std::uint8_t* buffer, std::uint32_t start) : buffer_(buffer), end_(start) {}
     void put(std::uint32_t field, const std::string& text) { putBytes(field, text.c_str(), text.size() + 1); }
     void putBytes(std::uint32_t field, const char* bytes, std::size_t size) {
         std::memcpy(buffer_ + end_, bytes, size);
-        Put32(buffer_ + field, static_cast<std::uint32_t>(sim::kSimBufferAddress + end_));
+        const std::uint64_t address = BufferBase() + end_;
+        std::memcpy(buffer_ + field, &address, Records().addressSize);
         end_ += static_cast<std::uint32_t>(size);
     }
 
@@ -128,7 +133,7 @@ ServiceStatus Reported(const SimService& service) {
 }
 
 std::uint32_t EnumSize(const SimService& service) {
-    return kLayout32.enumRecordSize + static_cast<std::uint32_t>(service.name.size() + service.displayName.size() + 2);
+    return Records().enumRecordSize + static_cast<std::uint32_t>(service.name.size() + service.displayName.size() + 2);
 }
 
 bool StateMatches(std::uint32_t current, std::uint32_t filter) {
@@ -144,14 +149,14 @@ int FillRecords(const std::vector<const SimService*>& listed, std::size_t first,
     while (size > 0 && fit < listed.size() && used + EnumSize(*listed[fit]) <= size) used += EnumSize(*listed[fit++]);
     auto* bytes = static_cast<std::uint8_t*>(buffer);
     const std::size_t count = fit - first;
-    TextArea texts(bytes, static_cast<std::uint32_t>(count * kLayout32.enumRecordSize));
+    TextArea texts(bytes, static_cast<std::uint32_t>(count * Records().enumRecordSize));
     for (std::size_t i = 0; i < count; ++i) {
         const SimService& service = *listed[first + i];
-        const std::uint32_t record = static_cast<std::uint32_t>(i * kLayout32.enumRecordSize);
-        texts.put(record + kLayout32.enumServiceName, service.name);
-        texts.put(record + kLayout32.enumDisplayName, service.displayName);
+        const std::uint32_t record = static_cast<std::uint32_t>(i * Records().enumRecordSize);
+        texts.put(record + Records().enumServiceName, service.name);
+        texts.put(record + Records().enumDisplayName, service.displayName);
         const ServiceStatus status = Reported(service);
-        std::memcpy(bytes + record + kLayout32.enumStatusOffset, &status, sizeof(ServiceStatus));
+        std::memcpy(bytes + record + Records().enumStatusOffset, &status, sizeof(ServiceStatus));
     }
     *returned = static_cast<std::uint32_t>(count);
     if (fit == listed.size()) {
@@ -204,9 +209,9 @@ bool HasActiveDependents(const SimService& service) {
 
 }  // namespace
 
-const RecordLayout& Layout() { return kLayout32; }
+const RecordLayout& Layout() { return Records(); }
 
-std::uint64_t BufferAddress(const void*) { return sim::kSimBufferAddress; }
+std::uint64_t BufferAddress(const void*) { return BufferBase(); }
 
 ScHandle OpenManager(const std::string& machine, const std::string& database, std::uint32_t access) {
     if (long error = StagedFailure(sim::ServiceCall::OpenManager)) return Fail(error);
@@ -273,7 +278,7 @@ int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_
     if (long error = Check(service, false, kQueryConfig, &s)) return Fail(error);
     const std::string dependencies = MultiText(s->dependencies);
     const std::uint32_t needed =
-        kLayout32.configSize + static_cast<std::uint32_t>(s->binaryPath.size() + s->loadOrderGroup.size() +
+        Records().configSize + static_cast<std::uint32_t>(s->binaryPath.size() + s->loadOrderGroup.size() +
                                                           dependencies.size() + s->startName.size() +
                                                           s->displayName.size() + 4);
     if (long error = StagedFailure(sim::ServiceCall::QueryConfig)) {
@@ -285,17 +290,17 @@ int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_
         return Fail(kErrorInsufficientBuffer);
     }
     auto* bytes = static_cast<std::uint8_t*>(buffer);
-    std::memset(bytes, 0, kLayout32.configSize);
-    Put32(bytes + kLayout32.configServiceType, s->status.serviceType);
-    Put32(bytes + kLayout32.configStartType, s->startType);
-    Put32(bytes + kLayout32.configErrorControl, s->errorControl);
-    Put32(bytes + kLayout32.configTagId, s->tagId);
-    TextArea texts(bytes, kLayout32.configSize);
-    texts.put(kLayout32.configBinaryPath, s->binaryPath);
-    texts.put(kLayout32.configLoadOrderGroup, s->loadOrderGroup);
-    texts.putBytes(kLayout32.configDependencies, dependencies.data(), dependencies.size());
-    texts.put(kLayout32.configStartName, s->startName);
-    texts.put(kLayout32.configDisplayName, s->displayName);
+    std::memset(bytes, 0, Records().configSize);
+    Put32(bytes + Records().configServiceType, s->status.serviceType);
+    Put32(bytes + Records().configStartType, s->startType);
+    Put32(bytes + Records().configErrorControl, s->errorControl);
+    Put32(bytes + Records().configTagId, s->tagId);
+    TextArea texts(bytes, Records().configSize);
+    texts.put(Records().configBinaryPath, s->binaryPath);
+    texts.put(Records().configLoadOrderGroup, s->loadOrderGroup);
+    texts.putBytes(Records().configDependencies, dependencies.data(), dependencies.size());
+    texts.put(Records().configStartName, s->startName);
+    texts.put(Records().configDisplayName, s->displayName);
     return Succeed();
 }
 

@@ -3,7 +3,8 @@
 // test stages. A request moves a service along a script of statuses, one step
 // per status poll, the last step held; a refused request leaves it where it
 // is. The listings write the records of a 32-bit process (36 bytes, 4-byte
-// text addresses that point into the caller's own buffer). Every open handle
+// text addresses that point into the caller's own buffer), or of a 64-bit
+// one when a test says so. Every open handle
 // is counted so that a test can fail on one left open.
 #include <cstdint>
 #include <deque>
@@ -85,6 +86,9 @@ struct ServiceManager {
     std::uint32_t managerRights = platform::svc::kManagerAllAccess;
     // As Wine's: listing dependents succeeds and writes nothing at all.
     bool dependentsStub = false;
+    // The records of a 64-bit process: 48-byte listing records, 8-byte text
+    // addresses, and buffers that lie above 4 GB.
+    bool records64 = false;
     // Calls that fail as the system fails them: each of the next calls of
     // that kind returns failure with the code at the front as its last error
     // (0 answers as usual). A handle the call was given must still be one
@@ -116,7 +120,9 @@ struct ServiceManager {
 // The machine's service manager (M().services).
 ServiceManager& Services();
 
-// The address the simulated records give the first byte of any buffer.
+// The address the simulated records give the first byte of any buffer, in a
+// 32-bit and in a 64-bit process.
 inline constexpr std::uint64_t kSimBufferAddress = 0x00A00000;
+inline constexpr std::uint64_t kSimBufferAddress64 = 0x000001F400A00000;
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 
 SETUP_PACKAGES=(
     cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64 fonts-wine
     xvfb xauth x11-utils imagemagick xdotool

@@ -106,6 +106,25 @@ TEST_F(MachineSettingsTest, ReadFailuresCarryTheirNumbersAndTexts) {
     }
 }
 
+// A value of any type but a string raises the base plus 2000 plus the type,
+// a 32-bit number alike on both builds: a large type wraps round.
+TEST_F(MachineSettingsTest, ANonStringValueOfAnyTypeRaisesA32BitNumber) {
+    const struct {
+        std::uint32_t type;
+        long number;
+    } rows[] = {
+        {reg::kDword, -2147219500L},
+        {reg::kExpandSz, -2147219502L},
+        {0x7FFFFFFFu, 264143L},
+        {0xFFFFFFFFu, -2147219505L},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.type);
+        m().registry.setValue(reg::kLocalMachine, kKey, "Auto", row.type, "1");
+        EXPECT_EQ(FailureOf("Auto"), row.number);
+    }
+}
+
 // The registry refuses a step as Windows does, with a result code: each row
 // is one way a write is refused, and each brings the question.
 TEST_F(MachineSettingsTest, ARefusedStepAsksAndRetryRunsItAgain) {

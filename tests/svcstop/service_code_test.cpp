@@ -74,6 +74,37 @@ TEST_F(ServiceCodeTest, ListingFillsEveryRecordInTheManagersOrder) {
     EXPECT_EQ(scm().opens[2].access, 1u);
 }
 
+// The records of a 64-bit process are larger and their text addresses wider
+// and above 4 GB: the listing and the configuration read the same in both.
+TEST_F(ServiceCodeTest, ListingAndConfigurationReadAlikeInA32And64BitProcess) {
+    StageMessenger();
+    for (bool records64 : {false, true}) {
+        SCOPED_TRACE(records64 ? "64-bit records" : "32-bit records");
+        scm().records64 = records64;
+        EXPECT_EQ(svc::Layout().addressSize, records64 ? 8u : 4u);
+        ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
+        ASSERT_EQ(colServices.Count(), 2u);
+        const CServices* messenger = colServices.Item("Messenger");
+        const CServices* alerter = colServices.Item("Alerter");
+        ASSERT_TRUE(messenger && alerter);
+        EXPECT_EQ(messenger->DisplayName + "|" + messenger->PathName + "|" + messenger->Dependencies + "|" +
+                      messenger->StartName,
+                  "Messenger|C:\\WINDOWS\\System32\\svchost.exe -k netsvcs|LanmanWorkstation|LocalSystem");
+        EXPECT_EQ(messenger->CurrentStatus, 4);
+        EXPECT_EQ(messenger->ControlsAccepted, 5);
+        EXPECT_EQ(alerter->LoadOrderGroup, "Group A");
+        EXPECT_EQ(alerter->Win32ExitCode, 1077);
+        EXPECT_EQ(alerter->TagID, 7);
+        EXPECT_EQ(scm().listingSizes.back() % svc::Layout().enumRecordSize, 0u);
+
+        // A text address cut to 32 bits points outside a buffer above 4 GB.
+        ServiceBuffer buffer(8);
+        buffer.data()[0] = 'x';
+        EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, buffer.base()), "x");
+        EXPECT_EQ(modServiceCode::StringFromAnsiPtr(buffer, buffer.base() & 0xFFFFFFFFu), records64 ? "" : "x");
+    }
+}
+
 TEST_F(ServiceCodeTest, ListingFiltersByStateAndType) {
     StageMessenger();
     scm().add("Driver", "A driver").status.serviceType = 1;

@@ -1,5 +1,6 @@
 # shellcheck shell=bash
-# Sourced by run_e2e.sh: windhover starting with a long allowed list.
+# Sourced by run_e2e.sh: windhover starting with a long allowed list, and
+# with an entry of a megabyte, which the driver reads back.
 
 LONG_LIST_SITES=100000
 LONG_LIST_LIMIT_S=3    # the start of windhover with that list, to a usable main window
@@ -46,4 +47,26 @@ windhover_long_list() {
         test "$first" = www.site000001.example
     check "File > Exit with the long list" driver menu "$WINDHOVER" "Exit"
     check "File > Exit ends windhover with the long list" process_ended
+}
+
+# An allowed list with an entry of 1 MB between two short ones: the driver
+# reads the list through its hook inside the program, and the program runs on.
+windhover_long_item() {
+    echo "# windhover with an allowed site of 1 MB"
+    local folder read
+    folder=$(program_path Windhover)
+    {
+        printf 'first.example\r\n'
+        head -c 1048576 /dev/zero | tr '\0' x
+        printf '\r\nlast.example\r\n'
+    } >"$folder/allowed.txt"
+    launch windhover-long-item Windhover/windhover.exe
+    check "the main window shows with the long entry" driver wait "$WINDHOVER" "$WAIT_MS" || return
+    read=$(driver read "$WINDHOVER" @ListBox:1 | tr -d '\r')
+    check "the driver reads the list: the first site, then the long entry's beginning" \
+        test "$(head -c 64 <<<"$read")" = "first.example
+$(printf 'x%.0s' {1..50})"
+    check "windhover runs on after the read" kill -0 "$PROGRAM_PID"
+    check "File > Exit with the long entry" driver menu "$WINDHOVER" "Exit"
+    check "File > Exit ends windhover with the long entry" process_ended
 }

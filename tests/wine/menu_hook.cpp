@@ -18,6 +18,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include <string>
@@ -79,8 +80,36 @@ std::string Picture(HWND button) {
            (colour ? " colour" : " grey");
 }
 
+// What the reply can carry: a global atom's name holds at most 255
+// characters, the first of them the marker.
+constexpr std::size_t kReplyLength = 255;
+
+// One item of a list box, read into a buffer of the item's own length. The
+// item is read as the list keeps it, in Unicode: an ANSI read goes through
+// the system's conversion of the message, which under Wine copies the item
+// into a fixed buffer of its own and overruns it with an item of more than
+// 512 characters.
+std::string ListBoxItem(HWND box, int index) {
+    const LRESULT length = SendMessageW(box, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) return {};
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+    if (copied < 0) return {};
+    wide.resize(std::min(static_cast<std::size_t>(copied), static_cast<std::size_t>(length)));
+    if (wide.empty()) return {};
+    const int wideLength = static_cast<int>(std::min<std::size_t>(wide.size(), INT_MAX / 2));
+    std::string item(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0,
+                                                                  nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, item.data(), static_cast<int>(item.size()), nullptr,
+                        nullptr);
+    return item;
+}
+
 // Every part of a status bar or every item of a list box, a line each; a
 // control's own text otherwise, and for a button then the picture it holds.
+// A list box is read only as far as the reply can carry.
 std::string Contents(HWND control) {
     char type[64] = {};
     GetClassNameA(control, type, sizeof type);
@@ -95,11 +124,7 @@ std::string Contents(HWND control) {
         }
     } else if (std::strcmp(type, "ListBox") == 0) {
         const int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            std::string item(static_cast<std::size_t>(SendMessageA(control, LB_GETTEXTLEN, i, 0)) + 1, '\0');
-            SendMessageA(control, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-            add(item.c_str());
-        }
+        for (int i = 0; i < count && text.size() < kReplyLength; ++i) add(ListBoxItem(control, i).c_str());
     } else {
         std::string own(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
         GetWindowTextA(control, own.data(), static_cast<int>(own.size()));
@@ -160,7 +185,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ReadHookProc(int code, WPARAM 
     if (code == HC_ACTION && removed == PM_REMOVE && msg->message == request) {
         std::string text = Contents(reinterpret_cast<HWND>(msg->wParam));
         text.insert(text.begin(), '=');
-        if (text.size() > 255) text.resize(255);
+        if (text.size() > kReplyLength) text.resize(kReplyLength);
         PostThreadMessageA(static_cast<DWORD>(msg->lParam), reply, GlobalAddAtomA(text.c_str()), 0);
         msg->message = WM_NULL;
     }

@@ -1,7 +1,8 @@
-// windhover's toolbar-button routines and nightjar's address lookup and
-// hidden start, run against the real system: the values the button leaves in
-// the registry, what the registry routines answer, the address the system's
-// table gives and a program started with its window hidden. Rows as in
+// windhover's toolbar-button routines, nightjar's address lookup and hidden
+// start, and both programs' splash picture, run against the real system: the
+// values the button leaves in the registry, what the registry routines
+// answer, the address the system's table gives, a program started with its
+// window hidden and the picture as the system loads it. Rows as in
 // wcontract.exe: "ok"/"FAIL" lines and a closing "N passed, M failed"; exit
 // status 1 when a row failed.
 //
@@ -11,6 +12,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -178,6 +180,51 @@ void LocalAddress() {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// The splash picture as each program loads it for its splash window (an
+// 8-bit bitmap with its rows run-length encoded): 400x240, and the colours
+// drawn at a few places, each channel within 4 of the picture as drawn.
+void SplashPictures() {
+    Section("the splash picture");
+    // The programs' folders lie beside this program's own.
+    std::string folder = platform::files::ProgramFolder();
+    folder = folder.substr(0, folder.find_last_of('\\') + 1);
+    const struct {
+        int x, y;
+        COLORREF drawn;
+        const char* what;
+    } places[] = {
+        {5, 5, RGB(123, 181, 239), "the sky at the top"},   {200, 60, RGB(153, 191, 227), "the sky lower down"},
+        {96, 100, RGB(255, 235, 150), "the sun"},            {300, 150, RGB(90, 150, 110), "the far hills"},
+        {20, 200, RGB(50, 110, 70), "the near hills"},       {296, 56, RGB(45, 35, 30), "the bird"},
+    };
+    for (const char* program : {"Windhover\\windhover.exe", "Nightjar\\nightjar.exe"}) {
+        HMODULE module = LoadLibraryExA((folder + program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        HBITMAP picture =
+            module ? static_cast<HBITMAP>(LoadImageA(module, "SPLASH", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)) : nullptr;
+        BITMAP size{};
+        if (picture) GetObjectA(picture, sizeof size, &size);
+        Row(std::string(program) + ": SPLASH loads at 400x240",
+            std::to_string(size.bmWidth) + "x" + std::to_string(size.bmHeight), std::string("400x240"));
+        std::vector<DWORD> pixels(400 * 240);
+        BITMAPINFO format{};
+        format.bmiHeader = {sizeof(BITMAPINFOHEADER), 400, -240, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        HDC screen = GetDC(nullptr);
+        const int rows = picture ? GetDIBits(screen, picture, 0, 240, pixels.data(), &format, DIB_RGB_COLORS) : 0;
+        ReleaseDC(nullptr, screen);
+        for (const auto& place : places) {
+            const DWORD pixel = rows == 240 ? pixels[place.y * 400 + place.x] : 0;
+            const int shown[] = {static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
+                                 static_cast<int>(pixel & 0xFF)};
+            const int drawn[] = {GetRValue(place.drawn), GetGValue(place.drawn), GetBValue(place.drawn)};
+            bool close = rows == 240;
+            for (int i = 0; i < 3; ++i) close = close && std::abs(shown[i] - drawn[i]) <= 4;
+            Row(std::string(program) + ": " + place.what + " in its colour", close, true);
+        }
+        if (picture) DeleteObject(picture);
+        if (module) FreeLibrary(module);
+    }
+}
+
 void HiddenStart() {
     Section("hidden start");
     const std::string folder = platform::files::ProgramFolder() + "\\modules";
@@ -209,6 +256,7 @@ int main() {
     contract::RemoveKeyTree(reg::kCurrentUser, kScratchKey);
     LocalAddress();
     HiddenStart();
+    SplashPictures();
     std::printf("%d passed, %d failed\n", contract::passed, contract::failed);
     return contract::failed == 0 ? 0 : 1;
 }

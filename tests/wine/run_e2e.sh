@@ -206,9 +206,10 @@ platform_contract() {
 }
 
 # wmodules.exe runs windhover's toolbar-button module against the real
-# registry and nightjar's address lookup and hidden start against the system.
+# registry, nightjar's address lookup and hidden start against the system,
+# and loads both programs' splash picture.
 toolbar_button_and_address() {
-    echo "# the toolbar button, the local address and the hidden start"
+    echo "# the toolbar button, the local address, the hidden start and the splash picture"
     rows modules wmodules.exe
 }
 
@@ -808,6 +809,8 @@ run_width() {
     windhover_long_list
     end_program
     windhover_long_folder
+    end_program
+    windhover_long_item
     end_program
     nightjar_without_messenger
     end_program
