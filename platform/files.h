@@ -1,6 +1,8 @@
 #pragma once
 // The file system as the programs use it: the program's folder, file lookup
-// with Win32 wildcards and attributes, whole-file reads and writes.
+// with Win32 wildcards and attributes, whole-file reads and writes. Paths go
+// through the ANSI calls: a path of more than 260 characters fails with 206
+// (ERROR_FILENAME_EXCED_RANGE).
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -21,7 +23,8 @@ struct FindData {
     std::uint32_t attributes = 0;
 };
 
-// The folder the executable was started from, without a trailing backslash.
+// The folder the executable was started from, without a trailing backslash;
+// whole, however long its path.
 std::string ProgramFolder();
 
 // The running executable's file name without its folder and its extension.

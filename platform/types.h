@@ -19,6 +19,7 @@ enum : long {
     kErrorDiskFull = 112,
     kErrorInsufficientBuffer = 122,
     kErrorInvalidName = 123,
+    kErrorFilenameExcedRange = 206,
     kErrorMoreData = 234,
     kErrorNoMoreItems = 259,
     kErrorServiceDoesNotExist = 1060,

@@ -65,6 +65,11 @@ bool Reachable(const FileSystem& fs, const std::string& path) {
     return true;
 }
 
+long NameRefusal(const std::string& path) {
+    constexpr std::size_t kLongestPath = 260;
+    return path.size() > kLongestPath ? platform::kErrorFilenameExcedRange : platform::kErrorSuccess;
+}
+
 bool IsFolder(const FileSystem& fs, const std::string& folder) {
     if (folder.size() == 2 && folder[1] == ':') return true;  // a drive
     const File* entry = fs.file(folder);
@@ -73,6 +78,7 @@ bool IsFolder(const FileSystem& fs, const std::string& folder) {
 
 long FindIn(const FileSystem& fs, const std::string& pattern,
             const std::function<bool(const platform::files::FindData&)>& visit) {
+    if (long refused = NameRefusal(pattern)) return refused;
     if (pattern.find_first_of("\"<>|") != std::string::npos) return platform::kErrorInvalidName;
     if (!Reachable(fs, pattern)) return platform::kErrorPathNotFound;
     const std::string folder = Parent(pattern);
@@ -120,6 +126,7 @@ long FindFiles(const std::string& pattern, const std::function<bool(const FindDa
 
 long ReadFile(const std::string& path, std::string* contents) {
     const auto& fs = sim::M().files;
+    if (long refused = sim::NameRefusal(path)) return refused;
     if (!sim::Reachable(fs, path)) return kErrorPathNotFound;
     const sim::File* entry = fs.file(path);
     if (!entry) {

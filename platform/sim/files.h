@@ -54,6 +54,10 @@ struct FileWriteFaults {
 
 // Lookups below an unreachable drive or share fail.
 bool Reachable(const FileSystem& fs, const std::string& path);
+// The ANSI file calls take a path of at most 260 characters (their buffer of
+// MAX_PATH + 1 with its NUL); a longer one fails with 206
+// (ERROR_FILENAME_EXCED_RANGE).
+long NameRefusal(const std::string& path);
 bool IsFolder(const FileSystem& fs, const std::string& folder);
 
 }  // namespace sim

@@ -15,6 +15,7 @@ std::string Folder(const std::string& path) {
 // Why a write to the path cannot start, or 0.
 long Refusal(const std::string& path) {
     const Machine& m = M();
+    if (long refused = NameRefusal(path)) return refused;
     if (!Reachable(m.files, path)) return platform::kErrorPathNotFound;
     if (!IsFolder(m.files, Folder(path))) return platform::kErrorPathNotFound;
     for (const std::string& folder : m.writeFaults.unwritableFolders)
@@ -53,6 +54,7 @@ long RewriteFile(const std::string& path, const std::string& bytes) {
 }
 
 long CreateNewFile(const std::string& path, const std::string& bytes) {
+    if (long refused = sim::NameRefusal(path)) return refused;
     if (!sim::Reachable(sim::M().files, path)) return kErrorPathNotFound;
     if (sim::M().files.exists(path)) return kErrorFileExists;
     if (long refused = sim::Refusal(path)) return refused;

@@ -4,13 +4,16 @@
 #include <algorithm>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/module_path.h"
 
-namespace platform::files {
+namespace platform::win32 {
 
 namespace {
 
 // The longest path Windows takes, in characters.
 constexpr std::size_t kLongestPath = 32768;
+
+}  // namespace
 
 // The whole path, however long: a buffer the path fills to its end may have
 // cut it (Windows XP neither ends it nor says so), so it grows and the call
@@ -27,16 +30,18 @@ std::string ExecutablePath() {
     }
 }
 
-}  // namespace
+}  // namespace platform::win32
+
+namespace platform::files {
 
 std::string ProgramFolder() {
-    const std::string full = ExecutablePath();
+    const std::string full = win32::ExecutablePath();
     const auto cut = full.find_last_of('\\');
     return cut == std::string::npos ? std::string() : full.substr(0, cut);
 }
 
 std::string ExecutableName() {
-    const std::string full = ExecutablePath();
+    const std::string full = win32::ExecutablePath();
     const auto cut = full.find_last_of('\\');
     std::string name = cut == std::string::npos ? full : full.substr(cut + 1);
     const auto dot = name.find_last_of('.');

@@ -109,9 +109,11 @@ TEST_F(DecisionTest, OnlyTheValueOneTurnsASwitchOn) {
     };
     StageSound();
     for (const auto& c : cases) {
+        SCOPED_TRACE("blocking " + std::to_string(c.blocking) + ", setup mode " + std::to_string(c.setupMode) +
+                     ", sound " + std::to_string(c.sound));
         Switches(c.blocking, c.setupMode, c.sound);
         m().journal.clear();
-        EXPECT_EQ(Popup(), c.cancelled) << c.blocking << c.setupMode << c.sound;
+        EXPECT_EQ(Popup(), c.cancelled);
         EXPECT_EQ(prompt().loaded(), c.prompted);
         EXPECT_EQ(!Sounds().empty(), c.sounded);
     }
@@ -156,10 +158,11 @@ TEST_F(DecisionTest, TheLinkExceptionNeedsALinkBeyondTheScheme) {
         {2, "http://www.link.example/", false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE("'" + std::string(c.status) + "' with the box at " + std::to_string(c.links));
         Switches(1, 0, 0, c.links);
         m().browsers.statusText(window, c.status);
         EXPECT_EQ(LastStatusText, c.status);
-        EXPECT_EQ(!Popup(), c.allowed) << "'" << c.status << "' with the box at " << c.links;
+        EXPECT_EQ(!Popup(), c.allowed);
         EXPECT_FALSE(AllowNextPopup);
     }
 }
@@ -251,9 +254,10 @@ TEST_F(DecisionTest, SetupModeTestsTheAllowedListFirstAndAsksOnlyForUnlistedSite
     };
     Switches(1, 1);
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("allowed '") + c.allowed + "', disallowed '" + c.disallowed + "'");
         AllowedSites = c.allowed;
         DisallowedSites = c.disallowed;
-        EXPECT_EQ(Popup(), c.cancelled) << c.allowed << "|" << c.disallowed;
+        EXPECT_EQ(Popup(), c.cancelled);
         EXPECT_FALSE(prompt().loaded());
     }
     EXPECT_EQ(PopupsBlocked, 1);
@@ -272,14 +276,15 @@ TEST_F(DecisionTest, ThePromptsAnswerDecides) {
     };
     Switches(1, 1);
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         PopupsBlocked = 0;
         p().userActions.push_back([&] {
             EXPECT_TRUE(prompt().visible());
             EXPECT_EQ(prompt().Text1.text(), "www.opener.example");
             c.answer(prompt());
         });
-        EXPECT_EQ(Popup(), c.cancelled) << c.name;
-        EXPECT_EQ(PopupsBlocked, c.counted) << c.name;
+        EXPECT_EQ(Popup(), c.cancelled);
+        EXPECT_EQ(PopupsBlocked, c.counted);
         EXPECT_FALSE(prompt().loaded());
     }
 }

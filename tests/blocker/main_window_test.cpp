@@ -119,8 +119,16 @@ TEST_F(MainWindowTest, AProgramFolderPastTheOldPathLimitNamesTheListFilesAndTheR
     m().files.addFolder(folder);
     Stage("chkRunAtStart", "1");
     Start();
-    EXPECT_EQ(FileText("allowed.txt"), "www.quillmere.example\r\n");
-    EXPECT_EQ(FileText("disallowed.txt"), "\r\n");
+    // The file calls take no path this long: each list is told by its whole
+    // path and starts empty, and no file is made anywhere.
+    EXPECT_TRUE(main().visible());
+    ASSERT_EQ(p().messageBoxes.size(), 2u);
+    EXPECT_NE(p().messageBoxes[0].text.find(folder + "\\allowed.txt"), std::string::npos) << p().messageBoxes[0].text;
+    EXPECT_NE(p().messageBoxes[1].text.find(folder + "\\disallowed.txt"), std::string::npos)
+        << p().messageBoxes[1].text;
+    EXPECT_EQ(main().List1.listCount(), 0);
+    for (const auto& [path, entry] : m().files.entries)
+        EXPECT_TRUE(entry.name != "allowed.txt" && entry.name != "disallowed.txt") << path;
     EXPECT_EQ(StoredString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover"),
               "\"" + folder + "\\windhover.exe\"" + '\0');
 }
@@ -379,20 +387,30 @@ TEST_F(MainWindowTest, SettingsRefusedOnlyAtTheEndAreToldAndTheProgramStillEnds)
 }
 
 TEST_F(MainWindowTest, ARunAtLogOnRefusedAtTheStartIsToldOnceTheStartIsDone) {
-    Stage("chkRunAtStart", "1");
-    m().registry.localMachineReadOnly = true;
-    Start();
-    EXPECT_TRUE(main().visible());
-    EXPECT_EQ(main().Check4.value(), 0) << "Windows does not run the program at log-on";
-    ASSERT_EQ(p().messageBoxes.size(), 1u);
-    EXPECT_NE(p().messageBoxes[0].text.find("could not be set to run at startup"), std::string::npos)
-        << p().messageBoxes[0].text;
-    EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
-    EXPECT_EQ(Panel(2), "") << "the box said it";
-    // A value already there as ours is no refusal.
-    Exit();
-    sim::NewProcess();
-    m().registry.localMachineReadOnly = false;
+    // Shown or hidden in the notification area, the start tells it: the end
+    // stores the box as it is then.
+    for (const std::string state : {"up", "down"}) {
+        FreshRow("state " + state, [&] {
+            Stage("state", state);
+            Stage("chkRunAtStart", "1");
+            m().registry.localMachineReadOnly = true;
+            Start();
+            EXPECT_EQ(main().visible(), state == "up");
+            EXPECT_EQ(main().Check4.value(), 0) << "Windows does not run the program at log-on";
+            ASSERT_EQ(p().messageBoxes.size(), 1u);
+            EXPECT_NE(p().messageBoxes[0].text.find("could not be set to run at startup"), std::string::npos)
+                << p().messageBoxes[0].text;
+            EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
+            EXPECT_EQ(Panel(2), "") << "the box said it";
+            sim::AsUser([&] { main().show.userClick(); });
+            sim::AsUser([&] { main().Exit.userClick(); });
+            EXPECT_EQ(p().messageBoxes.size(), 1u) << "told once";
+            EXPECT_EQ(Stored("chkRunAtStart"), "0");
+        });
+    }
+}
+
+TEST_F(MainWindowTest, ARunValueAlreadyThereAsOursIsNoRefusalAtTheStart) {
     m().registry.setString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover",
                            "\"" + PathOf("windhover.exe") + "\"");
     m().registry.localMachineReadOnly = true;

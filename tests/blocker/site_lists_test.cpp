@@ -33,10 +33,11 @@ TEST_F(SiteListTest, LoadTakesEveryLineButEmptyAndSingleBlankOnes) {
         {"", {}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("file '") + c.contents + "'");
         main().List1.clear();
         StageAllowed(c.contents);
         Module1::LoadAllowedList();
-        EXPECT_EQ(Items(main().List1), c.items) << c.contents;
+        EXPECT_EQ(Items(main().List1), c.items);
         std::string text;
         for (const auto& item : c.items) text += item + "\r\n";
         EXPECT_EQ(AllowedSites, text);

@@ -103,13 +103,14 @@ TEST_F(WindhoverTest, TheOpenerAddsASchemeOnlyWhereThereIsNone) {
         {"go.example/?to=http://www.quillmere.example", "go.example/?to=http://www.quillmere.example"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.homePage);
         m().ownVersion.comments = c.homePage;
         m().journal.clear();
         WebsiteMode = WebsitePage::HomePage;
         auto& website = forms::The<windhover::frmWebsite>();
         website.Unload();
         sim::AsUser([&] { website.Load(); });
-        ASSERT_EQ(ShellExecutes().size(), 1u) << c.homePage;
+        ASSERT_EQ(ShellExecutes().size(), 1u);
         EXPECT_EQ(ShellExecutes()[0].file, c.opened);
     }
 }

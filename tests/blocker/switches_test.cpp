@@ -165,9 +165,10 @@ TEST_F(MainWindowTest, OnlyTheTrayIconsClickAndRightReleaseOpenItsMenu) {
     } cases[] = {{msg::kMouseMove, false},    {msg::kLButtonDown, true}, {msg::kLButtonUp, true},
                  {msg::kLButtonDblClk, false}, {msg::kRButtonDown, false}, {msg::kRButtonUp, true}};
     for (const auto& c : cases) {
+        SCOPED_TRACE("mouse message " + std::to_string(c.message));
         p().popups.clear();
         TrayMouse(c.message);
-        EXPECT_EQ(p().popups.size(), c.opens ? 1u : 0u) << std::hex << c.message;
+        EXPECT_EQ(p().popups.size(), c.opens ? 1u : 0u);
         if (c.opens) {
             EXPECT_EQ(p().popups[0], &main().Popup);
         }

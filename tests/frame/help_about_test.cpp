@@ -58,11 +58,12 @@ TEST_F(HelpTest, TheStoredValueSetsTheBox) {
         {"", 0, ""},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("stored \"") + c.stored + "\"");
         help().Unload();
         StoreShowHelp(c.stored);
         sim::AsUser([&] { help().Show(); });
-        EXPECT_EQ(help().Check1.value(), c.box) << "stored \"" << c.stored << "\"";
-        EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string(c.afterwards) + '\0') << c.stored;
+        EXPECT_EQ(help().Check1.value(), c.box);
+        EXPECT_EQ(StoredSetting("Windhover", "showHelp"), std::string(c.afterwards) + '\0');
         EXPECT_TRUE(p().messageBoxes.empty());
     }
 }
@@ -130,6 +131,7 @@ TEST_F(AboutTest, ShowsTheVersionAsMajorDotMinor) {
         const char* shown;
     } cases[] = {{2, 1, "2.1"}, {2, 0, "2.0"}, {2, 10, "2.10"}, {10, 25, "10.25"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
         m().ownVersion = {"Windhover", "Quillmere", "www.quillmere.example", c.major, c.minor, 0};
         about().Unload();
         sim::AsUser([&] { about().Show(); });

@@ -372,6 +372,17 @@ std::string AttributesOf(const std::string& path) {
     return cut == std::string::npos ? std::string() : found.entries.substr(cut + 1);
 }
 
+// A path of exactly `length` characters below the folder, through folders
+// that do not exist.
+std::string PathOfLength(const std::string& folder, std::size_t length) {
+    std::string path = folder;
+    while (path.size() + 1 < length) {
+        path += '\\';
+        path += std::string(std::min<std::size_t>(32, length - path.size()), 'x');
+    }
+    return path;
+}
+
 std::string Contents(const std::string& path) {
     std::string contents = "<unread>";
     files::ReadFile(path, &contents);
@@ -391,6 +402,8 @@ void FileWrites(const std::string& app) {
         {"a read-only file", app + "\\readonly.txt", 80, ""},
         {"a file in another letter case", app + "\\HELP.RTF", 80, "{\\rtf1 help}"},
         {"a file in a missing folder", app + "\\Nowhere\\new.txt", 3, "<unread>"},
+        {"a path of 260 characters", PathOfLength(app, 260), 3, "<unread>"},
+        {"a path of 261 characters", PathOfLength(app, 261), 206, "<unread>"},
     };
     for (const auto& c : creates) {
         const std::string row = std::string("CreateNewFile of ") + c.row;
@@ -401,6 +414,7 @@ void FileWrites(const std::string& app) {
     Row("RewriteFile of a hidden file: contents", Contents(app + "\\hidden.txt"), std::string("new"));
     Row("RewriteFile of a hidden file: it stays hidden", AttributesOf(app + "\\hidden.txt"), std::string("22"));
     Row("RewriteFile of a read-only file", files::RewriteFile(app + "\\readonly.txt", "new"), 5L);
+    Row("RewriteFile of a path of 261 characters", files::RewriteFile(PathOfLength(app, 261), "new"), 206L);
 }
 
 void Files() {
@@ -440,6 +454,8 @@ void Files() {
         {"a missing folder's path ending in a backslash", root + "\\Nowhere\\", 3, "", 2, nullptr},
         {"a name with a character no name may hold", app + "\\bad|name", 123, "", 2, nullptr},
         {"an empty pattern", "", 3, "", 3, nullptr},
+        {"a path of 260 characters", PathOfLength(app, 260), 3, "", 3, nullptr},
+        {"a path of 261 characters", PathOfLength(app, 261), 206, "", 206, nullptr},
     };
     for (const auto& c : finds) {
         const Found found = Find(c.pattern);
@@ -482,6 +498,8 @@ void Files() {
         {"a missing file", app + "\\missing.txt", 2},
         {"a file in a missing folder", root + "\\Nowhere\\Help.rtf", 3},
         {"a folder", app + "\\sounds", 5},
+        {"a path of 260 characters", PathOfLength(app, 260), 3},
+        {"a path of 261 characters", PathOfLength(app, 261), 206},
     };
     for (const auto& c : reads) {
         std::string contents = "untouched";

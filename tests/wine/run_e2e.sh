@@ -24,6 +24,7 @@ source "$REPO/tests/wine/e2e_long_list.sh"
 source "$REPO/tests/wine/e2e_pictures.sh"
 source "$REPO/tests/wine/e2e_services.sh"
 source "$REPO/tests/wine/e2e_keys.sh"
+source "$REPO/tests/wine/e2e_paths.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -806,6 +807,8 @@ run_width() {
     windhover_browsers
     end_program
     windhover_long_list
+    end_program
+    windhover_long_folder
     end_program
     windhover_long_item
     end_program
