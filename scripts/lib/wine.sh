@@ -96,7 +96,11 @@ make_prefix() {
     if [[ $mode == persistent ]]; then
         wineserver -p || return 1
     fi
-    timeout 300 wine wineboot.exe -i >>"$log" 2>&1 || { echo "wineboot failed; see $log" >&2; return 1; }
+    if ! timeout 300 wine wineboot.exe -i >>"$log" 2>&1; then
+        echo "wineboot failed; see $log, which ends:" >&2
+        tail -n 20 "$log" | sed 's/^/     /' >&2
+        return 1
+    fi
     timeout 60 wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f >>"$log" 2>&1 ||
         { echo "setting Windows XP failed; see $log" >&2; return 1; }
 }
