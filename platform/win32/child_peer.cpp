@@ -2,6 +2,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/metrics.h"
+#include "platform/win32/tool_tips.h"
 
 namespace forms::win32 {
 
@@ -44,11 +45,13 @@ void ChildPeer::create(const ChildClass& kind, void* createParams) {
     native_.children[window_] = this;
     applyFont();
     applyColors();
+    showToolTip();
 }
 
 ChildPeer::~ChildPeer() {
     if (window_) {
         native_.children.erase(window_);
+        ShowToolTip(native_, window_, "", tipShown_);
         DestroyWindow(window_);
     }
     // Only once the window no longer uses them.
@@ -68,6 +71,8 @@ void ChildPeer::applyFont() {
     // The old font may go only once the control no longer uses it.
     Replace(font_, font);
 }
+
+void ChildPeer::showToolTip() { tipShown_ = ShowToolTip(native_, window_, control_.toolTip(), tipShown_); }
 
 void ChildPeer::applyColors() {
     const bool own = control_.backColor() != kSystemColor;
@@ -100,6 +105,9 @@ void ChildPeer::changed(Prop prop) {
             break;
         case Prop::Font:
             applyFont();
+            break;
+        case Prop::ToolTip:
+            showToolTip();
             break;
         default:
             break;  // the kind's own

@@ -63,9 +63,12 @@ protected:
 
 private:
     void applyFont();
+    void showToolTip();
 
     Control& control_;
     bool showsCaption_ = false;
+    // The form's tooltip control holds a tool for the window.
+    bool tipShown_ = false;
     int beneath_ = 0;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;

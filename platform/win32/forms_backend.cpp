@@ -9,6 +9,7 @@
 #include "platform/win32/idle.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/peer_factory.h"
+#include "platform/win32/tool_tips.h"
 
 namespace forms::win32 {
 
@@ -105,9 +106,10 @@ void DestroyFormWindow(Form& form) {
     if (!native) return;
     native->ready = false;
     EndModal(*native);
-    // The peers take their windows, timers and GDI objects with them; the
-    // menu bar goes with the form's window.
+    // The peers take their windows, tips, timers and GDI objects with them;
+    // the menu bar goes with the form's window.
     for (Control* control : form.controls()) control->destroyPeer();
+    DestroyToolTips(*native);
     DestroyWindow(native->window);
     FreeIcons(*native);
     Remove(form);

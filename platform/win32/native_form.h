@@ -38,6 +38,8 @@ struct NativeForm {
     // or that the program gave it since: it gets the focus back when the
     // form is activated.
     HWND savedFocus = nullptr;
+    // The tooltip control of the controls' tips, once one has a tip.
+    HWND toolTips = nullptr;
 };
 
 // The native form of a loaded form; nullptr when it has none.

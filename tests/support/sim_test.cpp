@@ -51,3 +51,13 @@ long SimTest::ErrorNumber(const std::function<void()>& action) {
     }
     return 0;
 }
+
+void SimTest::ExpectToolTips(const forms::Form& form, const std::map<std::string, std::string>& tips) {
+    std::map<std::string, std::string> unseen = tips;
+    for (const forms::Control* control : form.controls()) {
+        auto tip = tips.find(control->name());
+        EXPECT_EQ(control->toolTip(), tip == tips.end() ? "" : tip->second) << form.name() << "." << control->name();
+        unseen.erase(control->name());
+    }
+    for (const auto& [name, tip] : unseen) ADD_FAILURE() << form.name() << " has no control " << name;
+}

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "platform/forms/form.h"
@@ -34,4 +35,7 @@ protected:
     static std::vector<sim::ShellExecuteCall> ShellExecutes() { return sim::Journal<sim::ShellExecuteCall>(); }
     // The number of the platform::Error the action raises; 0 when it raises none.
     static long ErrorNumber(const std::function<void()>& action);
+    // Each control of the form named in `tips` carries that tool tip, every
+    // other control none; each name is one of the form's controls.
+    static void ExpectToolTips(const forms::Form& form, const std::map<std::string, std::string>& tips);
 };

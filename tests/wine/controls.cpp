@@ -3,6 +3,8 @@
 // controls show what the controls hold, and that the native controls' own
 // notifications (a click in the list box, an arrow key in the list, the
 // drawing of a row's colour) reach the controls as the host tests assume.
+// A second form checks the controls' tool tips in its tooltip control as
+// the tips change, and that the tooltip control goes with the form.
 // Rows as in wcontract.exe: "ok"/"FAIL" lines and a closing "N passed, M
 // failed"; exit status 1 when a row failed.
 #include <windows.h>
@@ -14,6 +16,7 @@
 
 #include "platform/forms/form.h"
 #include "tests/wine/contract_check.h"
+#include "tests/wine/tool_tip_read.h"
 
 namespace {
 
@@ -35,6 +38,17 @@ struct Lists : forms::Form {
     std::vector<int> siteClicks;
     std::vector<std::string> rowClicks;
     std::vector<std::pair<int, int>> keys;  // key code, selected row when it came
+};
+
+struct Tips : forms::Form {
+    Tips() : Form("Tips") {
+        design("wcontrols tips", 6000, 3000);
+        typed.onKeyPress = [this](int& key) { keys += static_cast<char>(key); };
+    }
+    forms::CommandButton go{*this, "go", {.caption = "Go", .bounds = {120, 120, 1500, 400}, .toolTip = "first tip"}};
+    forms::TextBox typed{*this, "typed", {.bounds = {120, 720, 3000, 315}, .toolTip = "type a site"}};
+    forms::Label plain{*this, "plain", {.caption = "no tip", .bounds = {120, 1320, 3000, 255}}};
+    std::string keys;  // as KeyPress saw them
 };
 
 void Pump() {
@@ -262,6 +276,48 @@ void ListViewRows(Lists& w) {
     Row("clearing leaves no native row", Send(list, LVM_GETITEMCOUNT), 0);
 }
 
+std::string TipOf(const forms::Form& form, const forms::Control& control) {
+    return tool_tips::Of(reinterpret_cast<HWND>(form.hwnd()), Native(control)).value_or("<no tool>");
+}
+
+void ToolTipRows() {
+    Section("tool tips");
+    Tips& w = forms::The<Tips>();
+    w.Show();
+    Pump();
+    HWND form = reinterpret_cast<HWND>(w.hwnd());
+    const std::vector<HWND> tips = tool_tips::OwnedBy(form);
+    Row("the form owns one tooltip control", static_cast<int>(tips.size()), 1);
+    if (tips.size() != 1) return;
+    Row("it holds a tool for each control with a tip", static_cast<int>(SendMessageA(tips[0], TTM_GETTOOLCOUNT, 0, 0)), 2);
+    UINT flags = 0;
+    Row("the button's tool carries its tip", tool_tips::Of(form, Native(w.go), &flags).value_or("<no tool>"),
+        std::string("first tip"));
+    Row("the tool is the button's window, watched by the tooltip control",
+        static_cast<int>(flags & (TTF_IDISHWND | TTF_SUBCLASS)), static_cast<int>(TTF_IDISHWND | TTF_SUBCLASS));
+    Row("the text box's tool carries its tip", TipOf(w, w.typed), std::string("type a site"));
+    Row("the label without a tip has no tool", TipOf(w, w.plain), std::string("<no tool>"));
+    w.go.setToolTip(std::string(300, 'x'));
+    Row("a tip longer than the ANSI read's 80 bytes is kept whole", TipOf(w, w.go), std::string(300, 'x'));
+    w.go.setToolTip("second tip");
+    Row("a changed tip shows the new text", TipOf(w, w.go), std::string("second tip"));
+    w.go.setToolTip("");
+    Row("an emptied tip takes the tool away", TipOf(w, w.go), std::string("<no tool>"));
+    w.go.setToolTip("third tip");
+    Row("a tip given again brings the tool back", TipOf(w, w.go), std::string("third tip"));
+    w.plain.setToolTip("a label's tip");
+    Row("a label given a tip gets a tool", TipOf(w, w.plain), std::string("a label's tip"));
+
+    w.typed.setToolTip("");
+    SendMessageA(Native(w.typed), WM_CHAR, 'a', 1);
+    Pump();
+    Row("with its tip gone, the text box still passes a typed key through KeyPress", w.keys, std::string("a"));
+    Row("and into the box", w.typed.text(), std::string("a"));
+
+    w.Unload();
+    Row("the tooltip control goes with the form", IsWindow(tips[0]) != FALSE, false);
+}
+
 }  // namespace
 
 int main() {
@@ -274,6 +330,7 @@ int main() {
     ListBoxItemRows(w);
     ListViewRows(w);
     w.Unload();
+    ToolTipRows();
     std::printf("%d passed, %d failed\n", contract::passed, contract::failed);
     return contract::failed == 0 ? 0 : 1;
 }

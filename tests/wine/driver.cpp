@@ -26,6 +26,12 @@
 //                                       a line each, or a control's text and, for a button
 //                                       holding a picture, "picture WxH colour|grey"
 //                                       (needs wmenuhook.dll)
+//   wdriver tip     <title> <target>    prints the tool tip the window's tooltip control holds
+//                                       for that child and a line end, nothing when it holds
+//                                       none (needs wmenuhook.dll)
+//   wdriver centre  <title> <target>    prints "x y", the middle of that child on the screen
+//   wdriver shown-tip <title> <ms>      prints the text of a tooltip of that window's once one
+//                                       shows (the pointer resting on a control)
 //   wdriver popup   <n>                 in the pop-up menu that is open, goes down to
 //                                       item n (from 1) and presses Enter
 //   wdriver endsession <title>          WM_QUERYENDSESSION, then WM_ENDSESSION, as a log-off
@@ -354,12 +360,13 @@ bool ForgetTrayIcon(HWND top, DWORD ms) {
     return false;
 }
 
-// The texts of a control as the program itself reads them, through the
-// hook: every part of a status bar, every item of a list box, a line each.
-bool ReadControl(HWND top, HWND control) {
-    const UINT request = RegisterWindowMessageA("wdriver.read.request");
-    const UINT reply = RegisterWindowMessageA("wdriver.read.reply");
-    HHOOK hook = HookThreadOf(top, "ReadHookProc");
+// Asks a hook of wmenuhook.dll inside the program about a control: posts the
+// window "wdriver.<what>.request" (wParam the control, lParam this thread)
+// and prints the global atom of the reply, after its marker.
+bool AskAboutControl(HWND top, HWND control, const std::string& what, const char* procedure) {
+    const UINT request = RegisterWindowMessageA(("wdriver." + what + ".request").c_str());
+    const UINT reply = RegisterWindowMessageA(("wdriver." + what + ".reply").c_str());
+    HHOOK hook = HookThreadOf(top, procedure);
     ATOM atom = 0;
     bool answered = false;
     MSG msg;
@@ -372,13 +379,40 @@ bool ReadControl(HWND top, HWND control) {
     }
     if (hook) UnhookWindowsHookEx(hook);
     if (!answered || !atom) {
-        std::fprintf(stderr, "wdriver: the program did not answer the read request\n");
+        std::fprintf(stderr, "wdriver: the program did not answer the %s request\n", what.c_str());
         return false;
     }
     char text[256] = {};
     GlobalGetAtomNameA(atom, text, sizeof text);
     GlobalDeleteAtom(atom);
     std::printf("%s", text + 1);  // after the marker that keeps the atom's name from being empty
+    return true;
+}
+
+// The texts of a control as the program itself reads them, through the
+// hook: every part of a status bar, every item of a list box, a line each.
+bool ReadControl(HWND top, HWND control) { return AskAboutControl(top, control, "read", "ReadHookProc"); }
+
+// The tool tip the form's tooltip control holds for the control.
+bool ReadToolTip(HWND top, HWND control) { return AskAboutControl(top, control, "tip", "TipHookProc"); }
+
+// The tooltip control that `top` owns and that shows; null when none does.
+HWND ShownToolTip(HWND top) {
+    HWND tips = nullptr;
+    while ((tips = FindWindowExA(nullptr, tips, "tooltips_class32", nullptr)) != nullptr)
+        if (GetWindow(tips, GW_OWNER) == top && IsWindowVisible(tips)) return tips;
+    return nullptr;
+}
+
+// The user's pointer comes to rest on a control: a tooltip of the window
+// shows within ms; prints its text.
+bool AwaitShownToolTip(HWND top, DWORD ms) {
+    HWND tips = nullptr;
+    if (!PollFor(ms, [&] { return (tips = ShownToolTip(top)) != nullptr; })) {
+        std::fprintf(stderr, "wdriver: no tooltip of the window shows\n");
+        return false;
+    }
+    std::printf("%s\n", Text(tips).c_str());
     return true;
 }
 
@@ -443,7 +477,8 @@ int Usage() {
                  "       wdriver texts|close|settle <title>\n"
                  "       wdriver menu <title> <item>\n"
                  "       wdriver type|select <title> <target> <text|n>\n"
-                 "       wdriver read <title> <target>\n"
+                 "       wdriver read|tip|centre <title> <target>\n"
+                 "       wdriver shown-tip <title> <ms>\n"
                  "       wdriver popup <n>\n"
                  "       wdriver endsession|focus <title>\n"
                  "       wdriver list\n"
@@ -521,6 +556,9 @@ int main(int argc, char** argv) {
 
     if (command == "hotkeymove" && argc == 4) return HotKeyMove(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
 
+    if (command == "shown-tip" && argc == 4)
+        return AwaitShownToolTip(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
+
     if (command == "trayforget" && argc == 4)
         return ForgetTrayIcon(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
 
@@ -566,9 +604,18 @@ int main(int argc, char** argv) {
     if (argc != 4) return Usage();
     const std::string target = argv[3];
 
-    if (command == "read") {
+    if (command == "read" || command == "tip") {
         HWND control = FindChild(top, target);
-        return control && ReadControl(top, control) ? 0 : 1;
+        if (!control) return 1;
+        return (command == "read" ? ReadControl(top, control) : ReadToolTip(top, control)) ? 0 : 1;
+    }
+
+    if (command == "centre") {
+        HWND control = FindChild(top, target);
+        RECT area{};
+        if (!control || !GetWindowRect(control, &area)) return 1;
+        std::printf("%ld %ld\n", (area.left + area.right) / 2, (area.top + area.bottom) / 2);
+        return 0;
     }
 
     if (command == "click" || command == "checked" || command == "push" || command == "answer") {

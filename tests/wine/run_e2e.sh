@@ -25,6 +25,7 @@ source "$REPO/tests/wine/e2e_pictures.sh"
 source "$REPO/tests/wine/e2e_services.sh"
 source "$REPO/tests/wine/e2e_keys.sh"
 source "$REPO/tests/wine/e2e_paths.sh"
+source "$REPO/tests/wine/e2e_tips.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 BUILD=
@@ -823,6 +824,7 @@ run_width() {
     end_program
     nightjar_pictures
     end_program
+    tool_tips
     keyboard_navigation
     nightjar_planted_net
     end_program

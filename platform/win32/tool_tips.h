@@ -1,0 +1,19 @@
+#pragma once
+// The tool tips of a form's controls: one tooltip control a form, made with
+// its first tip, and in it one tool a child window whose control has a tip.
+// The tooltip control watches the child's mouse itself and shows the tip
+// when the pointer rests on the child.
+#include <string>
+
+#include "platform/win32/native_form.h"
+
+namespace forms::win32 {
+
+// Gives the child window `text` as its tip; `shown` says whether the child
+// has a tool already. An empty text takes the tool away. True when the
+// child has a tool afterwards.
+bool ShowToolTip(NativeForm& native, HWND child, const std::string& text, bool shown);
+// The tooltip control goes, before the form's window.
+void DestroyToolTips(NativeForm& native);
+
+}  // namespace forms::win32
