@@ -3,6 +3,7 @@
 #include "platform/forms/keys.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/tool_tips.h"
 
 namespace forms::win32 {
 
@@ -71,7 +72,10 @@ bool RestoreFocus(const NativeForm& native) {
 bool DialogMessage(MSG& message) {
     if (!message.hwnd) return false;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (NativeForm* native = FindByWindow(root)) return message.message == WM_KEYDOWN && FormKey(*native, message);
+    if (NativeForm* native = FindByWindow(root)) {
+        RelayToToolTip(*native, message);
+        return message.message == WM_KEYDOWN && FormKey(*native, message);
+    }
     if (root && GetClassLongPtrA(root, GCW_ATOM) == kDialogClassAtom) return IsDialogMessageA(root, &message) != FALSE;
     return false;
 }

@@ -1,10 +1,6 @@
 // The text box: an edit control whose changes are the user's typing, except
 // those the backend makes itself. The edit control is subclassed so that each
-// typed character passes KeyPress first; through the common controls' chain,
-// which the tooltip control's watch on the window joins too.
-#include <windows.h>
-#include <commctrl.h>
-
+// typed character passes KeyPress first.
 #include "platform/forms/text_box.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/peer_factory.h"
@@ -25,10 +21,15 @@ public:
         create({"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | (box.password() ? ES_PASSWORD : 0u),
                 WS_EX_CLIENTEDGE});
         showText();
-        if (window()) SetWindowSubclass(window(), &TextBoxPeer::Procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+        if (!window()) return;
+        SetWindowLongPtrA(window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        editProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBoxPeer::Procedure)));
     }
     ~TextBoxPeer() override {
-        if (window()) RemoveWindowSubclass(window(), &TextBoxPeer::Procedure, 0);
+        if (!window() || !editProc_) return;
+        SetWindowLongPtrA(window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
+        SetWindowLongPtrA(window(), GWLP_USERDATA, 0);
     }
     void changed(Prop prop) override {
         if (prop == Prop::Text) showText();
@@ -39,16 +40,17 @@ public:
     }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR peerData) {
-        auto* peer = reinterpret_cast<TextBoxPeer*>(peerData);
-        // KeyPress may unload the form and take this peer and the window with it.
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* peer = reinterpret_cast<TextBoxPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (!peer) return DefWindowProcA(window, message, wParam, lParam);
+        // KeyPress may unload the form and take this peer with it.
+        const WNDPROC edit = peer->editProc_;
         if (message == WM_CHAR && wParam < 256) {
             const int key = peer->box_.userKeyPress(static_cast<int>(wParam));
             if (key == 0 || !IsWindow(window)) return 0;
             wParam = static_cast<WPARAM>(key & 0xFF);
         }
-        return DefSubclassProc(window, message, wParam, lParam);
+        return CallWindowProcA(edit, window, message, wParam, lParam);
     }
 
     void showText() {
@@ -59,6 +61,7 @@ private:
     TextBox& box_;
     // True while the backend itself writes the box, whose EN_CHANGE is then no typing.
     bool settingText_ = false;
+    WNDPROC editProc_ = nullptr;
 };
 
 }  // namespace

@@ -11,14 +11,17 @@ namespace {
 // A long tip wraps at this width instead of running off the screen.
 constexpr int kTipWidthTwips = 6000;
 
-// The tool of a child window: the child itself, watched by the tooltip
-// control. The record ends before the field only Vista's common controls
-// know, so that those of version 5 (a program without the manifest) take it
-// as those of version 6 do.
+// The tool of a child window: the child itself. The tooltip control is
+// handed the child's mouse messages by the message loops rather than
+// subclassing the child, which would put every message of the child (each
+// of the many items a list is filled with) through two more procedures.
+// The record ends before the field only Vista's common controls know, so
+// that those of version 5 (a program without the manifest) take it as those
+// of version 6 do.
 TTTOOLINFOA ToolOf(const NativeForm& native, HWND child, const std::string& text) {
     TTTOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = native.window;
     tool.uId = reinterpret_cast<UINT_PTR>(child);
     // The tooltip control keeps a copy of the text.
@@ -53,6 +56,23 @@ bool ShowToolTip(NativeForm& native, HWND child, const std::string& text, bool s
         return true;
     }
     return SendMessageA(native.toolTips, TTM_ADDTOOLA, 0, record) != FALSE;
+}
+
+void RelayToToolTip(const NativeForm& native, const MSG& message) {
+    if (!native.toolTips) return;
+    switch (message.message) {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            SendMessageA(native.toolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+            break;
+        default:
+            break;
+    }
 }
 
 void DestroyToolTips(NativeForm& native) {
