@@ -3,7 +3,8 @@
 # inside the program, the tip the window's tooltip control holds for a
 # control: windhover's option rows (box and label alike), a list, a text box
 # and a button; nightjar's main window, which has none, and its website
-# window's go and navigation buttons.
+# window's go and navigation buttons. The pointer, moved by xdotool onto a
+# button of windhover's and left there, brings the button's tip up.
 
 TIP_BLOCKING="This controls whether popup blocking is on or off."
 TIP_SETUP="When in Setup Mode, whenever a site attempts to open a popup you be prompted to either allow it or disallow it.  We recommend using Setup Mode for a few days to collect a list of allowed and disallowed sites."
