@@ -82,6 +82,13 @@ void Write(const SiteList& list, const std::string& bytes) {
 // Writes the text whole, in the encoding the file was read in.
 void Rewrite(const SiteList& list, const std::string& text) { Write(list, ListFileBytes(text, list.file.encoding)); }
 
+// The lines, each followed by CR LF.
+std::string LinesText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + kLineEnd;
+    return text;
+}
+
 // The lines of the file's text that do not hold the site, each followed by CR LF.
 std::string LinesWithout(const std::string& text, const std::string& site) {
     std::string kept;
@@ -137,8 +144,7 @@ void Delete(const SiteList& list, int index) {
     const std::string kept = LinesWithout(ReadList(list), site);
     std::vector<std::string> rest = list.items.items();
     rest.erase(rest.begin() + index);
-    std::string restText;
-    for (const std::string& item : rest) restText += item + kLineEnd;
+    const std::string restText = LinesText(rest);
     Rewrite(list, (list.file.unread ? kept : restText) + kLineEnd);
     list.items.removeItem(index);
     list.text = restText;
@@ -178,11 +184,7 @@ void CreateListFile(const std::string& path, const std::string& contents) {
     if (error != platform::kErrorSuccess && error != platform::kErrorFileExists) Fail(error, "create", path);
 }
 
-std::string ItemsText(const forms::ListBox& items) {
-    std::string text;
-    for (const std::string& item : items.items()) text += item + kLineEnd;
-    return text;
-}
+std::string ItemsText(const forms::ListBox& items) { return LinesText(items.items()); }
 
 bool IsEntry(const std::string& text) { return !text.empty() && text != " "; }
 

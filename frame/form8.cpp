@@ -1,6 +1,7 @@
-
-
 #include "frame/form8.h"
+
+#include <charconv>
+
 #include "frame/frame_program.h"
 #include "frame/guard.h"
 #include "frame/mod_on_top.h"
@@ -8,7 +9,6 @@
 #include "frame/setting_writes.h"
 #include "frame/settings.h"
 #include "frame/xfile_exists.h"
-#include <charconv>
 #include "platform/error.h"
 #include "platform/files.h"
 

@@ -30,6 +30,7 @@ inline constexpr std::uint32_t kHotKey = 0x0312;
 inline constexpr std::uint32_t kTrayCallback = 0x8001;
 // Messages registered by name (RegisterWindowMessage) lie from here to 0xFFFF.
 inline constexpr std::uint32_t kFirstRegistered = 0xC000;
+inline constexpr bool IsRegistered(std::uint32_t message) { return message >= kFirstRegistered && message <= 0xFFFF; }
 
 // Notification codes of WM_COMMAND.
 inline constexpr int kBnClicked = 0;

@@ -9,6 +9,7 @@
 #include "platform/forms/keys.h"
 #include "platform/process_globals.h"
 #include "platform/program.h"
+#include "platform/window.h"
 
 namespace forms {
 
@@ -261,10 +262,14 @@ void Form::userTrayMouseMove(int button, int shift, float x, float y) {
     });
 }
 
-void Form::userRegisteredMessage(const std::string& name) {
+void Form::userRegisteredMessage(std::uint32_t message) {
     Dispatch([&] {
-        auto handler = onRegisteredMessage.find(name);
-        if (handler != onRegisteredMessage.end() && handler->second) handler->second();
+        for (const auto& [name, handler] : onRegisteredMessage)
+            if (handler && platform::window::RegisterMessage(name) == message) {
+                const std::function<void()> run = handler;  // the handler may change the map
+                run();
+                return;
+            }
     });
 }
 

@@ -5,6 +5,7 @@
 // window wires to its handlers. The values its constructor gives the form and
 // its controls are the design, taken once the form is constructed (The<F>)
 // and given back whenever it unloads.
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -63,9 +64,10 @@ public:
     // The notification-area icon's callback: the icon's id where a mouse
     // message has its keys, and its mouse message where X stands (in twips).
     void userTrayMouseMove(int button, int shift, float x, float y);
-    // A message registered by that name reached the window (a broadcast of
-    // another program, such as the shell's "TaskbarCreated").
-    void userRegisteredMessage(const std::string& name);
+    // A message registered by name reached the window (a broadcast of
+    // another program, such as the shell's "TaskbarCreated"): the handler
+    // under the name it was registered by runs, if the form has one.
+    void userRegisteredMessage(std::uint32_t message);
     // Windows ending the session (log-off, shut-down): QueryUnload with
     // kFromWindows; true when the form lets the session end.
     bool userQueryEndSession();

@@ -7,7 +7,6 @@
 #include "platform/messages.h"
 #include "platform/sim/peers.h"
 #include "platform/sim/sim_hang.h"
-#include "platform/window.h"
 
 namespace forms::backend {
 
@@ -55,13 +54,7 @@ std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {
             if (auto timer = native.timers.find(message.wParam); timer != native.timers.end()) timer->second->tick();
             return 0;
     }
-    if (message.message >= msg::kFirstRegistered && message.message <= 0xFFFF)
-        for (const auto& [name, handler] : form.onRegisteredMessage)
-            if (platform::window::RegisterMessage(name) == message.message) {
-                const std::string called = name;  // the handler may change the map
-                form.userRegisteredMessage(called);
-                break;
-            }
+    if (msg::IsRegistered(message.message)) form.userRegisteredMessage(message.message);
     return 0;
 }
 

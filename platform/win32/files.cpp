@@ -119,13 +119,18 @@ long WriteAll(HANDLE file, const std::string& bytes) {
     return 0;
 }
 
+// The same, and closes the file: the first error, of the write or the close.
+long WriteAllAndClose(HANDLE file, const std::string& bytes) {
+    long result = WriteAll(file, bytes);
+    if (!CloseHandle(file) && result == 0) result = static_cast<long>(GetLastError());
+    return result;
+}
+
 // Writes the bytes to a file made anew with those attributes.
 long WriteNew(const std::string& path, const std::string& bytes, DWORD attributes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, attributes, nullptr);
     if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
-    long result = WriteAll(file, bytes);
-    if (!CloseHandle(file) && result == 0) result = static_cast<long>(GetLastError());
-    return result;
+    return WriteAllAndClose(file, bytes);
 }
 
 // The attributes a rewritten file carries over from the one it replaces.
@@ -154,8 +159,7 @@ long CreateNewFile(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
-    long result = WriteAll(file, bytes);
-    if (!CloseHandle(file) && result == 0) result = static_cast<long>(GetLastError());
+    const long result = WriteAllAndClose(file, bytes);
     // A half-made file would be taken for the whole one at the next start.
     if (result != 0) DeleteFileA(path.c_str());
     return result;

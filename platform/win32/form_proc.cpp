@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "platform/messages.h"
-#include "platform/window.h"
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/forms_backend_keys.h"
@@ -75,17 +74,6 @@ void OnMouseMove(NativeForm& native, WPARAM keys, LPARAM position, bool tray) {
         native.form->userTrayMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
     else
         native.form->userMouseMove(MouseButtons(keys), ShiftKeys(keys), TwipsX(x), TwipsY(y));
-}
-
-// A message registered by name: the name of the form's handler it stands for.
-void OnRegistered(NativeForm& native, UINT message) {
-    if (!native.ready) return;
-    for (const auto& [name, handler] : native.form->onRegisteredMessage)
-        if (platform::window::RegisterMessage(name) == message) {
-            const std::string called = name;  // the handler may change the map
-            native.form->userRegisteredMessage(called);
-            return;
-        }
 }
 
 // Activate means another of the program's forms was active before, as the
@@ -208,8 +196,8 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             Unbind(window);
             break;
         default:
-            if (message >= platform::msg::kFirstRegistered && message <= 0xFFFF) {
-                OnRegistered(*native, message);
+            if (platform::msg::IsRegistered(message)) {
+                if (native->ready) native->form->userRegisteredMessage(message);
                 return 0;
             }
             break;
