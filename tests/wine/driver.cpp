@@ -324,6 +324,18 @@ bool HotKeyMove(HWND top, DWORD ms) {
     return moved;
 }
 
+// Wine's own notification area, a window of its explorer, shows each icon as
+// a window of its own inside it, which calls the icon's owner back for the
+// mouse messages it gets: the first one is told of a move over it.
+void MoveOverFirstTrayIcon() {
+    HWND tray = FindWindowA(nullptr, "Wine System Tray");
+    HWND icon = tray ? GetWindow(tray, GW_CHILD) : nullptr;
+    if (!icon) return;
+    RECT area{};
+    GetClientRect(icon, &area);
+    PostMessageA(icon, WM_MOUSEMOVE, 0, MAKELPARAM(area.right / 2, area.bottom / 2));
+}
+
 // Learns the icon's id through the hook from the icon's next callback, then
 // deletes the icon the way the program's own removal does.
 bool ForgetTrayIcon(HWND top, DWORD ms) {
@@ -342,7 +354,14 @@ bool ForgetTrayIcon(HWND top, DWORD ms) {
     if (watching) {
         std::printf("armed\n");
         std::fflush(stdout);
-        called = PollFor(ms, [&] { return PeekMessageA(&msg, nullptr, reply, reply, PM_REMOVE) != FALSE; });
+        // Besides the pointer the user moves, the tray's icon is told of a
+        // mouse move every quarter second or so: a motion of the X pointer can
+        // be lost on a busy machine.
+        int polls = 0;
+        called = PollFor(ms, [&] {
+            if (polls++ % 12 == 0) MoveOverFirstTrayIcon();
+            return PeekMessageA(&msg, nullptr, reply, reply, PM_REMOVE) != FALSE;
+        });
     }
     if (hook) UnhookWindowsHookEx(hook);
     if (!called) {

@@ -4,7 +4,8 @@
 # broadcasts "TaskbarCreated".
 
 # forget_tray_icon: the driver learns the icon's id from a callback (the
-# mouse moving over the icon) and takes the icon away.
+# mouse moving over the icon; the driver also tells the tray's icon window of
+# a move itself) and takes the icon away.
 forget_tray_icon() {
     local tray
     armed "$ARTIFACTS/trayforget.out" driver trayforget "$WINDHOVER" 10000 || return 1
