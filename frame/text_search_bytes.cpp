@@ -27,8 +27,9 @@ unsigned PairAt(const std::array<unsigned char, 256>& folds, const unsigned char
 // part can move on before a pair of its own could stand there, up to all but
 // one of its length where the pair is nowhere in it, and the whole part is
 // compared only where its own last pair may stand. A site list's entries are
-// much alike but few of their pairs are in a site that is not listed, so the
-// search reads about one pair in ten bytes, with no vector instructions.
+// much alike but few of their pairs are in a site that is not listed: on a
+// list like "www.allowed-site1.example" and on, a search for a site of the
+// same form reads one pair in fourteen bytes, with no vector instructions.
 std::size_t FindByBytes(std::string_view text, std::string_view part, std::size_t from) {
     if (const auto answer = AnswerWithoutSearch(text.size(), part.size(), from)) return *answer;
     const auto& folds = Folds();

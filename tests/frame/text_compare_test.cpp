@@ -74,12 +74,12 @@ TEST(TextCompare, FindsPartsInAnyLetterCase) {
     EXPECT_TRUE(ContainsNoCase("x", ""));
 }
 
-// Texts and parts of lengths around one and two blocks, the part at the
-// start, at the end, in the middle, and nearly there (its last byte or its
-// middle one changed): the block-wise way must neither miss a place at a
-// block's edge nor read past the text.
+// Texts and parts of lengths around one and two blocks, and one longer than
+// the byte-wise way's longest move; the part at the start, at the end, in the
+// middle, and nearly there (its last byte or its middle one changed): no way
+// may miss a place at a block's edge or read past the text.
 TEST(TextCompare, AgreesAtBlockEdges) {
-    const std::size_t lengths[] = {1, 2, 3, 15, 16, 17, 31, 32, 33, 47, 48, 49, 63, 64, 65, 100};
+    const std::size_t lengths[] = {1, 2, 3, 15, 16, 17, 31, 32, 33, 47, 48, 49, 63, 64, 65, 100, 300};
     for (const std::size_t textLength : lengths)
         for (const std::size_t partLength : lengths) {
             if (partLength > textLength + 1) continue;

@@ -238,33 +238,23 @@ median_within() {
 # median is held to twice the 64-bit one, measured in the same run.
 medians_alike() {
     local median32 median64
-    median32=$(median_of "${DECISION_TIMES[32]}") median64=$(median_of "${DECISION_TIMES[64]}")
+    median32=$(median_of "${DECISION_TIMES[32]:-}") median64=$(median_of "${DECISION_TIMES[64]:-}")
     if [[ -z $median32 || -z $median64 ]] || ((median32 > 2 * median64)); then
-        echo "     32-bit: ${DECISION_TIMES[32]}; 64-bit: ${DECISION_TIMES[64]}"
+        echo "     32-bit: ${DECISION_TIMES[32]:-not timed}; 64-bit: ${DECISION_TIMES[64]:-not timed}"
         return 1
     fi
 }
 
-# Called by the run once every width has run.
+# decision_times_side_by_side WIDTHS...: called once the run has taken
+# every width; with both widths, the 32-bit median is held to the 64-bit one.
 decision_times_side_by_side() {
     local bits
-    ((${#DECISION_TIMES[@]})) || return 0
     echo "# the popup decision's time on each width"
-    for bits in 32 64; do
-        [[ -n ${DECISION_TIMES[$bits]:-} ]] && echo "popup decision through COM, $bits-bit: ${DECISION_TIMES[$bits]}"
+    for bits in "$@"; do
+        echo "popup decision through COM, $bits-bit: ${DECISION_TIMES[$bits]:-not timed (see the rows above)}"
     done
-    [[ -n ${DECISION_TIMES[32]:-} && -n ${DECISION_TIMES[64]:-} ]] || return 0
+    [[ " $* " == *" 32 "* && " $* " == *" 64 "* ]] || return 0
     check "the 32-bit median decision takes at most twice the 64-bit one" medians_alike
-}
-
-# host_decision_time: the host benchmark's time of one decision against the
-# same allowed list, as "N us", or why there is none.
-host_decision_time() {
-    local bench=$REPO/build/host/bench/blocker_bench
-    [[ -x $bench ]] || { echo "not built"; return; }
-    "$bench" --benchmark_filter="^BM_DecisionUnlistedSite/$TIMED_SITES\$" --benchmark_format=csv 2>/dev/null |
-        awk -F, '$1 ~ /BM_DecisionUnlistedSite/ { t = $3; if ($5 == "ns") t /= 1000; if ($5 == "ms") t *= 1000
-                 printf "%.0f us", t }'
 }
 
 # The same list as the host benchmark: www.allowed-site0.example and on.

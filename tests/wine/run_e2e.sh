@@ -850,7 +850,8 @@ main() {
     trap cleanup EXIT
     start_virtual_display "$ARTIFACTS_ROOT/xvfb.log" || exit 1
     for bits in $widths; do run_width "$bits"; done
-    decision_times_side_by_side
+    # shellcheck disable=SC2086  # one word a width
+    decision_times_side_by_side $widths
 
     for shot in "${SCREENSHOTS[@]}"; do echo "screenshot: $shot"; done
     echo "logs: $ARTIFACTS_ROOT (took $((SECONDS - started)) s)"
