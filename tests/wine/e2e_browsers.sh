@@ -257,6 +257,16 @@ decision_times_side_by_side() {
     check "the 32-bit median decision takes at most twice the 64-bit one" medians_alike
 }
 
+# host_decision_time: the host benchmark's time of one decision against the
+# same allowed list, as "N us", or why there is none.
+host_decision_time() {
+    local bench=$REPO/build/host/bench/blocker_bench
+    [[ -x $bench ]] || { echo "not built"; return; }
+    "$bench" --benchmark_filter="^BM_DecisionUnlistedSite/$TIMED_SITES\$" --benchmark_format=csv 2>/dev/null |
+        awk -F, '$1 ~ /BM_DecisionUnlistedSite/ { t = $3; if ($5 == "ns") t /= 1000; if ($5 == "ms") t *= 1000
+                 printf "%.0f us", t }'
+}
+
 # The same list as the host benchmark: www.allowed-site0.example and on.
 popup_decision_timed() {
     local list="" i answer
