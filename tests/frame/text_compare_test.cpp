@@ -1,11 +1,14 @@
-// The case-blind text search, against a plain search over many texts: the
-// fast path works on blocks of bytes, so parts near block edges matter.
+// The case-blind text search, against a plain search over many texts. Both
+// ways of the search (blocks of sixteen places with SSE2, a byte at a time
+// without) are checked on the same inputs: the block-wise one near block
+// edges, the byte-wise one where its moves could skip a place.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
 #include "frame/text_compare.h"
+#include "frame/text_search.h"
 
 namespace {
 
@@ -17,6 +20,25 @@ std::size_t PlainFindNoCase(const std::string& text, const std::string& part, st
     return it == text.end() ? std::string::npos : static_cast<std::size_t>(it - text.begin());
 }
 
+const struct {
+    const char* name;
+    std::size_t (*find)(std::string_view, std::string_view, std::size_t);
+} kWays[] = {
+    {"by blocks", textSearch::FindByBlocks},
+    {"by bytes", textSearch::FindByBytes},
+    {"FindNoCase", [](std::string_view text, std::string_view part, std::size_t from) {
+         return FindNoCase(std::string(text), std::string(part), from);
+     }},
+};
+
+// Every way finds what the plain search finds.
+void ExpectAllAgree(const std::string& text, const std::string& part, std::size_t from) {
+    const std::size_t expected = PlainFindNoCase(text, part, from);
+    for (const auto& way : kWays)
+        ASSERT_EQ(way.find(text, part, from), expected)
+            << way.name << ": '" << part << "' in '" << text << "' from " << from;
+}
+
 TEST(TextCompare, FindsPartsInAnyLetterCase) {
     const struct {
         const char* text;
@@ -26,17 +48,59 @@ TEST(TextCompare, FindsPartsInAnyLetterCase) {
     } cases[] = {
         {"www.Example.COM\r\n", "example.com", 0, 4},
         {"abc", "", 0, 0},
+        {"abc", "", 2, 2},
+        {"abc", "", 3, std::string::npos},
         {"", "", 0, std::string::npos},
         {"abc", "abcd", 0, std::string::npos},
+        {"abcd", "BCD", 2, std::string::npos},
+        {"ABC", "abc", 0, 0},
+        {"xyzABC", "abc", 0, 3},
         {"@[`{", "`{", 0, 2},
         {"@[", "`{", 0, std::string::npos},
+        // Only ASCII letters fold: 0xC1 and 0xE1 are different bytes.
+        {"\xc1\xe1\xc1", "\xe1\xc1", 0, 1},
+        {"\xc1\xc1", "\xe1", 0, std::string::npos},
         {"0123456789abcdef0123456789ABCDEF-tail", "F-TAIL", 0, 31},
         {"http://a/http://b", "HTTP://", 1, 9},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FindNoCase(c.text, c.part, c.from), c.found) << "'" << c.part << "' in '" << c.text << "'";
+        for (const auto& way : kWays)
+            EXPECT_EQ(way.find(c.text, c.part, c.from), c.found)
+                << way.name << ": '" << c.part << "' in '" << c.text << "' from " << c.from;
+    // A std::string keeps a zero byte past its end, which no way may take for the text's.
+    const std::string endsInA = std::string(63, 'x') + "a", zeroEnded("a\0", 2);
+    for (const auto& way : kWays) EXPECT_EQ(way.find(endsInA, zeroEnded, 0), std::string::npos) << way.name;
     EXPECT_FALSE(ContainsNoCase("", ""));
     EXPECT_TRUE(ContainsNoCase("x", ""));
+}
+
+// Texts and parts of lengths around one and two blocks, and one longer than
+// the byte-wise way's longest move; the part at the start, at the end, in the
+// middle, and nearly there (its last byte or its middle one changed): no way
+// may miss a place at a block's edge or read past the text.
+TEST(TextCompare, AgreesAtBlockEdges) {
+    const std::size_t lengths[] = {1, 2, 3, 15, 16, 17, 31, 32, 33, 47, 48, 49, 63, 64, 65, 100, 300};
+    for (const std::size_t textLength : lengths)
+        for (const std::size_t partLength : lengths) {
+            if (partLength > textLength + 1) continue;
+            std::string part;
+            for (std::size_t i = 0; i < partLength; ++i) part += static_cast<char>('a' + i % 26);
+            std::string upper = part;
+            for (char& c : upper) c = static_cast<char>(c - 32);
+            for (const std::size_t at : {std::size_t{0}, (textLength - std::min(textLength, partLength)) / 2,
+                                         textLength - std::min(textLength, partLength)}) {
+                std::string text(textLength, '.');
+                text.replace(at, std::min(partLength, textLength - at), upper, 0, textLength - at);
+                for (std::size_t from : {std::size_t{0}, std::size_t{1}, at})
+                    ASSERT_NO_FATAL_FAILURE(ExpectAllAgree(text, part, from));
+                std::string nearly = text;
+                nearly[std::min(at + partLength, textLength) - 1] = '!';
+                ASSERT_NO_FATAL_FAILURE(ExpectAllAgree(nearly, part, 0));
+                nearly = text;
+                nearly[at + std::min(partLength, textLength - at) / 2] = '!';
+                ASSERT_NO_FATAL_FAILURE(ExpectAllAgree(nearly, part, 0));
+            }
+        }
 }
 
 TEST(TextCompare, AgreesWithAPlainSearch) {
@@ -56,10 +120,12 @@ TEST(TextCompare, AgreesWithAPlainSearch) {
             for (char& c : part)
                 if (random() % 2 && c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
         }
-        const std::size_t from = random() % 4;
-        ASSERT_EQ(FindNoCase(text, part, from), PlainFindNoCase(text, part, from))
-            << "'" << part << "' in '" << text << "' from " << from;
+        ASSERT_NO_FATAL_FAILURE(ExpectAllAgree(text, part, random() % 4));
     }
 }
+
+#if defined(__x86_64__)
+TEST(TextCompare, EveryX8664ProcessorHasSse2) { EXPECT_TRUE(textSearch::ProcessorHasSse2()); }
+#endif
 
 }  // namespace

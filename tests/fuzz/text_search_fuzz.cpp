@@ -1,6 +1,7 @@
 // libFuzzer target: the case-blind search against a plain one. The first
 // byte splits the input into the part and the text, the second gives where
-// the search starts; both must find the same place, and the text's own
+// the search starts; both ways of the search (by blocks with SSE2, by bytes
+// without) and the plain one must find the same place, and the text's own
 // pieces must be found where they stand or earlier.
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "frame/text_compare.h"
+#include "frame/text_search.h"
 
 namespace {
 
@@ -39,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::size_t found = FindNoCase(text, part, from);
     Require(found == PlainFind(text, part, from));
+    Require(textSearch::FindByBlocks(text, part, from) == found);
+    Require(textSearch::FindByBytes(text, part, from) == found);
     Require(ContainsNoCase(text, part) == (PlainFind(text, part, 0) != std::string::npos));
     Require(EqualsNoCase(text, part) ==
             (text.size() == part.size() && (text.empty() || PlainFind(text, part, 0) == 0)));

@@ -28,6 +28,7 @@ source "$REPO/tests/wine/e2e_paths.sh"
 source "$REPO/tests/wine/e2e_tips.sh"
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
+WIDTH=
 BUILD=
 ARTIFACTS=
 
@@ -764,6 +765,7 @@ cleanup() {
 run_width() {
     local bits=$1 file
     echo "## the $bits-bit programs"
+    WIDTH=$bits
     BUILD=$(windows_build_dir "$bits")
     ARTIFACTS=$ARTIFACTS_ROOT/win$bits
     mkdir -p "$ARTIFACTS"
@@ -848,6 +850,8 @@ main() {
     trap cleanup EXIT
     start_virtual_display "$ARTIFACTS_ROOT/xvfb.log" || exit 1
     for bits in $widths; do run_width "$bits"; done
+    # shellcheck disable=SC2086  # one word a width
+    decision_times_side_by_side $widths
 
     for shot in "${SCREENSHOTS[@]}"; do echo "screenshot: $shot"; done
     echo "logs: $ARTIFACTS_ROOT (took $((SECONDS - started)) s)"
