@@ -173,16 +173,85 @@ TEST_F(NightjarTest, ARefusedWriteAtStartDoesNotStopTheStart) {
     EXPECT_EQ(MachineSetting("Auto"), std::string("1\0", 2));
 }
 
-TEST_F(NightjarTest, ASettingThatCannotBeReadEndsTheProgramWithItsReason) {
-    m().registry.setValue(kLocalMachine, kMachineSettings, "Auto", platform::reg::kDword, std::string(4, '\1'));
+// The settings key refuses to open (an account the administrator shut out).
+TEST_F(NightjarTest, ASettingsKeyThatCannotBeOpenedEndsTheProgramWithItsReason) {
+    SetMachineSetting("Auto", "1");
+    auto& window = main();
+    const auto load = window.onLoad;
+    window.onLoad = [&, load] {
+        m().registry.failures[sim::RegistryCall::OpenKeyEx] = {platform::kErrorAccessDenied};
+        load();
+    };
     Start();
     EXPECT_TRUE(p().ended);
     ASSERT_EQ(p().messageBoxes.size(), 1u);
-    EXPECT_NE(p().messageBoxes[0].text.find("Registry data not a string"), std::string::npos)
+    EXPECT_NE(p().messageBoxes[0].text.find("Could not open registry section"), std::string::npos)
         << p().messageBoxes[0].text;
     EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
     EXPECT_TRUE(m().trayIcons.empty()) << "no icon is left behind";
     EXPECT_TRUE(Requests().empty());
+}
+
+// "Auto" or "Startup" stored as another type than text: the program sets the
+// value aside as if it were absent, says which and why in one box, and
+// starts; the value stays as it was until the user changes the option.
+TEST_F(NightjarTest, ASettingOfTheWrongTypeIsSetAsideAndTheProgramStarts) {
+    namespace reg = platform::reg;
+    const std::string dword1("\1\0\0\0", 4);
+    const struct {
+        const char* what;
+        const char* key;
+        std::uint32_t type;
+        std::string data;
+        const char* told;
+    } rows[] = {
+        {"Auto as REG_DWORD 1", "Auto", reg::kDword, dword1, "\"Auto\" (Automatically Disable Popup Messages) is a REG_DWORD value."},
+        {"Auto as REG_BINARY", "Auto", reg::kBinary, std::string("1", 1), "\"Auto\" (Automatically Disable Popup Messages) is a REG_BINARY value."},
+        {"Auto as REG_MULTI_SZ", "Auto", reg::kMultiSz, std::string("1\0\0", 3), "\"Auto\" (Automatically Disable Popup Messages) is a REG_MULTI_SZ value."},
+        {"Startup as REG_DWORD 1", "Startup", reg::kDword, dword1, "\"Startup\" (Run automatically at startup) is a REG_DWORD value."},
+    };
+    for (const auto& row : rows) {
+        FreshRow(row.what, [&] {
+            m().registry.setValue(reg::kLocalMachine, kMachineSettings, row.key, row.type, row.data);
+            Start();
+            ASSERT_TRUE(main().visible()) << "the start reaches the main window";
+            ASSERT_EQ(BoxTexts().size(), 1u);
+            const auto& told = p().messageBoxes[0];
+            EXPECT_EQ(told.text, "Nightjar set aside what it found under "
+                                 "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmere\\duskwing\\Settings, where settings "
+                                 "are kept as text (REG_SZ):\r\n\r\n" + std::string(row.told) +
+                                 "\r\n\r\nSuch an option starts unticked, and its stored value is left as it is "
+                                 "until you change the option.");
+            EXPECT_EQ(told.icon, platform::kMbIconWarning);
+            EXPECT_EQ(main().chkAuto.value(), 0);
+            EXPECT_EQ(main().chkStartup.value(), 0);
+            EXPECT_TRUE(Requests().empty()) << "taken as absent: Messenger is not stopped";
+            EXPECT_FALSE(m().registry.value(reg::kLocalMachine, kRunKey, "duskwing").has_value());
+            const auto kept = m().registry.value(reg::kLocalMachine, kMachineSettings, row.key);
+            ASSERT_TRUE(kept.has_value());
+            EXPECT_EQ(kept->type, row.type) << "the value is left as it is";
+            EXPECT_EQ(kept->data, row.data);
+
+            // The user ticks the option: the value becomes text.
+            forms::CheckBox& box = std::string(row.key) == "Auto" ? main().chkAuto : main().chkStartup;
+            box.userClick();
+            EXPECT_EQ(MachineSetting(row.key), std::string("1\0", 2));
+            EXPECT_EQ(m().registry.value(reg::kLocalMachine, kMachineSettings, row.key)->type, reg::kSz);
+        });
+    }
+}
+
+TEST_F(NightjarTest, BothSettingsOfTheWrongTypeAreToldInOneBox) {
+    m().registry.setValue(platform::reg::kLocalMachine, kMachineSettings, "Auto", platform::reg::kDword,
+                          std::string("\1\0\0\0", 4));
+    m().registry.setValue(platform::reg::kLocalMachine, kMachineSettings, "Startup", 11, std::string(8, '\0'));
+    Start();
+    ASSERT_TRUE(main().visible());
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_NE(BoxTexts()[0].find(":\r\n\r\n\"Auto\" (Automatically Disable Popup Messages) is a REG_DWORD value.\r\n"
+                                 "\"Startup\" (Run automatically at startup) is a REG_QWORD value.\r\n\r\n"),
+              std::string::npos)
+        << BoxTexts()[0];
 }
 
 TEST_F(NightjarTest, WithoutAServiceNamedExactlyMessengerTheProgramSaysSoAndEnds) {
