@@ -16,6 +16,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/forms/design.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/window.h"
 #include "svcstop/button_pictures.h"
@@ -33,10 +34,11 @@ constexpr const char* kSettingsApp = "duskwing";
 constexpr const char* kSettingsSection = "Settings";
 constexpr const char* kRunName = "duskwing";
 
-// The mouse messages of the icon's callbacks that open the tray menu:
-// WM_MOUSEMOVE to WM_RBUTTONUP.
-constexpr std::int32_t kFirstTrayMessage = 0x200;
-constexpr std::int32_t kLastTrayMessage = 0x205;
+// The mouse messages of the icon's callbacks that open the tray menu: the
+// left and right buttons' (WM_LBUTTONDOWN to WM_RBUTTONUP). The pointer only
+// passing over the icon (WM_MOUSEMOVE) opens nothing.
+constexpr std::int32_t kFirstTrayMessage = platform::msg::kLButtonDown;
+constexpr std::int32_t kLastTrayMessage = platform::msg::kRButtonUp;
 
 // The registry's name of a value type.
 std::string TypeName(std::uint32_t type) {
