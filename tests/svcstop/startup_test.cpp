@@ -198,31 +198,34 @@ TEST_F(NightjarTest, ASettingsKeyThatCannotBeOpenedEndsTheProgramWithItsReason) 
 TEST_F(NightjarTest, ASettingOfTheWrongTypeIsSetAsideAndTheProgramStarts) {
     namespace reg = platform::reg;
     const std::string dword1("\1\0\0\0", 4);
+    const char* const autoOption = "Automatically Disable Popup Messages";
     const struct {
-        const char* what;
         const char* key;
+        const char* option;
         std::uint32_t type;
+        const char* typeName;
         std::string data;
-        const char* told;
     } rows[] = {
-        {"Auto as REG_DWORD 1", "Auto", reg::kDword, dword1, "\"Auto\" (Automatically Disable Popup Messages) is a REG_DWORD value."},
-        {"Auto as REG_BINARY", "Auto", reg::kBinary, std::string("1", 1), "\"Auto\" (Automatically Disable Popup Messages) is a REG_BINARY value."},
-        {"Auto as REG_MULTI_SZ", "Auto", reg::kMultiSz, std::string("1\0\0", 3), "\"Auto\" (Automatically Disable Popup Messages) is a REG_MULTI_SZ value."},
-        {"Startup as REG_DWORD 1", "Startup", reg::kDword, dword1, "\"Startup\" (Run automatically at startup) is a REG_DWORD value."},
+        {"Auto", autoOption, reg::kDword, "REG_DWORD", dword1},
+        {"Auto", autoOption, reg::kBinary, "REG_BINARY", std::string("1", 1)},
+        {"Auto", autoOption, reg::kMultiSz, "REG_MULTI_SZ", std::string("1\0\0", 3)},
+        {"Startup", "Run automatically at startup", reg::kDword, "REG_DWORD", dword1},
     };
     for (const auto& row : rows) {
-        FreshRow(row.what, [&] {
+        const std::string told =
+            "\"" + std::string(row.key) + "\" (" + row.option + ") is a " + row.typeName + " value.";
+        FreshRow(told, [&] {
             m().registry.setValue(reg::kLocalMachine, kMachineSettings, row.key, row.type, row.data);
             Start();
             ASSERT_TRUE(main().visible()) << "the start reaches the main window";
             ASSERT_EQ(BoxTexts().size(), 1u);
-            const auto& told = p().messageBoxes[0];
-            EXPECT_EQ(told.text, "Nightjar set aside what it found under "
-                                 "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmere\\duskwing\\Settings, where settings "
-                                 "are kept as text (REG_SZ):\r\n\r\n" + std::string(row.told) +
-                                 "\r\n\r\nSuch an option starts unticked, and its stored value is left as it is "
-                                 "until you change the option.");
-            EXPECT_EQ(told.icon, platform::kMbIconWarning);
+            EXPECT_EQ(p().messageBoxes[0].text,
+                      "Nightjar set aside what it found under "
+                      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmere\\duskwing\\Settings, where settings are kept as "
+                      "text (REG_SZ):\r\n\r\n" + told +
+                          "\r\n\r\nSuch an option starts unticked, and its stored value is left as it is until "
+                          "you change the option.");
+            EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
             EXPECT_EQ(main().chkAuto.value(), 0);
             EXPECT_EQ(main().chkStartup.value(), 0);
             EXPECT_TRUE(Requests().empty()) << "taken as absent: Messenger is not stopped";

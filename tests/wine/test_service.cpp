@@ -45,8 +45,8 @@ const char kRefuseStop[] = "RefuseStop";
 
 bool RefusesStop() {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ParametersKey(serviceName).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return false;
+    const std::string path = ParametersKey(serviceName);
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
     DWORD value = 0, type = 0, size = sizeof value;
     const bool read = RegQueryValueExA(key, kRefuseStop, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
                       ERROR_SUCCESS;
