@@ -20,6 +20,7 @@ enum ValueType : std::uint32_t {
     kExpandSz = 2,
     kBinary = 3,
     kDword = 4,
+    kMultiSz = 7,
 };
 
 // Access rights for OpenKeyEx.

@@ -61,6 +61,7 @@ enum : long {
     kErrorServiceRequestTimeout = 1053,
     kErrorServiceAlreadyRunning = 1056,
     kErrorServiceDisabled = 1058,
+    kErrorServiceCannotAcceptCtrl = 1061,
     kErrorServiceNotActive = 1062,
     kErrorDatabaseDoesNotExist = 1065,
     kErrorServiceSpecificError = 1066,

@@ -3,6 +3,7 @@
 #include "svcstop/frm_main.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "frame/form8.h"
 #include "frame/frm_about.h"
@@ -15,6 +16,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/forms/design.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/window.h"
 #include "svcstop/button_pictures.h"
@@ -32,10 +34,28 @@ constexpr const char* kSettingsApp = "duskwing";
 constexpr const char* kSettingsSection = "Settings";
 constexpr const char* kRunName = "duskwing";
 
-// The mouse messages of the icon's callbacks that open the tray menu:
-// WM_MOUSEMOVE to WM_RBUTTONUP.
-constexpr std::int32_t kFirstTrayMessage = 0x200;
-constexpr std::int32_t kLastTrayMessage = 0x205;
+// The mouse messages of the icon's callbacks that open the tray menu: the
+// left and right buttons' (WM_LBUTTONDOWN to WM_RBUTTONUP). The pointer only
+// passing over the icon (WM_MOUSEMOVE) opens nothing.
+constexpr std::int32_t kFirstTrayMessage = platform::msg::kLButtonDown;
+constexpr std::int32_t kLastTrayMessage = platform::msg::kRButtonUp;
+
+// The registry's name of a value type.
+std::string TypeName(std::uint32_t type) {
+    static const char* const kNames[] = {"REG_NONE",
+                                         "REG_SZ",
+                                         "REG_EXPAND_SZ",
+                                         "REG_BINARY",
+                                         "REG_DWORD",
+                                         "REG_DWORD_BIG_ENDIAN",
+                                         "REG_LINK",
+                                         "REG_MULTI_SZ",
+                                         "REG_RESOURCE_LIST",
+                                         "REG_FULL_RESOURCE_DESCRIPTOR",
+                                         "REG_RESOURCE_REQUIREMENTS_LIST",
+                                         "REG_QWORD"};
+    return type < std::size(kNames) ? kNames[type] : "type " + std::to_string(type);
+}
 
 }  // namespace
 
@@ -126,18 +146,35 @@ void frmMain::Form_Load() {
     program.setCaption(ProductInfo.ProductName);
     setCaption(ProductInfo.ProductName);
 
-    // A setting that cannot be read would leave a half-loaded window behind
-    // the icon: the user hears why, and the program ends.
+    // A value stored as another type than text is taken as absent and left
+    // as it is until its option is changed; the user hears which and why.
+    // A setting that cannot be read at all would leave a half-loaded window
+    // behind the icon: the user hears why, and the program ends.
+    std::string setAside, setAsideKey;
+    const auto read = [&](const char* key, const forms::CheckBox& box) {
+        try {
+            return modMachineSettings::GetMachineSetting(kSettingsApp, kSettingsSection, key, "0");
+        } catch (const modMachineSettings::NotAString& e) {
+            setAsideKey = e.key();
+            setAside += "\"" + std::string(key) + "\" (" + box.caption() + ") is a " + TypeName(e.type()) +
+                        " value.\r\n";
+            return std::string("0");
+        }
+    };
     try {
-        namespace settings = modMachineSettings;
-        chkAuto.setValue(settings::GetMachineSetting(kSettingsApp, kSettingsSection, "Auto", "0") == "1" ? 1 : 0);
-        chkStartup.setValue(settings::GetMachineSetting(kSettingsApp, kSettingsSection, "Startup", "0") == "1" ? 1
-                                                                                                            : 0);
+        chkAuto.setValue(read("Auto", chkAuto) == "1" ? 1 : 0);
+        chkStartup.setValue(read("Startup", chkStartup) == "1" ? 1 : 0);
     } catch (const platform::Error& e) {
         EndWithMessage("The settings of " + ProductInfo.ProductName + " cannot be read (error " +
                            std::to_string(e.number()) + ": " + e.what() + "). The program will now close.",
                        platform::kMbIconError);
     }
+    if (!setAside.empty())
+        platform::MessageBox(ProductInfo.ProductName + " set aside what it found under " + setAsideKey +
+                                 ", where settings are kept as text (REG_SZ):\r\n\r\n" + setAside +
+                                 "\r\nSuch an option starts unticked, and its stored value is left as it is "
+                                 "until you change the option.",
+                             platform::kMbOk | platform::kMbIconWarning);
 
     SetupServiceList();
     LoadServices();

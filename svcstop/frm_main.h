@@ -126,7 +126,8 @@ private:
     void FillServiceList();
     void UpdateServiceControls(const std::string& key);
     void StartServiceByKey(const std::string& key);
-    void StopServiceByKey(const std::string& key);
+    // False when the manager refused the stop.
+    bool StopServiceByKey(const std::string& key);
     void PauseServiceByKey(const std::string& key);
     void ContinueServiceByKey(const std::string& key);
     // Runs a state-change command unless one is running already.

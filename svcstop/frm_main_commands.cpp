@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/error_text.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "svcstop/frm_main.h"
@@ -17,7 +18,7 @@ namespace nightjar {
 namespace {
 
 namespace svc = platform::svc;
-using Request = void (*)(const std::string& machine, const std::string& serviceName);
+using Request = long (*)(const std::string& machine, const std::string& serviceName);
 
 // The hourglass over the window while a state change runs, on every way out.
 class Hourglass {
@@ -31,11 +32,39 @@ private:
     forms::Form& form_;
 };
 
+// What a request asks of the service, as the refusal names it.
+struct Action {
+    Request request;
+    const char* verb;
+};
+constexpr Action kStart{modServiceCode::StartServiceByName, "start"};
+constexpr Action kStop{modServiceCode::StopServiceByName, "stop"};
+constexpr Action kPause{modServiceCode::PauseServiceByName, "pause"};
+constexpr Action kContinue{modServiceCode::ContinueServiceByName, "continue"};
+
+// The display name of the service where its record has one.
+std::string NameOf(const std::string& key) {
+    const CServices* record = colServices.Item(key);
+    return record && !record->DisplayName.empty() ? record->DisplayName : key;
+}
+
 // Sends the request and waits in the wait box until the service reached the
-// target state or the box gave up.
-void RequestAndWait(Request request, const std::string& requestName, const std::string& text,
+// target state or the box gave up. A request the manager refused is told at
+// once with the system's reason, and nothing is waited for: the service
+// will not move. False then.
+bool RequestAndWait(const Action& action, const std::string& requestName, const std::string& text,
                     const std::string& service, std::int32_t target) {
-    request("", requestName);
+    if (const long error = action.request("", requestName)) {
+        const std::string reason = platform::SystemErrorText(error);
+        platform::MessageBox("Unable to " + std::string(action.verb) + " the " + NameOf(service) + " service.\r\n\r\n" +
+                                 "Error " + std::to_string(error) + (reason.empty() ? "." : ": " + reason),
+                             platform::kMbOk | platform::kMbIconError);
+        // The record takes the state the service is really in.
+        CServices* record = colServices.Item(service);
+        const svc::ServiceStatus now = modServiceCode::GetServiceStatus("", service);
+        if (record && now.currentState != 0) TakeStatus(*record, now);
+        return false;
+    }
     SCMsgText = text;
     SCMsgInterval = 3000;
     SCMsgTitle = "Service Control";
@@ -43,6 +72,7 @@ void RequestAndWait(Request request, const std::string& requestName, const std::
     SCMsgService = service;
     SCMsgTargetState = target;
     forms::The<frmSCMsgBox>().Show(forms::ShowMode::Modal);
+    return true;
 }
 
 // The state the record says, or for a service without one what the
@@ -71,8 +101,8 @@ void frmMain::StartServiceByKey(const std::string& key) {
     CServices* record = colServices.Item(key);
     if (!record || record->Running()) return;
     Hourglass hourglass(*this);
-    RequestAndWait(modServiceCode::StartServiceByName, record->ServiceName, "Enabling Windows Popup Messages",
-                   record->ServiceName, svc::kRunning);
+    RequestAndWait(kStart, record->ServiceName, "Enabling Windows Popup Messages", record->ServiceName,
+                   svc::kRunning);
     // The record takes the state the service is really in, so a start that
     // failed does not read as running.
     const svc::ServiceStatus now = modServiceCode::GetServiceStatus("", record->ServiceName);
@@ -80,18 +110,19 @@ void frmMain::StartServiceByKey(const std::string& key) {
     UpdateServiceControls(key);
 }
 
-void frmMain::StopServiceByKey(const std::string& key) {
-    if (KnownState(key) == svc::kStopped) return;
+bool frmMain::StopServiceByKey(const std::string& key) {
+    if (KnownState(key) == svc::kStopped) return true;
     Hourglass hourglass(*this);
-    RequestAndWait(modServiceCode::StopServiceByName, key, "Disabling Windows Popup Messages", key, svc::kStopped);
+    const bool taken = RequestAndWait(kStop, key, "Disabling Windows Popup Messages", key, svc::kStopped);
     UpdateServiceControls(key);
+    return taken;
 }
 
 void frmMain::PauseServiceByKey(const std::string& key) {
     const CServices* record = colServices.Item(key);
     if (!record || record->CurrentStatus != svc::kRunning) return;
     Hourglass hourglass(*this);
-    RequestAndWait(modServiceCode::PauseServiceByName, key,
+    RequestAndWait(kPause, key,
                    "Attempting to pause the " + record->DisplayName + " service.", key, svc::kPaused);
     UpdateServiceControls(key);
     lvServices.setFocus();
@@ -101,7 +132,7 @@ void frmMain::ContinueServiceByKey(const std::string& key) {
     const CServices* record = colServices.Item(key);
     if (!record || record->CurrentStatus != svc::kPaused) return;
     Hourglass hourglass(*this);
-    RequestAndWait(modServiceCode::ContinueServiceByName, key,
+    RequestAndWait(kContinue, key,
                    "Attempting to continue the " + record->DisplayName + " service.", key, svc::kRunning);
     UpdateServiceControls(key);
     lvServices.setFocus();
@@ -138,8 +169,10 @@ void frmMain::cmdStop_Click() {
             if (platform::MessageBox(question, platform::kMbYesNo | platform::kMbIconQuestion, "Stopping") !=
                 platform::kIdYes)
                 return;
+            // A dependent that refused to stop keeps the service from stopping:
+            // the refusal was told, and the service is not asked.
             for (const std::string& key : dependents)
-                if (KnownState(key) == svc::kRunning) StopServiceByKey(key);
+                if (KnownState(key) == svc::kRunning && !StopServiceByKey(key)) return;
         }
         StopServiceByKey(ServiceKey(name));
     });

@@ -50,9 +50,11 @@ bool RetryAfterFailure() {
 
 // Error numbers are 32-bit on every build: a sum past the largest wraps
 // round, as it would in the 32-bit program, instead of overflowing.
-[[noreturn]] void Raise(std::uint32_t offset, const std::string& text) {
-    throw platform::Error(static_cast<std::int32_t>(static_cast<std::uint32_t>(kErrorBase) + offset), text);
+long Number(std::uint32_t offset) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(kErrorBase) + offset);
 }
+
+[[noreturn]] void Raise(std::uint32_t offset, const std::string& text) { throw platform::Error(Number(offset), text); }
 
 }  // namespace
 
@@ -94,7 +96,8 @@ std::string GetMachineSetting(const std::string& appName, const std::string& sec
     std::uint32_t type = 0, size = 0;
     try {
         if (reg::QueryValue(handle, key, &type, nullptr, &size) == platform::kErrorSuccess) {
-            if (type != reg::kSz) Raise(2000u + type, "Registry data not a string");
+            if (type != reg::kSz)
+                throw NotAString(Number(2000u + type), "HKEY_LOCAL_MACHINE\\" + KeyPath(appName, section), type);
             if (size == 0) {
                 result.clear();
             } else {

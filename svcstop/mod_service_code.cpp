@@ -97,21 +97,33 @@ std::unique_ptr<CServices> NewRecord(const ListedService& listed) {
 }
 
 // Opens the manager of the active database with full access and the service
-// with `access`, runs `action` on the service and closes both.
+// with `access`, runs `action` on the service and closes both. 0 when both
+// opened, else the error code of the open that failed.
 template <class Action>
-void WithService(const std::string& machine, const std::string& serviceName, std::uint32_t access,
+long WithService(const std::string& machine, const std::string& serviceName, std::uint32_t access,
                  const Action& action) {
     OpenHandle manager(svc::OpenManager(machine, kActiveDatabase, svc::kManagerAllAccess));
-    if (!manager) return;
+    if (!manager) return svc::LastError();
     OpenHandle service(svc::Open(manager.get(), serviceName, access));
-    if (!service) return;
+    if (!service) return svc::LastError();
     action(service.get());
+    return 0;
 }
 
-void SendControl(const std::string& machine, const std::string& serviceName, std::uint32_t control) {
-    WithService(machine, serviceName, svc::kServiceAllAccess, [control](svc::ScHandle service) {
-        svc::ServiceStatus discarded;
-        svc::Control(service, control, &discarded);
+// Sends the request through `send`; 0 when it was taken, else why not.
+template <class Send>
+long SendRequest(const std::string& machine, const std::string& serviceName, const Send& send) {
+    long refused = 0;
+    const long opened = WithService(machine, serviceName, svc::kServiceAllAccess, [&](svc::ScHandle service) {
+        if (!send(service)) refused = svc::LastError();
+    });
+    return opened ? opened : refused;
+}
+
+long SendControl(const std::string& machine, const std::string& serviceName, std::uint32_t control) {
+    return SendRequest(machine, serviceName, [control](svc::ScHandle service) {
+        svc::ServiceStatus status;
+        return svc::Control(service, control, &status);
     });
 }
 
@@ -224,22 +236,22 @@ svc::ServiceStatus GetServiceStatus(const std::string& machine, const std::strin
     return status;
 }
 
-void StartServiceByName(const std::string& machine, const std::string& serviceName) {
+long StartServiceByName(const std::string& machine, const std::string& serviceName) {
     platform::DoEvents();
-    WithService(machine, serviceName, svc::kServiceAllAccess, [](svc::ScHandle service) { svc::Start(service); });
+    return SendRequest(machine, serviceName, [](svc::ScHandle service) { return svc::Start(service); });
 }
 
-void StopServiceByName(const std::string& machine, const std::string& serviceName) {
+long StopServiceByName(const std::string& machine, const std::string& serviceName) {
     platform::DoEvents();
-    SendControl(machine, serviceName, svc::kControlStop);
+    return SendControl(machine, serviceName, svc::kControlStop);
 }
 
-void PauseServiceByName(const std::string& machine, const std::string& serviceName) {
-    SendControl(machine, serviceName, svc::kControlPause);
+long PauseServiceByName(const std::string& machine, const std::string& serviceName) {
+    return SendControl(machine, serviceName, svc::kControlPause);
 }
 
-void ContinueServiceByName(const std::string& machine, const std::string& serviceName) {
-    SendControl(machine, serviceName, svc::kControlContinue);
+long ContinueServiceByName(const std::string& machine, const std::string& serviceName) {
+    return SendControl(machine, serviceName, svc::kControlContinue);
 }
 
 std::string ApiErrorText(long code, const std::string& procedure, const std::string& function) {

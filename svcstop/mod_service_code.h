@@ -46,11 +46,13 @@ bool EnumDependentServices(const std::string& machine, const std::string& servic
 // All zero when the service cannot be opened.
 platform::svc::ServiceStatus GetServiceStatus(const std::string& machine, const std::string& serviceName);
 
-// Send one request and report nothing: the caller polls the status.
-void StartServiceByName(const std::string& machine, const std::string& serviceName);
-void StopServiceByName(const std::string& machine, const std::string& serviceName);
-void PauseServiceByName(const std::string& machine, const std::string& serviceName);
-void ContinueServiceByName(const std::string& machine, const std::string& serviceName);
+// Send one request. 0 when the manager took it (the caller then polls the
+// status to see it done); otherwise the system's error code for why the
+// manager, or the service it could not open, refused it.
+long StartServiceByName(const std::string& machine, const std::string& serviceName);
+long StopServiceByName(const std::string& machine, const std::string& serviceName);
+long PauseServiceByName(const std::string& machine, const std::string& serviceName);
+long ContinueServiceByName(const std::string& machine, const std::string& serviceName);
 
 std::string ApiErrorText(long code, const std::string& procedure, const std::string& function);
 // The text at an address inside the buffer, up to its first zero byte or the

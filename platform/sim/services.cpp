@@ -345,7 +345,13 @@ int Control(ScHandle service, std::uint32_t control, ServiceStatus* status) {
     if (long error = Check(service, false, rule->second.right, &s)) return Fail(error);
     if (long error = StagedFailure(sim::ServiceCall::Control)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
-    if (s->status.currentState == kStopped) return Fail(kErrorServiceNotActive);
+    // The manager's own refusals, as Windows makes them: a stopped service
+    // takes no control, one that is stopping none either, one that is
+    // starting only a stop, and any other only the controls it accepts.
+    const std::uint32_t state = s->status.currentState;
+    if (state == kStopped) return Fail(kErrorServiceNotActive);
+    if (state == kStopPending || (state == kStartPending && control != kControlStop))
+        return Fail(kErrorServiceCannotAcceptCtrl);
     if (!(Reported(*s).controlsAccepted & rule->second.accepted)) return Fail(kErrorInvalidServiceControl);
     if (rule->second.from && s->status.currentState != rule->second.from) return Fail(kErrorInvalidServiceControl);
     if (control == kControlStop && HasActiveDependents(*s)) return Fail(kErrorDependentServicesRunning);

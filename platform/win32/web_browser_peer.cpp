@@ -4,6 +4,7 @@
 #include <exdisp.h>
 
 #include "platform/error.h"
+#include "platform/error_text.h"
 #include "platform/forms/web_browser.h"
 #include "platform/win32/browser_site.h"
 #include "platform/win32/child_peer.h"
@@ -128,14 +129,8 @@ private:
     // A refused step as an error with the system's text for it.
     static void check(HRESULT result) {
         if (SUCCEEDED(result)) return;
-        char* text = nullptr;
-        const DWORD length = FormatMessageA(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-            static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-        std::string message = length && text ? std::string(text, length) : "Unspecified error";
-        if (text) LocalFree(text);
-        while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
-        throw platform::Error(static_cast<long>(result), message);
+        const std::string message = platform::SystemErrorText(static_cast<long>(result));
+        throw platform::Error(static_cast<long>(result), message.empty() ? "Unspecified error" : message);
     }
 
     std::string text(HRESULT (STDMETHODCALLTYPE IWebBrowser2::*property)(BSTR*)) const {

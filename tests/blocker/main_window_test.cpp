@@ -410,6 +410,29 @@ TEST_F(MainWindowTest, ARunAtLogOnRefusedAtTheStartIsToldOnceTheStartIsDone) {
     }
 }
 
+// Both keys refuse writes: the run at log-on and the settings the start
+// stores are told only once the load is done, the run first, then every
+// setting the load refused, the help window's among them. A window kept in
+// the notification area is resized while it loads: nothing is told then.
+TEST_F(MainWindowTest, WhatTheStartCouldNotDoIsToldOnceTheLoadIsDone) {
+    for (const std::string state : {"up", "down"}) {
+        FreshRow("state " + state, [&] {
+            Stage("state", state);
+            Stage("chkRunAtStart", "1");
+            Stage("showHelp", "1");
+            m().registry.localMachineReadOnly = true;
+            m().registry.currentUserReadOnly = true;
+            Start();
+            ASSERT_EQ(p().messageBoxes.size(), 2u);
+            EXPECT_NE(p().messageBoxes[0].text.find("could not be set to run at startup"), std::string::npos)
+                << p().messageBoxes[0].text;
+            for (const char* key : {"\"chkSound\"", "\"state\"", "\"showHelp\""})
+                EXPECT_NE(p().messageBoxes[1].text.find(key), std::string::npos) << key << " in: "
+                                                                                 << p().messageBoxes[1].text;
+        });
+    }
+}
+
 TEST_F(MainWindowTest, ARunValueAlreadyThereAsOursIsNoRefusalAtTheStart) {
     m().registry.setString(platform::reg::kLocalMachine, AddRemove::kRunKey, "Windhover",
                            "\"" + PathOf("windhover.exe") + "\"");

@@ -3,6 +3,7 @@
 // and the wait box, pause and continue, the test message and the service
 // properties window.
 #include "platform/dialogs.h"
+#include "platform/error_text.h"
 #include "platform/sim/network.h"
 #include "svcstop/frm_startup.h"
 #include "svcstop/mod_service_code.h"
@@ -130,7 +131,9 @@ TEST_F(StartedTest, AStartThatFailsReadsDisabled) {
     User([&] { main().cmdStop.userClick(); });
     messenger().refusal = svc::kErrorServiceRequestTimeout;
     User([&] { main().cmdStart.userClick(); });
-    EXPECT_EQ(BoxTexts().back(), "Unable to perform the selected action on the service.");
+    EXPECT_EQ(BoxTexts().back(),
+              "Unable to start the Messenger service.\r\n\r\nError 1053: The service did not respond to the start "
+              "or control request in a timely fashion.");
     EXPECT_EQ(nightjar::colServices.Item("MESSENGER")->CurrentStatus, 1) << "the state the service is in";
     EXPECT_EQ(main().lblStatus.caption(), "Popup Messages Disabled");
     EXPECT_TRUE(main().cmdStart.enabled());
@@ -160,6 +163,109 @@ TEST_F(StartedTest, CommandsDuringAWaitAreIgnored) {
     EXPECT_FALSE(main().changing());
     User([&] { main().cmdStart.userClick(); });
     EXPECT_EQ(State("Messenger"), svc::kRunning) << "after the wait, commands run again";
+}
+
+// A request the manager refuses is told at once, with the system's reason,
+// and the wait box never opens: the service will not move. Each row is one
+// way Windows refuses one of the four commands, as a result code and last
+// error; the service stays as it was.
+TEST_F(NightjarTest, ARefusedRequestIsToldAtOnceWithTheSystemsReason) {
+    enum Command { kStart, kStop, kPause, kContinue };
+    const struct {
+        const char* what;
+        Command command;
+        std::uint32_t from;  // the service's state when the program starts
+        std::function<void(sim::SimService&)> stage;
+        long error;
+    } rows[] = {
+        {"stop: cannot accept controls now", kStop, svc::kRunning,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1061}; }, 1061},
+        {"stop: not active", kStop, svc::kRunning,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1062}; }, 1062},
+        {"stop: access denied", kStop, svc::kRunning,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {platform::kErrorAccessDenied}; },
+         platform::kErrorAccessDenied},
+        {"stop: already stopping since the list was read", kStop, svc::kRunning,
+         [](sim::SimService& s) { s.status.currentState = svc::kStopPending; }, 1061},
+        {"stop: a service that takes no stop", kStop, svc::kRunning,
+         [](sim::SimService& s) { s.status.controlsAccepted = svc::kAcceptPauseContinue; }, 1052},
+        {"stop: the service may not be opened by this user", kStop, svc::kRunning,
+         [](sim::SimService& s) { s.rights = svc::kQueryStatus | svc::kQueryConfig | svc::kEnumerateDependents; },
+         platform::kErrorAccessDenied},
+        {"start: access denied", kStart, svc::kStopped,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Start] = {platform::kErrorAccessDenied}; },
+         platform::kErrorAccessDenied},
+        {"start: already running", kStart, svc::kStopped,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Start] = {1056}; }, 1056},
+        {"start: disabled since the list was read", kStart, svc::kStopped,
+         [](sim::SimService& s) { s.startType = 4; }, 1058},
+        {"pause: cannot accept controls now", kPause, svc::kRunning,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1061}; }, 1061},
+        {"pause: access denied", kPause, svc::kRunning,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {platform::kErrorAccessDenied}; },
+         platform::kErrorAccessDenied},
+        {"pause: a service that takes no pause", kPause, svc::kRunning,
+         [](sim::SimService& s) { s.status.controlsAccepted = svc::kAcceptStop; }, 1052},
+        {"continue: cannot accept controls now", kContinue, svc::kPaused,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1061}; }, 1061},
+        {"continue: access denied", kContinue, svc::kPaused,
+         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {platform::kErrorAccessDenied}; },
+         platform::kErrorAccessDenied},
+    };
+    const char* const verbs[] = {"start", "stop", "pause", "continue"};
+    for (const auto& row : rows) {
+        FreshRow(row.what, [&] {
+            messenger().status.currentState = row.from;
+            Start();
+            ASSERT_TRUE(main().visible());
+            row.stage(messenger());
+            const std::uint32_t state = messenger().status.currentState;
+            p().answers = {sim::Answer(platform::kIdYes)};  // pause asks first
+            const std::uint64_t before = m().now;
+            User([&] {
+                switch (row.command) {
+                case kStart: main().cmdStart_Click(); break;
+                case kStop: main().cmdStop_Click(); break;
+                case kPause: main().cmdPause_Click(); break;
+                case kContinue: main().cmdContinue_Click(); break;
+                }
+            });
+            ASSERT_FALSE(p().messageBoxes.empty());
+            const auto& told = p().messageBoxes.back();
+            EXPECT_EQ(told.text, "Unable to " + std::string(verbs[row.command]) +
+                                     " the Messenger service.\r\n\r\nError " + std::to_string(row.error) + ": " +
+                                     platform::SystemErrorText(row.error));
+            EXPECT_EQ(told.icon, platform::kMbIconError);
+            EXPECT_EQ(told.title, "Nightjar");
+            EXPECT_EQ(p().messageBoxes.size(), row.command == kPause ? 2u : 1u) << "the refusal, and nothing else";
+            EXPECT_EQ(WaitBoxes(), 0u) << "no wait for a service that will not move";
+            EXPECT_EQ(m().now, before) << "told at once";
+            EXPECT_TRUE(Requests().empty());
+            EXPECT_EQ(messenger().status.currentState, state);
+            EXPECT_EQ(nightjar::colServices.Item("MESSENGER")->CurrentStatus, static_cast<std::int32_t>(state))
+                << "the record reads the state the service is in";
+            EXPECT_EQ(main().mousePointer(), forms::kPointerDefault);
+            EXPECT_FALSE(main().changing());
+        });
+    }
+}
+
+// A running dependent that refuses to stop keeps the Messenger service
+// running: the refusal is told, and the service is not asked in vain.
+TEST_F(NightjarTest, ADependentThatRefusesToStopEndsThePrevent) {
+    auto& alpha = scm().add("Alpha", "Alpha Service");
+    alpha.dependencies = {"Messenger"};
+    alpha.status.currentState = svc::kRunning;
+    alpha.status.controlsAccepted = svc::kAcceptPauseContinue;
+    Start();
+    p().answers = {sim::Answer(platform::kIdYes)};
+    User([&] { main().cmdStop.userClick(); });
+    EXPECT_EQ(BoxTexts().size(), 2u);
+    EXPECT_EQ(BoxTexts().back(), "Unable to stop the Alpha Service service.\r\n\r\nError 1052: The requested "
+                                 "control is not valid for this service.");
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_EQ(WaitBoxes(), 0u);
+    EXPECT_EQ(State("Messenger"), svc::kRunning);
 }
 
 class MessengerDependentsTest : public NightjarTest {
@@ -203,8 +309,10 @@ TEST_F(MessengerDependentsTest, YesStopsTheRunningDependentsFirstThenTheService)
     EXPECT_EQ(Requests(), (std::vector<std::string>{"Alpha:stop", "Delta:stop"}))
         << "the paused and the stopped dependents are left alone; the manager refuses the Messenger's stop "
            "while its paused dependent is active";
-    EXPECT_EQ(WaitBoxes(), 3u);
-    EXPECT_EQ(BoxTexts().back(), "Unable to perform the selected action on the service.");
+    EXPECT_EQ(WaitBoxes(), 2u) << "the refused stop is not waited for";
+    EXPECT_EQ(BoxTexts().back(),
+              "Unable to stop the Messenger service.\r\n\r\nError 1051: A stop control has been sent to a "
+              "service that other running services are dependent on.");
     EXPECT_EQ(State("Gamma"), svc::kPaused);
     EXPECT_EQ(State("Delta"), svc::kStopped) << "a dependent without a record goes by its status";
     EXPECT_EQ(nightjar::colServices.Count(), records) << "no empty record is added";

@@ -345,17 +345,32 @@ TEST_F(ServiceCodeTest, RefusedRequestsLeaveTheServiceWhereItWas) {
     StageMessenger();
     auto& messenger = Service("Messenger");
     messenger.refusal = svc::kErrorServiceDisabled;
-    // Each request is a command of its own, as the user gives them.
-    sim::AsUser([] { modServiceCode::StopServiceByName("", "Messenger"); });
-    sim::AsUser([] { modServiceCode::PauseServiceByName("", "Messenger"); });
+    // Each request is a command of its own, as the user gives them; each
+    // answers the system's code for why it was refused: the request's own,
+    // or the open's for a service it could not open.
+    const auto refusal = [](long (*request)(const std::string&, const std::string&), const char* name) {
+        long error = 0;
+        sim::AsUser([&] { error = request("", name); });
+        return error;
+    };
+    EXPECT_EQ(refusal(modServiceCode::StopServiceByName, "Messenger"), svc::kErrorServiceDisabled);
+    EXPECT_EQ(refusal(modServiceCode::PauseServiceByName, "Messenger"), svc::kErrorServiceDisabled);
+    EXPECT_EQ(refusal(modServiceCode::ContinueServiceByName, "Messenger"), svc::kErrorServiceDisabled);
     EXPECT_EQ(messenger.status.currentState, svc::kRunning);
     Service("Alerter").binaryMissing = true;
     Service("Alerter").startType = 3;
-    sim::AsUser([] { modServiceCode::StartServiceByName("", "Alerter"); });
-    sim::AsUser([] { modServiceCode::StartServiceByName("", "NoSuchService"); });
+    EXPECT_EQ(refusal(modServiceCode::StartServiceByName, "Alerter"), platform::kErrorFileNotFound);
+    EXPECT_EQ(refusal(modServiceCode::StartServiceByName, "NoSuchService"), platform::kErrorServiceDoesNotExist);
+    scm().failures[sim::ServiceCall::OpenManager] = {platform::kErrorAccessDenied};
+    EXPECT_EQ(refusal(modServiceCode::StopServiceByName, "Messenger"), platform::kErrorAccessDenied);
     EXPECT_EQ(Service("Alerter").status.currentState, svc::kStopped);
     EXPECT_TRUE(scm().requests.empty());
-    EXPECT_TRUE(p().messageBoxes.empty()) << "requests report nothing";
+    EXPECT_TRUE(p().messageBoxes.empty()) << "requests show nothing themselves";
+    EXPECT_TRUE(scm().openHandles().empty());
+
+    messenger.refusal = 0;
+    EXPECT_EQ(refusal(modServiceCode::StopServiceByName, "Messenger"), 0) << "taken";
+    EXPECT_EQ(scm().requests.size(), 1u);
 }
 
 TEST(ApiErrorText, NamesTheKnownCodesAndAnyOther) {

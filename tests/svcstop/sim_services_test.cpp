@@ -78,6 +78,10 @@ TEST_F(SimServicesTest, RequestsTheSystemRefuses) {
     Service("Child").status.currentState = svc::kRunning;
     auto& locked = scm().add("Locked", "Locked");
     locked.rights = svc::kQueryStatus;
+    scm().add("Stopping", "Stopping").status.currentState = svc::kStopPending;
+    scm().add("Starting", "Starting").status.currentState = svc::kStartPending;
+    auto& noStop = scm().add("NoStop", "NoStop");
+    noStop.status = {svc::kOwnProcess, svc::kRunning, svc::kAcceptPauseContinue};
     struct Row {
         const char* service;
         std::uint32_t control;  // 0: start
@@ -92,6 +96,13 @@ TEST_F(SimServicesTest, RequestsTheSystemRefuses) {
         {"Worker", svc::kControlContinue, svc::kErrorInvalidServiceControl},
         {"Locked", svc::kControlStop, platform::kErrorAccessDenied},
         {"Nobody", svc::kControlStop, platform::kErrorServiceDoesNotExist},
+        // A service that is stopping takes no control; one that is starting
+        // takes only a stop, and then only one it accepts.
+        {"Stopping", svc::kControlStop, svc::kErrorServiceCannotAcceptCtrl},
+        {"Stopping", svc::kControlPause, svc::kErrorServiceCannotAcceptCtrl},
+        {"Starting", svc::kControlPause, svc::kErrorServiceCannotAcceptCtrl},
+        {"Starting", svc::kControlStop, svc::kErrorInvalidServiceControl},
+        {"NoStop", svc::kControlStop, svc::kErrorInvalidServiceControl},
     };
     for (const Row& row : rows) EXPECT_EQ(Request(row.service, row.control), row.error) << row.service;
     EXPECT_TRUE(scm().requests.empty());

@@ -173,16 +173,88 @@ TEST_F(NightjarTest, ARefusedWriteAtStartDoesNotStopTheStart) {
     EXPECT_EQ(MachineSetting("Auto"), std::string("1\0", 2));
 }
 
-TEST_F(NightjarTest, ASettingThatCannotBeReadEndsTheProgramWithItsReason) {
-    m().registry.setValue(kLocalMachine, kMachineSettings, "Auto", platform::reg::kDword, std::string(4, '\1'));
+// The settings key refuses to open (an account the administrator shut out).
+TEST_F(NightjarTest, ASettingsKeyThatCannotBeOpenedEndsTheProgramWithItsReason) {
+    SetMachineSetting("Auto", "1");
+    auto& window = main();
+    const auto load = window.onLoad;
+    window.onLoad = [&, load] {
+        m().registry.failures[sim::RegistryCall::OpenKeyEx] = {platform::kErrorAccessDenied};
+        load();
+    };
     Start();
     EXPECT_TRUE(p().ended);
     ASSERT_EQ(p().messageBoxes.size(), 1u);
-    EXPECT_NE(p().messageBoxes[0].text.find("Registry data not a string"), std::string::npos)
+    EXPECT_NE(p().messageBoxes[0].text.find("Could not open registry section"), std::string::npos)
         << p().messageBoxes[0].text;
     EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
     EXPECT_TRUE(m().trayIcons.empty()) << "no icon is left behind";
     EXPECT_TRUE(Requests().empty());
+}
+
+// "Auto" or "Startup" stored as another type than text: the program sets the
+// value aside as if it were absent, says which and why in one box, and
+// starts; the value stays as it was until the user changes the option.
+TEST_F(NightjarTest, ASettingOfTheWrongTypeIsSetAsideAndTheProgramStarts) {
+    namespace reg = platform::reg;
+    const std::string dword1("\1\0\0\0", 4);
+    const char* const autoOption = "Automatically Disable Popup Messages";
+    const struct {
+        const char* key;
+        const char* option;
+        std::uint32_t type;
+        const char* typeName;
+        std::string data;
+    } rows[] = {
+        {"Auto", autoOption, reg::kDword, "REG_DWORD", dword1},
+        {"Auto", autoOption, reg::kBinary, "REG_BINARY", std::string("1", 1)},
+        {"Auto", autoOption, reg::kMultiSz, "REG_MULTI_SZ", std::string("1\0\0", 3)},
+        {"Startup", "Run automatically at startup", reg::kDword, "REG_DWORD", dword1},
+    };
+    for (const auto& row : rows) {
+        const std::string told =
+            "\"" + std::string(row.key) + "\" (" + row.option + ") is a " + row.typeName + " value.";
+        FreshRow(told, [&] {
+            m().registry.setValue(reg::kLocalMachine, kMachineSettings, row.key, row.type, row.data);
+            Start();
+            ASSERT_TRUE(main().visible()) << "the start reaches the main window";
+            ASSERT_EQ(BoxTexts().size(), 1u);
+            EXPECT_EQ(p().messageBoxes[0].text,
+                      "Nightjar set aside what it found under "
+                      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmere\\duskwing\\Settings, where settings are kept as "
+                      "text (REG_SZ):\r\n\r\n" + told +
+                          "\r\n\r\nSuch an option starts unticked, and its stored value is left as it is until "
+                          "you change the option.");
+            EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
+            EXPECT_EQ(main().chkAuto.value(), 0);
+            EXPECT_EQ(main().chkStartup.value(), 0);
+            EXPECT_TRUE(Requests().empty()) << "taken as absent: Messenger is not stopped";
+            EXPECT_FALSE(m().registry.value(reg::kLocalMachine, kRunKey, "duskwing").has_value());
+            const auto kept = m().registry.value(reg::kLocalMachine, kMachineSettings, row.key);
+            ASSERT_TRUE(kept.has_value());
+            EXPECT_EQ(kept->type, row.type) << "the value is left as it is";
+            EXPECT_EQ(kept->data, row.data);
+
+            // The user ticks the option: the value becomes text.
+            forms::CheckBox& box = std::string(row.key) == "Auto" ? main().chkAuto : main().chkStartup;
+            box.userClick();
+            EXPECT_EQ(MachineSetting(row.key), std::string("1\0", 2));
+            EXPECT_EQ(m().registry.value(reg::kLocalMachine, kMachineSettings, row.key)->type, reg::kSz);
+        });
+    }
+}
+
+TEST_F(NightjarTest, BothSettingsOfTheWrongTypeAreToldInOneBox) {
+    m().registry.setValue(platform::reg::kLocalMachine, kMachineSettings, "Auto", platform::reg::kDword,
+                          std::string("\1\0\0\0", 4));
+    m().registry.setValue(platform::reg::kLocalMachine, kMachineSettings, "Startup", 11, std::string(8, '\0'));
+    Start();
+    ASSERT_TRUE(main().visible());
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_NE(BoxTexts()[0].find(":\r\n\r\n\"Auto\" (Automatically Disable Popup Messages) is a REG_DWORD value.\r\n"
+                                 "\"Startup\" (Run automatically at startup) is a REG_QWORD value.\r\n\r\n"),
+              std::string::npos)
+        << BoxTexts()[0];
 }
 
 TEST_F(NightjarTest, WithoutAServiceNamedExactlyMessengerTheProgramSaysSoAndEnds) {
@@ -340,18 +412,29 @@ TEST_F(StartedTest, MinimizeHidesTheWindowAndTheTrayItemsBringItBack) {
     EXPECT_TRUE(main().visible());
 }
 
-TEST_F(StartedTest, TrayCallbacksOpenTheTrayMenu) {
-    for (std::uint32_t message : {0x200u, 0x202u, 0x205u}) {
+// The buttons' messages open the tray menu; the pointer passing over the
+// icon, which calls back with a mouse move each time, does not.
+TEST_F(StartedTest, TrayButtonMessagesOpenTheTrayMenuAndAMouseMoveDoesNot) {
+    namespace msg = platform::msg;
+    const struct {
+        std::uint32_t message;
+        bool opens;
+    } rows[] = {
+        {msg::kMouseMove, false},    {msg::kLButtonDown, true}, {msg::kLButtonUp, true},
+        {msg::kLButtonDblClk, true}, {msg::kRButtonDown, true}, {msg::kRButtonUp, true},
+        {0x206, false},  // right double-click
+        {0x207, false},  // middle button down
+    };
+    for (const auto& row : rows) {
         p().popups.clear();
-        sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, message);
+        sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, row.message);
         sim::Pump();
-        ASSERT_EQ(p().popups.size(), 1u) << message;
-        EXPECT_EQ(p().popups[0], &main().Popup);
+        EXPECT_EQ(p().popups.size(), row.opens ? 1u : 0u) << std::hex << row.message;
+        if (!p().popups.empty()) {
+            EXPECT_EQ(p().popups[0], &main().Popup);
+        }
     }
     p().popups.clear();
-    sim::TrayMouse(main().hwnd(), nightjar::kTrayIconId, 0x206);
-    sim::Pump();
-    EXPECT_TRUE(p().popups.empty()) << "a middle button message opens nothing";
     for (int button : {0, 3, 4}) {
         main().Form_MouseMove(button, 0, 0x205 * 15.0f, 0);
         EXPECT_TRUE(p().popups.empty()) << "button state " << button;

@@ -291,6 +291,23 @@ TEST_F(WaitBoxTest, NoTickPollsWhileOneOfTheBoxesMessagesIsOpen) {
     EXPECT_EQ(took, 42000u) << "the ten seconds the box stayed open do not count against the bound";
 }
 
+// A service that keeps moving but reports an exit code on every poll: the
+// box shows each, and the first stays open for 100 s. The wait still gets
+// its whole longest bound besides.
+TEST_F(WaitBoxTest, TheTimeABoxIsOpenDoesNotCountAgainstTheLongestWait) {
+    std::vector<ServiceStep> moving;
+    for (std::uint32_t checkPoint = 1; checkPoint <= 1000; ++checkPoint)
+        moving.push_back(ServiceStep{svc::kStopPending, checkPoint, 1000, 1053});
+    scm().find("Messenger")->scripts[sim::kRequestStop] = moving;
+    p().answers = {sim::Answer(platform::kIdOk, 100000)};
+    EXPECT_EQ(Run(sim::kRequestStop, "MESSENGER", 1), nightjar::kLongestWaitMs + 100000u);
+    const std::vector<std::string> texts = BoxTexts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back(), kUnable);
+    // One at 3 s, open until 103 s; then one a poll every second to 400 s.
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "1053"), 1 + 297);
+}
+
 TEST_F(WaitBoxTest, AStartThatStopsWithAnExitCodeEndsAtOnce) {
     auto& messenger = *scm().find("Messenger");
     messenger.status.currentState = svc::kStopped;

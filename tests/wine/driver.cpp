@@ -44,6 +44,11 @@
 //                                       prints "armed" when watching, then the mouse must
 //                                       come over the icon within ms) and takes the icon
 //                                       away, as a taskbar that ends does
+//   wdriver traymove <title> <ms>       0 when a mouse-move callback of the window's
+//                                       notification-area icon reaches it within ms
+//                                       (needs wmenuhook.dll; prints "armed" when
+//                                       watching) and no pop-up menu opens in the 3 s
+//                                       after it, the icon told of moves meanwhile
 //   wdriver broadcast <name>            posts every top-level window the message
 //                                       registered by that name ("TaskbarCreated")
 //   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
@@ -336,12 +341,20 @@ void MoveOverFirstTrayIcon() {
     PostMessageA(icon, WM_MOUSEMOVE, 0, MAKELPARAM(area.right / 2, area.bottom / 2));
 }
 
-// Learns the icon's id through the hook from the icon's next callback, then
-// deletes the icon the way the program's own removal does.
-bool ForgetTrayIcon(HWND top, DWORD ms) {
+// The icon's next callback as the hook saw it: the icon's id, its window and
+// the mouse message it carried.
+struct TrayCallback {
+    UINT id = 0;
+    HWND window = nullptr;
+    UINT mouse = 0;
+};
+
+// Watches the window's program through the hook for its icon's next callback.
+bool AwaitTrayCallback(HWND top, DWORD ms, TrayCallback* callback) {
     const UINT request = RegisterWindowMessageA("wdriver.tray.request");
     const UINT armed = RegisterWindowMessageA("wdriver.tray.armed");
     const UINT reply = RegisterWindowMessageA("wdriver.tray.reply");
+    const UINT mouse = RegisterWindowMessageA("wdriver.tray.mouse");
     HHOOK hook = HookThreadOf(top, "TrayHookProc");
     MSG msg;
     bool watching = false, called = false;
@@ -360,6 +373,7 @@ bool ForgetTrayIcon(HWND top, DWORD ms) {
         int polls = 0;
         called = PollFor(ms, [&] {
             if (polls++ % 12 == 0) MoveOverFirstTrayIcon();
+            if (PeekMessageA(&msg, nullptr, mouse, mouse, PM_REMOVE)) callback->mouse = static_cast<UINT>(msg.wParam);
             return PeekMessageA(&msg, nullptr, reply, reply, PM_REMOVE) != FALSE;
         });
     }
@@ -368,11 +382,49 @@ bool ForgetTrayIcon(HWND top, DWORD ms) {
         std::fprintf(stderr, "wdriver: %s\n", watching ? "no callback of the icon came" : "the hook did not watch");
         return false;
     }
+    callback->id = static_cast<UINT>(msg.wParam);
+    callback->window = reinterpret_cast<HWND>(msg.lParam);
+    return true;
+}
+
+// The pop-up menu that is open, or null.
+HWND OpenPopupMenu() {
+    HWND menu = nullptr;
+    while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr)
+        if (IsWindowVisible(menu)) return menu;
+    return nullptr;
+}
+
+// The pointer passing over the icon: a mouse-move callback reaches the
+// program, and for kAbsentMs after it, while the tray's icon is told of more
+// moves, no pop-up menu opens.
+bool TrayMoveOpensNothing(HWND top, DWORD ms) {
+    constexpr DWORD kAbsentMs = 3000;
+    TrayCallback callback;
+    if (!AwaitTrayCallback(top, ms, &callback)) return false;
+    if (callback.mouse != WM_MOUSEMOVE) {
+        std::fprintf(stderr, "wdriver: the icon's callback carried 0x%X, not a mouse move\n", callback.mouse);
+        return false;
+    }
+    int polls = 0;
+    const bool opened = PollFor(kAbsentMs, [&] {
+        if (polls++ % 12 == 0) MoveOverFirstTrayIcon();
+        return OpenPopupMenu() != nullptr;
+    });
+    if (opened) std::fprintf(stderr, "wdriver: a pop-up menu opened\n");
+    return !opened;
+}
+
+// Learns the icon's id through the hook from the icon's next callback, then
+// deletes the icon the way the program's own removal does.
+bool ForgetTrayIcon(HWND top, DWORD ms) {
+    TrayCallback callback;
+    if (!AwaitTrayCallback(top, ms, &callback)) return false;
     NOTIFYICONDATAA icon;
     std::memset(&icon, 0, sizeof icon);
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    icon.hWnd = reinterpret_cast<HWND>(msg.lParam);
-    icon.uID = static_cast<UINT>(msg.wParam);
+    icon.hWnd = callback.window;
+    icon.uID = callback.id;
     std::printf("icon %u\n", icon.uID);
     if (Shell_NotifyIconA(NIM_DELETE, &icon)) return true;
     std::fprintf(stderr, "wdriver: the shell kept icon %u\n", icon.uID);
@@ -451,12 +503,7 @@ bool SelectItem(HWND list, int index) {
 // presses Enter. The menu's own loop takes the keys from its thread's queue.
 bool ChoosePopupItem(int position) {
     HWND menu = nullptr;
-    PollFor(kFindMs, [&] {
-        menu = nullptr;
-        while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr)
-            if (IsWindowVisible(menu)) return true;
-        return false;
-    });
+    PollFor(kFindMs, [&] { return (menu = OpenPopupMenu()) != nullptr; });
     if (!menu) {
         std::fprintf(stderr, "wdriver: no pop-up menu is open\n");
         return false;
@@ -504,6 +551,7 @@ int Usage() {
                  "       wdriver hotkey taken|free\n"
                  "       wdriver hotkeymove <title> <ms>\n"
                  "       wdriver trayforget <title> <ms>\n"
+                 "       wdriver traymove <title> <ms>\n"
                  "       wdriver broadcast <name>\n");
     return 2;
 }
@@ -580,6 +628,9 @@ int main(int argc, char** argv) {
 
     if (command == "trayforget" && argc == 4)
         return ForgetTrayIcon(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
+
+    if (command == "traymove" && argc == 4)
+        return TrayMoveOpensNothing(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
 
     if (command == "settle" && argc == 3) {
         Settle(top);

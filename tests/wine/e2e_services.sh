@@ -98,3 +98,47 @@ nightjar_wine_service() {
     check "File > Exit" driver menu "$NIGHTJAR" "Exit"
     check "File > Exit ends nightjar" process_ended
 }
+
+# start_messenger: Messenger runs, started here unless it already did.
+start_messenger() {
+    messenger_is 4 >/dev/null || wsvc start Messenger || return
+    await_messenger 4
+}
+
+# refusal_told: nightjar's box says the stop was refused, with the system's
+# reason after the code.
+refusal_told() {
+    local text
+    text=$(driver message "$NIGHTJAR" | tr -d '\r')
+    [[ $text == "Unable to stop the "*"Messenger service."*"Error "[0-9]*": "?* ]] ||
+        { echo "     the box says \"$text\""; return 1; }
+}
+
+# Messenger running and refusing the stop, as a service that takes no stop
+# does: Wine's manager refuses the request, and nightjar says so at once,
+# with the system's reason, and opens no wait box.
+nightjar_refused_stop() {
+    echo "# nightjar when Messenger refuses the stop"
+    check "Messenger runs" start_messenger || return
+    check "Messenger is set to take no stop" wsvc refuse-stop Messenger on || return
+    check "\"Auto\" is \"0\"" quietly timeout 60 wine reg add "$MACHINE_KEY" /v Auto /d 0 /f
+    launch nightjar Nightjar/nightjar.exe
+    check "the main window shows" driver wait "$NIGHTJAR" "$WAIT_MS" || return
+    # The wait box is watched for from before the request until after the answer.
+    driver absent "$WAIT_BOX" 8000 &
+    local watch=$!
+    # The button is off for a service that takes no stop; the menu item is not.
+    check "Action > Prevent Popups" driver menu "$NIGHTJAR" "Prevent Popups"
+    check "the refusal is told at once, with the system's reason" refusal_told
+    check "answering it" driver answer "$NIGHTJAR" OK
+    check "no wait box showed" wait "$watch"
+    check "Messenger still runs" messenger_is 4
+    check "Messenger takes the stop again" wsvc refuse-stop Messenger off
+    check "Action > Prevent Popups again" driver menu "$NIGHTJAR" "Prevent Popups"
+    check "the wait box \"$WAIT_BOX\" shows" driver wait "$WAIT_BOX" "$WAIT_MS"
+    check "the wait box goes" driver gone "$WAIT_BOX" "$WAIT_MS"
+    check "Messenger is stopped" messenger_is 1
+    check "the label reads \"$STATUS_OFF\"" has_text "$NIGHTJAR" "$STATUS_OFF"
+    check "File > Exit" driver menu "$NIGHTJAR" "Exit"
+    check "File > Exit ends nightjar" process_ended
+}

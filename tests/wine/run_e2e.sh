@@ -830,6 +830,12 @@ run_width() {
     keyboard_navigation
     nightjar_planted_net
     end_program
+    nightjar_refused_stop
+    end_program
+    nightjar_auto_dword
+    end_program
+    nightjar_tray_pass
+    end_program
     nightjar_wine_service
     end_program
 

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/error_text.h"
 #include "svcstop/mod_service_code.h"
 #include "tests/wine/contract_check.h"
 
@@ -48,8 +49,16 @@ const CServices* Listed(const std::string& name) {
     return record;
 }
 
+// A request the manager refuses answers the system's code for why, and the
+// system has a text for it that the refusal's box shows.
+void Refused(const std::string& row, long error, long expected) {
+    Row(row + " is refused with " + std::to_string(expected), error, expected);
+    const std::string text = platform::SystemErrorText(error);
+    Row("the system has a text for " + std::to_string(error) + " (\"" + text + "\")", text.empty(), false);
+}
+
 bool StartAndWait(const std::string& name) {
-    modServiceCode::StartServiceByName("", name);
+    Row(name + ": the manager takes the start", modServiceCode::StartServiceByName("", name), 0L);
     return Row(name + " starts", static_cast<long>(WaitForState(name, svc::kRunning).currentState), 4L);
 }
 
@@ -82,6 +91,7 @@ void Listing() {
 void StartPauseContinueStop() {
     Section("start, pause, continue and stop");
     if (!StartAndWait("NjQuick")) return;
+    Refused("a second start", modServiceCode::StartServiceByName("", "NjQuick"), svc::kErrorServiceAlreadyRunning);
     const svc::ServiceStatus running = modServiceCode::GetServiceStatus("", "NjQuick");
     Row("running NjQuick accepts stop, pause and continue", running.controlsAccepted, std::uint32_t{3});
     if (const CServices* record = Listed("NJQUICK")) {
@@ -95,6 +105,8 @@ void StartPauseContinueStop() {
     Row("NjQuick continues", WaitForState("NjQuick", svc::kRunning).currentState, std::uint32_t{4});
     modServiceCode::StopServiceByName("", "NjQuick");
     Row("NjQuick stops", WaitForState("NjQuick", svc::kStopped).currentState, std::uint32_t{1});
+    Refused("a stop of a stopped service", modServiceCode::StopServiceByName("", "NjQuick"),
+            svc::kErrorServiceNotActive);
 }
 
 void StopPending() {
@@ -128,6 +140,8 @@ void Stall() {
     Row("NjStall reports stop pending", later.currentState, std::uint32_t{3});
     Row("its check-point stays at 1", first.checkPoint == 1 && later.checkPoint == 1, true);
     Row("its wait hint", later.waitHint, std::uint32_t{1000});
+    Refused("a second stop while it stops", modServiceCode::StopServiceByName("", "NjStall"),
+            svc::kErrorServiceCannotAcceptCtrl);
     if (const CServices* record = Listed("NJSTALL")) {
         Row("the listing shows stop pending", record->CurrentStatus, 3);
         Row("the listing shows check-point 1", record->CheckPoint, 1);
@@ -152,7 +166,8 @@ void ExitCode() {
 void RefusedPause() {
     Section("a refused pause");
     if (!StartAndWait("NjNoPause")) return;
-    modServiceCode::PauseServiceByName("", "NjNoPause");
+    Refused("a pause of a service that takes none", modServiceCode::PauseServiceByName("", "NjNoPause"),
+            svc::kErrorInvalidServiceControl);
     Sleep(1000);
     Row("NjNoPause stays running", modServiceCode::GetServiceStatus("", "NjNoPause").currentState,
         std::uint32_t{4});
@@ -165,6 +180,8 @@ void MissingAndDependents() {
     const svc::ServiceStatus missing = modServiceCode::GetServiceStatus("", "NjMissing");
     Row("the status of a missing service is all zero",
         missing.currentState == 0 && missing.serviceType == 0 && missing.controlsAccepted == 0, true);
+    Refused("a start of a missing service", modServiceCode::StartServiceByName("", "NjMissing"),
+            platform::kErrorServiceDoesNotExist);
     Row("the configuration of a missing service is empty",
         modServiceCode::GetServiceConfig("", "NjMissing").BinaryPathName, std::string());
     // Wine's EnumDependentServicesA succeeds and writes no size: no dependents, no message.

@@ -7,6 +7,9 @@
 //   wsvc.exe delete NAME                      deletes it
 //   wsvc.exe start NAME                       asks the manager to start it
 //   wsvc.exe state NAME                       prints its current state (1 stopped, 4 running)
+//   wsvc.exe refuse-stop NAME on|off          from now on the service accepts no stop (on)
+//                                             or accepts it again (off); a running one is
+//                                             asked for its status, so it says so at once
 //   wsvc.exe serve NAME MODE                  the service process itself
 //
 // MODE says how it answers a stop and a pause:
@@ -15,6 +18,8 @@
 //   stall     reports stop pending with check-point 1 and never moves on
 //   exitcode  stops with the service-specific exit code 42 (Win32 code 1066)
 //   nopause   accepts stop only, so a pause is refused
+// Whatever its mode, a service told to refuse the stop leaves it out of the
+// controls it accepts, so that the manager refuses a stop request itself.
 #include <windows.h>
 
 #include <cstdio>
@@ -32,12 +37,29 @@ HANDLE stopRequested = nullptr;
 const DWORD kPendingHint = 1500;
 const DWORD kSpecificExitCode = 42;
 
+// The flag that refuse-stop writes, under the service's own key.
+std::string ParametersKey(const std::string& name) {
+    return "SYSTEM\\CurrentControlSet\\Services\\" + name + "\\Parameters";
+}
+const char kRefuseStop[] = "RefuseStop";
+
+bool RefusesStop() {
+    HKEY key = nullptr;
+    const std::string path = ParametersKey(serviceName);
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
+    DWORD value = 0, type = 0, size = sizeof value;
+    const bool read = RegQueryValueExA(key, kRefuseStop, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
+                      ERROR_SUCCESS;
+    RegCloseKey(key);
+    return read && type == REG_DWORD && value != 0;
+}
+
 void Report(DWORD state, DWORD checkPoint = 0, DWORD waitHint = 0) {
     status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     status.dwCurrentState = state;
     status.dwControlsAccepted =
         state == SERVICE_RUNNING || state == SERVICE_PAUSED
-            ? SERVICE_ACCEPT_STOP | (mode == "nopause" ? 0 : SERVICE_ACCEPT_PAUSE_CONTINUE)
+            ? (RefusesStop() ? 0 : SERVICE_ACCEPT_STOP) | (mode == "nopause" ? 0 : SERVICE_ACCEPT_PAUSE_CONTINUE)
             : 0;
     status.dwCheckPoint = checkPoint;
     status.dwWaitHint = waitHint;
@@ -57,6 +79,8 @@ DWORD WINAPI Handler(DWORD control, DWORD, void*, void*) {
         Report(SERVICE_RUNNING);
         return NO_ERROR;
     case SERVICE_CONTROL_INTERROGATE:
+        // The status again, with the controls the service now accepts.
+        Report(status.dwCurrentState, status.dwCheckPoint, status.dwWaitHint);
         return NO_ERROR;
     default:
         return ERROR_CALL_NOT_IMPLEMENTED;
@@ -162,6 +186,33 @@ int Control(const char* name, bool start) {
     return done ? 0 : 1;
 }
 
+// Writes the flag; a running service is asked for its status, which it
+// reports with the controls it now accepts.
+int RefuseStop(const char* name, bool refuse) {
+    const DWORD value = refuse ? 1 : 0;
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, ParametersKey(name).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return 1;
+    const LONG written =
+        RegSetValueExA(key, kRefuseStop, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+    if (written != ERROR_SUCCESS) return 1;
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    if (!manager) return 1;
+    SC_HANDLE service = OpenServiceA(manager, name, SERVICE_INTERROGATE | SERVICE_QUERY_STATUS);
+    SERVICE_STATUS status{};
+    bool done = service && QueryServiceStatus(service, &status);
+    if (done && status.dwCurrentState != SERVICE_STOPPED) {
+        done = ControlService(service, SERVICE_CONTROL_INTERROGATE, &status) &&
+               ((status.dwControlsAccepted & SERVICE_ACCEPT_STOP) == 0) == refuse;
+        if (!done) std::printf("the service accepts %lu\n", status.dwControlsAccepted);
+    }
+    if (service) CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return done ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -172,6 +223,7 @@ int main(int argc, char** argv) {
     }
     if (command == "install-program" && argc >= 4) return Install(argv[2], Quoted(argv[3]), nullptr);
     if (command == "delete" && argc >= 3) return Delete(argv[2]);
+    if (command == "refuse-stop" && argc >= 4) return RefuseStop(argv[2], std::strcmp(argv[3], "on") == 0);
     if ((command == "start" || command == "state") && argc >= 3) return Control(argv[2], command == "start");
     if (command == "serve" && argc >= 4) {
         serviceName = argv[2];
@@ -180,6 +232,6 @@ int main(int argc, char** argv) {
         return StartServiceCtrlDispatcherA(table) ? 0 : 1;
     }
     std::printf("usage: wsvc install NAME MODE [DEPENDENCY] | install-program NAME PATH | delete NAME | start NAME | "
-                "state NAME | serve NAME MODE\n");
+                "state NAME | refuse-stop NAME on|off | serve NAME MODE\n");
     return 2;
 }

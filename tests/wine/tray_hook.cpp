@@ -7,7 +7,8 @@
 // driver's thread), this hook hooks the program's thread for sent messages
 // too and answers kTrayArmed; the next tray callback the shell sends (the
 // platform layer's WM_APP + 1, wParam the icon's id) is answered with
-// kTrayReply, wParam the id and lParam the window, and that hook goes again.
+// kTrayReply, wParam the id and lParam the window (after kTrayMouse, wParam
+// the mouse message the callback carried), and that hook goes again.
 #include <windows.h>
 
 namespace {
@@ -20,9 +21,11 @@ HHOOK sentHook = nullptr;
 
 LRESULT CALLBACK SentProc(int code, WPARAM current, LPARAM param) {
     static const UINT reply = RegisterWindowMessageA("wdriver.tray.reply");
+    static const UINT mouse = RegisterWindowMessageA("wdriver.tray.mouse");
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(param);
     const LRESULT next = CallNextHookEx(nullptr, code, current, param);
     if (code == HC_ACTION && driver && sent->message == kTrayCallback) {
+        PostThreadMessageA(driver, mouse, static_cast<WPARAM>(sent->lParam), 0);
         PostThreadMessageA(driver, reply, sent->wParam, reinterpret_cast<LPARAM>(sent->hwnd));
         driver = 0;
         UnhookWindowsHookEx(sentHook);

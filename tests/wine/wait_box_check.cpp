@@ -95,10 +95,10 @@ DWORD ShowBox(const std::string& service, std::int32_t target) {
 
 std::uint32_t StateOf(const std::string& name) { return modServiceCode::GetServiceStatus("", name).currentState; }
 
-void ReachedState(const char* what, void (*request)(const std::string&, const std::string&), std::int32_t target,
+void ReachedState(const char* what, long (*request)(const std::string&, const std::string&), std::int32_t target,
                   const char* rowStatus) {
     Section(what);
-    request("", "NjQuick");
+    Row(std::string(what) + ": the manager takes the request", request("", "NjQuick"), 0L);
     const DWORD took = ShowBox("NJQUICK", target);
     Row(std::string(what) + ": the box closed", forms::The<frmSCMsgBox>().loaded(), false);
     Row(std::string(what) + ": the service reached its state", StateOf("NjQuick"), static_cast<std::uint32_t>(target));
@@ -114,7 +114,8 @@ void ReachedState(const char* what, void (*request)(const std::string&, const st
 void Stall() {
     Section("a stop that stalls");
     Row("NjStall is held in stop pending", StateOf("NjStall"), std::uint32_t{svc::kStopPending});
-    modServiceCode::StopServiceByName("", "NjStall");
+    Row("a stop of a service already stopping is refused with 1061", modServiceCode::StopServiceByName("", "NjStall"),
+        long{svc::kErrorServiceCannotAcceptCtrl});
     const DWORD took = ShowBox("NJSTALL", svc::kStopped);
     Row("the stall brings the failure message", Joined(TakeSeen()), std::string(kUnable));
     Row("the box closed", forms::The<frmSCMsgBox>().loaded(), false);
@@ -128,7 +129,8 @@ void Refused() {
     for (DWORD start = GetTickCount(); StateOf("NjNoPause") != svc::kRunning && GetTickCount() - start < 15000;)
         Sleep(100);
     if (!Row("NjNoPause runs", StateOf("NjNoPause"), std::uint32_t{svc::kRunning})) return;
-    modServiceCode::PauseServiceByName("", "NjNoPause");
+    Row("the pause is refused with 1052", modServiceCode::PauseServiceByName("", "NjNoPause"),
+        long{svc::kErrorInvalidServiceControl});
     const DWORD took = ShowBox("NJNOPAUSE", svc::kPaused);
     Row("the bound brings the failure message", Joined(TakeSeen()), std::string(kUnable));
     Row("the box closed", forms::The<frmSCMsgBox>().loaded(), false);
