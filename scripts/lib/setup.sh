@@ -2,9 +2,13 @@
 # Puts on a Debian 12 machine what building and running the programs needs,
 # installing only the packages that are missing. Run as root or with sudo.
 
-SETUP_PACKAGES=(
+# The host tests, their benchmarks and the fuzz targets.
+HOST_PACKAGES=(
     cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+)
+# The Windows builds and the Wine run, beside the host packages.
+WINDOWS_PACKAGES=(
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64 fonts-wine
     xvfb xauth x11-utils imagemagick xdotool
@@ -14,9 +18,11 @@ setup_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
 }
 
+# setup_machine [host]: every package, or with "host" only the host ones.
 setup_machine() {
-    local missing=() package
-    for package in "${SETUP_PACKAGES[@]}"; do
+    local missing=() package packages=("${HOST_PACKAGES[@]}")
+    [[ ${1:-} == host ]] || packages+=("${WINDOWS_PACKAGES[@]}")
+    for package in "${packages[@]}"; do
         setup_installed "$package" || missing+=("$package")
     done
     [[ ${#missing[@]} -eq 0 ]] && return 0
@@ -27,7 +33,7 @@ setup_machine() {
         as_root=(sudo)
     fi
     echo "setup: installing ${missing[*]}"
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
         "${as_root[@]}" dpkg --add-architecture i386
     fi
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q

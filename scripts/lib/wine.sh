@@ -112,6 +112,39 @@ draw_own_frames() {
     timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$1" 2>&1
 }
 
+# window_manager_runs: whether $DISPLAY has a window manager, seen by the
+# window it names on the root window, as every EWMH window manager does.
+window_manager_runs() {
+    timeout 10 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# frames_for_display LOG: the prefix set for $DISPLAY, whose frames Wine draws
+# itself unless a window manager draws them; set each time for a prefix that
+# goes on both kinds of display.
+frames_for_display() {
+    if window_manager_runs; then
+        timeout 60 wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >>"$1" 2>&1
+        return 0
+    fi
+    draw_own_frames "$1"
+}
+
+# install_test_messenger WSVC: our test service (tests/wine/test_service.cpp,
+# WSVC the path of its wsvc.exe) in the prefix under the name Messenger,
+# answering each control at once. Wine's service manager finds a service made
+# in a fresh prefix only after restart_wineserver.
+install_test_messenger() {
+    timeout 60 wine "$1" install Messenger quick </dev/null
+}
+
+# restart_wineserver [persistent]: the prefix's wineserver ended and, with
+# "persistent", started again to stay up until stop_prefix, as make_prefix's.
+restart_wineserver() {
+    wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+    [[ ${1:-} != persistent ]] || wineserver -p
+}
+
 stop_prefix() {
     [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]] || return 0
     wineserver -k 2>/dev/null

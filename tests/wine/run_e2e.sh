@@ -220,14 +220,6 @@ toolbar_button_and_address() {
 # The test services (tests/wine/test_service.cpp): name, behaviour, dependency.
 TEST_SERVICES=("NjQuick quick" "NjPending pending NjQuick" "NjStall stall" "NjExit exitcode" "NjNoPause nopause")
 
-# Wine's service manager finds a service made with CreateService in a fresh
-# prefix only once the wineserver has restarted.
-restart_wineserver() {
-    wineserver -k 2>/dev/null
-    timeout 30 wineserver -w 2>/dev/null
-    wineserver -p
-}
-
 # wsvccheck.exe drives the test services through nightjar's real service
 # layer and checks what Wine's Service Control Manager reports.
 service_layer() {
@@ -240,7 +232,7 @@ service_layer() {
             return
         fi
     done
-    check "the wineserver restarts" restart_wineserver || return
+    check "the wineserver restarts" restart_wineserver persistent || return
     rows service-layer wsvccheck.exe
     echo "# the service wait box against Wine's Service Control Manager"
     rows wait-box wwaitbox.exe
@@ -614,8 +606,8 @@ nightjar_refused_on_windows_7() {
 install_messenger() {
     echo "# the test service installed as Messenger"
     check "the test service is installed under the name Messenger" \
-        wsvc install Messenger quick >>"$ARTIFACTS/service-install.log" 2>&1
-    check "the wineserver restarts" restart_wineserver
+        install_test_messenger "$(program_path Tools/wsvc.exe)" >>"$ARTIFACTS/service-install.log" 2>&1
+    check "the wineserver restarts" restart_wineserver persistent
 }
 
 nightjar_service_actions() {
