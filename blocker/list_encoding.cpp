@@ -126,18 +126,26 @@ ListEncoding MarkedEncoding(const std::string& bytes) {
 }
 
 // The byte order in which a NUL stands in every other byte: an even number of
-// bytes whose NULs are the high bytes of more units in that order than in the
-// other, and no unit that is NUL. ANSI when there is none.
+// bytes with no unit that is NUL, whose NULs are high bytes in that order.
+// Where the units of only one order hold line ends (CR or LF), that order;
+// else the one with more NUL high bytes. ANSI when there is none. Characters
+// whose low byte is NUL (U+4E00, say) thus do not turn the order of a text
+// with line ends, whichever way they outnumber its ASCII.
 ListEncoding NulPattern(const std::string& bytes) {
     if (bytes.empty() || bytes.size() % 2 != 0) return ListEncoding::Ansi;
-    std::size_t evenNuls = 0, oddNuls = 0;
+    // Per order, little-endian first: units with a NUL high byte, and those of them that end a line.
+    std::size_t nuls[2] = {0, 0}, lineEnds[2] = {0, 0};
     for (std::size_t i = 0; i < bytes.size(); i += 2) {
-        if (bytes[i] == '\0' && bytes[i + 1] == '\0') return ListEncoding::Ansi;
-        evenNuls += bytes[i] == '\0';
-        oddNuls += bytes[i + 1] == '\0';
+        const char first = bytes[i], second = bytes[i + 1];
+        if (first == '\0' && second == '\0') return ListEncoding::Ansi;
+        if (second == '\0') ++nuls[0], lineEnds[0] += first == '\r' || first == '\n';
+        if (first == '\0') ++nuls[1], lineEnds[1] += second == '\r' || second == '\n';
     }
-    if (oddNuls > evenNuls) return ListEncoding::Utf16LeNoMark;
-    if (evenNuls > oddNuls) return ListEncoding::Utf16BeNoMark;
+    const bool byLineEnds = (lineEnds[0] == 0) != (lineEnds[1] == 0);
+    const bool little = byLineEnds ? lineEnds[0] != 0 : nuls[0] > nuls[1];
+    const bool big = byLineEnds ? lineEnds[1] != 0 : nuls[1] > nuls[0];
+    if (little) return ListEncoding::Utf16LeNoMark;
+    if (big) return ListEncoding::Utf16BeNoMark;
     return ListEncoding::Ansi;
 }
 

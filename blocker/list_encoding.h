@@ -13,9 +13,11 @@ enum class ListEncoding { Ansi, Utf8, Utf16Le, Utf16Be, Utf16LeNoMark, Utf16BeNo
 // The encoding the file's byte-order mark names. Without one, UTF-16 LE or BE
 // with no mark when, as Windows' own text tools tell it, a NUL stands in every
 // other byte of a text that decodes cleanly: an even number of bytes whose NULs
-// are mostly the high bytes of that byte order, no unit that is NUL, no lone
-// surrogate, and every character with its exact form in the code page. ANSI
-// otherwise (a file holding NUL bytes then cannot be read whole).
+// are the high bytes of that byte order (of its line ends where only that
+// order has them, else of more units than in the other order), no unit that
+// is NUL, no lone surrogate, and every character with its exact form in the
+// code page. ANSI otherwise (a file holding NUL bytes then cannot be read
+// whole).
 ListEncoding EncodingOf(const std::string& bytes);
 
 // The byte-order mark of the encoding: empty for ANSI and UTF-16 with no mark.

@@ -164,6 +164,18 @@ TEST_F(ListEncodingTest, FilesInEveryEncodingLoadWhenTheAnsiCodePageIsUtf8) {
             EXPECT_EQ(FileText("allowed.txt"), c.afterAdd);
         });
     }
+    // U+4E00 has a NUL low byte: the line ends, not the count of NULs, tell
+    // the byte order of a text that holds more such characters than ASCII.
+    for (const bool bigEndian : {false, true}) {
+        FreshRow(bigEndian ? "more NUL low bytes than high ones, BE" : "more NUL low bytes than high ones, LE", [&] {
+            m().ansiCodePage = 65001;
+            StageAllowed(Units(u"\u4E00\u4E00\u4E00\u4E00\r\n\r\n", bigEndian));
+            EXPECT_EQ(EncodingOf(FileText("allowed.txt")),
+                      bigEndian ? ListEncoding::Utf16BeNoMark : ListEncoding::Utf16LeNoMark);
+            EXPECT_EQ(LoadFault(), "");
+            EXPECT_EQ(main().List1.items(), Strings{"\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80"});
+        });
+    }
 }
 
 }  // namespace
