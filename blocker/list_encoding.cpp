@@ -126,11 +126,11 @@ ListEncoding MarkedEncoding(const std::string& bytes) {
 }
 
 // The byte order in which a NUL stands in every other byte: an even number of
-// bytes with no unit that is NUL, whose NULs are high bytes in that order.
-// Where the units of only one order hold line ends (CR or LF), that order;
-// else the one with more NUL high bytes. ANSI when there is none. Characters
-// whose low byte is NUL (U+4E00, say) thus do not turn the order of a text
-// with line ends, whichever way they outnumber its ASCII.
+// bytes with no unit that is NUL, whose NULs are high bytes in that order:
+// the order whose units hold more line ends (CR or LF), or where they hold as
+// many, more NUL high bytes. ANSI when there is none. Characters whose low
+// byte is NUL (U+4E00, say) thus do not turn the order of a text with line
+// ends.
 ListEncoding NulPattern(const std::string& bytes) {
     if (bytes.empty() || bytes.size() % 2 != 0) return ListEncoding::Ansi;
     // Per order, little-endian first: units with a NUL high byte, and those of them that end a line.
@@ -141,11 +141,9 @@ ListEncoding NulPattern(const std::string& bytes) {
         if (second == '\0') ++nuls[0], lineEnds[0] += first == '\r' || first == '\n';
         if (first == '\0') ++nuls[1], lineEnds[1] += second == '\r' || second == '\n';
     }
-    const bool byLineEnds = (lineEnds[0] == 0) != (lineEnds[1] == 0);
-    const bool little = byLineEnds ? lineEnds[0] != 0 : nuls[0] > nuls[1];
-    const bool big = byLineEnds ? lineEnds[1] != 0 : nuls[1] > nuls[0];
-    if (little) return ListEncoding::Utf16LeNoMark;
-    if (big) return ListEncoding::Utf16BeNoMark;
+    const std::size_t* const counts = lineEnds[0] != lineEnds[1] ? lineEnds : nuls;
+    if (counts[0] > counts[1]) return ListEncoding::Utf16LeNoMark;
+    if (counts[1] > counts[0]) return ListEncoding::Utf16BeNoMark;
     return ListEncoding::Ansi;
 }
 
@@ -255,7 +253,11 @@ std::string EncodeListText(const std::string& text, ListEncoding encoding) {
 
 std::string ListFileBytes(const std::string& text, ListEncoding encoding) {
     if (encoding == ListEncoding::Ansi && MarkedEncoding(text) != ListEncoding::Ansi) encoding = ListEncoding::Utf8;
-    return ByteOrderMark(encoding) + EncodeListText(text, encoding);
+    std::string bytes = ByteOrderMark(encoding) + EncodeListText(text, encoding);
+    const bool unmarked = encoding == ListEncoding::Utf16LeNoMark || encoding == ListEncoding::Utf16BeNoMark;
+    if (!unmarked || bytes.empty() || (MarkedEncoding(bytes) == ListEncoding::Ansi && NulPattern(bytes) == encoding))
+        return bytes;
+    return ByteOrderMark(BigEndian(encoding) ? ListEncoding::Utf16Be : ListEncoding::Utf16Le) + bytes;
 }
 
 }  // namespace windhover

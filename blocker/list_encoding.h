@@ -13,11 +13,10 @@ enum class ListEncoding { Ansi, Utf8, Utf16Le, Utf16Be, Utf16LeNoMark, Utf16BeNo
 // The encoding the file's byte-order mark names. Without one, UTF-16 LE or BE
 // with no mark when, as Windows' own text tools tell it, a NUL stands in every
 // other byte of a text that decodes cleanly: an even number of bytes whose NULs
-// are the high bytes of that byte order (of its line ends where only that
-// order has them, else of more units than in the other order), no unit that
-// is NUL, no lone surrogate, and every character with its exact form in the
-// code page. ANSI otherwise (a file holding NUL bytes then cannot be read
-// whole).
+// are the high bytes of that byte order (of more line ends than in the other
+// order, or of as many and more units), no unit that is NUL, no lone
+// surrogate, and every character with its exact form in the code page. ANSI
+// otherwise (a file holding NUL bytes then cannot be read whole).
 ListEncoding EncodingOf(const std::string& bytes);
 
 // The byte-order mark of the encoding: empty for ANSI and UTF-16 with no mark.
@@ -45,8 +44,10 @@ bool DecodeListFile(const std::string& bytes, std::string* text, std::string* fa
 std::string EncodeListText(const std::string& text, ListEncoding encoding);
 
 // A whole file holding the text in the encoding, its byte-order mark first.
-// ANSI text that would begin like a byte-order mark goes as UTF-8 with its
-// mark instead, so that it reads back as it was written.
+// So that it reads back as it was written, ANSI text that would begin like a
+// byte-order mark goes as UTF-8 with its mark instead, and UTF-16 without a
+// mark that would begin like one, or whose NULs would not show its byte order,
+// goes with the mark of its byte order.
 std::string ListFileBytes(const std::string& text, ListEncoding encoding);
 
 }  // namespace windhover

@@ -7,6 +7,7 @@
 #include "blocker/list_encoding.h"
 #include "blocker/module1.h"
 #include "platform/error.h"
+#include "platform/text.h"
 #include "tests/blocker/blocker_fixture.h"
 
 namespace {
@@ -132,6 +133,44 @@ TEST_F(ListEncodingTest, AnAddToUtf16WithoutAMarkAppendsInItsByteOrderAndAddsNoM
             Module1::LoadAllowedList();
             EXPECT_EQ(main().List1.items(), (Strings{"one.example", "b\xFC" "cher.example"}));
         });
+    }
+}
+
+// What the program writes in a file's encoding reads back as it was, in the
+// same byte order; UTF-16 without a mark takes the mark of its byte order
+// where its bytes would otherwise begin like a mark or not show their order.
+TEST_F(ListEncodingTest, EveryEncodingWritesTextThatReadsBackAsItWasInItsByteOrder) {
+    const struct {
+        const char* name;
+        std::u16string text;
+    } texts[] = {
+        {"sites", u"one.example\r\nb\u00FCcher.example\r\n\r\n"},
+        {"a text whose UTF-16 BE begins like the UTF-8 mark", u"\uEFBB\uBF00\r\n\r\n"},
+        {"a text whose UTF-16 LE begins like the UTF-16 BE mark", u"\uFFFE\r\n"},
+        {"more characters that end a line in the other byte order", u"\u0D00\u0A00\u0D00x\r\n"},
+        {"an empty text", u""},
+    };
+    const ListEncoding encodings[] = {ListEncoding::Ansi,          ListEncoding::Utf8,
+                                      ListEncoding::Utf16Le,       ListEncoding::Utf16Be,
+                                      ListEncoding::Utf16LeNoMark, ListEncoding::Utf16BeNoMark};
+    m().ansiCodePage = 65001;
+    for (const auto& t : texts) {
+        std::string text;
+        ASSERT_TRUE(platform::text::AnsiFromWide(t.text, &text));
+        for (const ListEncoding encoding : encodings) {
+            SCOPED_TRACE(std::string(t.name) + ", encoding " + std::to_string(static_cast<int>(encoding)));
+            const std::string bytes = ListFileBytes(text, encoding);
+            const DecodedList read = DecodeList(bytes);
+            EXPECT_EQ(read.fault, "");
+            EXPECT_EQ(read.text, text);
+            const bool little = encoding == ListEncoding::Utf16Le || encoding == ListEncoding::Utf16LeNoMark;
+            const bool big = encoding == ListEncoding::Utf16Be || encoding == ListEncoding::Utf16BeNoMark;
+            const ListEncoding marked = little ? ListEncoding::Utf16Le : ListEncoding::Utf16Be;
+            if (!text.empty() && (little || big)) {
+                EXPECT_TRUE(read.encoding == encoding || read.encoding == marked)
+                    << "read as " << static_cast<int>(read.encoding);
+            }
+        }
     }
 }
 
