@@ -252,7 +252,9 @@ std::string EncodeListText(const std::string& text, ListEncoding encoding) {
 }
 
 std::string ListFileBytes(const std::string& text, ListEncoding encoding) {
-    if (encoding == ListEncoding::Ansi && MarkedEncoding(text) != ListEncoding::Ansi) encoding = ListEncoding::Utf8;
+    // An empty line, which holds no entry, keeps any code page's text whole,
+    // where UTF-8 could not hold text that is no UTF-8 on a UTF-8 code page.
+    if (encoding == ListEncoding::Ansi && MarkedEncoding(text) != ListEncoding::Ansi) return "\r\n" + text;
     std::string bytes = ByteOrderMark(encoding) + EncodeListText(text, encoding);
     const bool unmarked = encoding == ListEncoding::Utf16LeNoMark || encoding == ListEncoding::Utf16BeNoMark;
     if (!unmarked || bytes.empty() || (MarkedEncoding(bytes) == ListEncoding::Ansi && NulPattern(bytes) == encoding))

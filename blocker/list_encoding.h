@@ -45,9 +45,9 @@ std::string EncodeListText(const std::string& text, ListEncoding encoding);
 
 // A whole file holding the text in the encoding, its byte-order mark first.
 // So that it reads back as it was written, ANSI text that would begin like a
-// byte-order mark goes as UTF-8 with its mark instead, and UTF-16 without a
-// mark that would begin like one, or whose NULs would not show its byte order,
-// goes with the mark of its byte order.
+// byte-order mark goes after an empty line, and UTF-16 without a mark that
+// would begin like one, or whose NULs would not show its byte order, goes
+// with the mark of its byte order.
 std::string ListFileBytes(const std::string& text, ListEncoding encoding);
 
 }  // namespace windhover

@@ -159,8 +159,7 @@ TEST_F(ListEncodingTest, EveryEncodingWritesTextThatReadsBackAsItWasInItsByteOrd
         ASSERT_TRUE(platform::text::AnsiFromWide(t.text, &text));
         for (const ListEncoding encoding : encodings) {
             SCOPED_TRACE(std::string(t.name) + ", encoding " + std::to_string(static_cast<int>(encoding)));
-            const std::string bytes = ListFileBytes(text, encoding);
-            const DecodedList read = DecodeList(bytes);
+            const DecodedList read = DecodeList(ListFileBytes(text, encoding));
             EXPECT_EQ(read.fault, "");
             EXPECT_EQ(read.text, text);
             const bool little = encoding == ListEncoding::Utf16Le || encoding == ListEncoding::Utf16LeNoMark;
@@ -170,6 +169,24 @@ TEST_F(ListEncodingTest, EveryEncodingWritesTextThatReadsBackAsItWasInItsByteOrd
                 EXPECT_TRUE(read.encoding == encoding || read.encoding == marked)
                     << "read as " << static_cast<int>(read.encoding);
             }
+        }
+    }
+}
+
+// ANSI text that would begin like a byte-order mark, on either code page
+// (as UTF-8 text, the first is none): an empty line first keeps it ANSI, with
+// its entries and their bytes.
+TEST_F(ListEncodingTest, AnsiTextThatBeginsLikeAMarkIsWrittenAfterAnEmptyLine) {
+    const char* const texts[] = {"\xFE\xFFo\r\n\xB2x\r\n", "\xFF\xFEsite\r\n", "\xEF\xBB\xBFsite\r\n"};
+    for (const std::uint32_t codePage : {1252u, 65001u}) {
+        m().ansiCodePage = codePage;
+        for (const std::string text : texts) {
+            SCOPED_TRACE("code page " + std::to_string(codePage) + ", text " + text);
+            const std::string bytes = ListFileBytes(text, ListEncoding::Ansi);
+            EXPECT_EQ(bytes, "\r\n" + text);
+            const DecodedList read = DecodeList(bytes);
+            EXPECT_EQ(read.encoding, ListEncoding::Ansi);
+            EXPECT_EQ(Module1::FileEntries(read.text), Module1::FileEntries(text));
         }
     }
 }
