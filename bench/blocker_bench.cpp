@@ -1,13 +1,15 @@
 // windhover's hot paths on the simulated machine: the popup decision for a
 // site on no list against allowed lists of growing length, a rebuild of
-// the browser-window tracker with growing numbers of shell windows, and the
-// load of a long allowed.txt into the shown main window.
+// the browser-window tracker with growing numbers of shell windows, the
+// load of a long allowed.txt into the shown main window, and the decoding of
+// a long list file in each encoding.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "blocker/c_ie_windows.h"
 #include "blocker/form1.h"
+#include "blocker/list_encoding.h"
 #include "blocker/module1.h"
 #include "blocker/shared_state.h"
 #include "platform/sim/sim.h"
@@ -84,5 +86,23 @@ void BM_LoadAllowedList(benchmark::State& state) {
     Fresh();
 }
 BENCHMARK(BM_LoadAllowedList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A list file of 100000 sites in the encoding of the argument (ANSI, UTF-8,
+// UTF-16 LE with its mark, UTF-16 LE without one) decoded to the code page's
+// text, as each load of the file does.
+void BM_DecodeListFile(benchmark::State& state) {
+    Fresh();
+    const auto encoding = static_cast<ListEncoding>(state.range(0));
+    const std::string bytes = ListFileBytes(AllowedList(100000), encoding);
+    for (auto _ : state) benchmark::DoNotOptimize(DecodeList(bytes).text.data());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
+    Fresh();
+}
+BENCHMARK(BM_DecodeListFile)
+    ->Arg(static_cast<int>(ListEncoding::Ansi))
+    ->Arg(static_cast<int>(ListEncoding::Utf8))
+    ->Arg(static_cast<int>(ListEncoding::Utf16Le))
+    ->Arg(static_cast<int>(ListEncoding::Utf16LeNoMark))
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -62,14 +62,14 @@ std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder
 
 // The file's text; its encoding is noted for the next write.
 std::string ReadList(const SiteList& list) {
-    std::string bytes, text;
+    std::string bytes;
     const std::string path = PathOf(list);
     if (long error = platform::files::ReadFile(path, &bytes)) Fail(error, "read", path);
-    if (!DecodeListFile(bytes, &text))
-        throw platform::Error(75, "Cannot read the site list " + path +
-                                      ": it holds text that this system's code page cannot show.");
-    list.file.encoding = EncodingOf(bytes);
-    return text;
+    DecodedList decoded = DecodeList(bytes);
+    if (!decoded.fault.empty())
+        throw platform::Error(75, "Cannot read the site list " + path + ": " + decoded.fault + ".");
+    list.file.encoding = decoded.encoding;
+    return std::move(decoded.text);
 }
 
 // Writes the bytes whole, and notes the encoding they are in.

@@ -46,6 +46,8 @@ struct Machine {
     // The record GetVersionEx fills in; empty makes the call fail.
     std::optional<platform::version::OsVersionInfo> os;
     int getVersionExCalls = 0;
+    // The ANSI code page: 1252, or 65001 (UTF-8) as Windows 10 can have it.
+    std::uint32_t ansiCodePage = 1252;
 
     // The notification area: the icons present, by (window, id). A process
     // that ends takes its icons with it.

@@ -5,6 +5,8 @@
 
 namespace platform::text {
 
+std::uint32_t AnsiCodePage() { return GetACP(); }
+
 std::u16string WideFromAnsi(const std::string& ansi) {
     if (ansi.empty()) return {};
     const int size = static_cast<int>(ansi.size());
@@ -14,17 +16,25 @@ std::u16string WideFromAnsi(const std::string& ansi) {
     return wide;
 }
 
-bool AnsiFromWide(const std::u16string& wide, std::string* ansi) {
-    ansi->clear();
-    if (wide.empty()) return true;
+long WideToMultiByte(std::uint32_t codePage, std::uint32_t flags, const std::u16string& wide, std::string* bytes,
+                     bool* usedDefault) {
+    bytes->clear();
+    if (usedDefault) *usedDefault = false;
+    if (wide.empty()) return ERROR_SUCCESS;
     const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
     const int size = static_cast<int>(wide.size());
-    BOOL lost = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, size, nullptr, 0, nullptr, &lost);
-    if (length <= 0 || lost) return false;
-    ansi->assign(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, size, ansi->data(), length, nullptr, &lost);
-    return !lost;
+    BOOL used = FALSE;
+    BOOL* const asked = usedDefault ? &used : nullptr;
+    const int length = WideCharToMultiByte(codePage, flags, units, size, nullptr, 0, nullptr, asked);
+    if (length <= 0) return static_cast<long>(GetLastError());
+    bytes->assign(static_cast<std::size_t>(length), '\0');
+    if (WideCharToMultiByte(codePage, flags, units, size, bytes->data(), length, nullptr, asked) != length) {
+        const long error = static_cast<long>(GetLastError());
+        bytes->clear();
+        return error != ERROR_SUCCESS ? error : ERROR_INSUFFICIENT_BUFFER;
+    }
+    if (usedDefault) *usedDefault = used != FALSE;
+    return ERROR_SUCCESS;
 }
 
 }  // namespace platform::text

@@ -10,6 +10,9 @@ seed_corpus() {
             printf 'a.example\r\nb.example\r\n\r\n' >"$dir/seed-saved"
             printf 'unix.example\nmac.example\rblank\r\n \r\n  \r\n' >"$dir/seed-ends"
             printf 'http://x/\r\nwww.EXAMPLE.com:8080\r\n' >"$dir/seed-hosts"
+            printf 'a\0.\0e\0x\0\r\0\n\0\xfc\0' >"$dir/seed-utf16-no-mark"
+            printf '\xff\xfe\x8bO.\0\r\0\n\0' >"$dir/seed-utf16-mark"
+            printf 'one\0two\r\n' >"$dir/seed-nul"
             ;;
         text_search_fuzz)
             printf '\x07\x00www.ExAwww.example.com\r\nwww.exa\r\n' >"$dir/seed-part"

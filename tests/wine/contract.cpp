@@ -32,6 +32,7 @@
 namespace {
 
 using contract::Row;
+using contract::RowOrWine;
 using contract::Section;
 namespace reg = platform::reg;
 namespace files = platform::files;
@@ -547,6 +548,53 @@ void CodePage() {
     }
 }
 
+// WideCharToMultiByte for UTF-8, which Windows 10 can make the ANSI code
+// page. Wine's ANSI code page is not changed for one run, so these rows give
+// UTF-8 by its number; the host tests stage it as the ANSI code page.
+void Utf8CodePage() {
+    Section("text in UTF-8");
+    namespace text = platform::text;
+    Row("the ANSI code page", text::AnsiCodePage(), std::uint32_t{1252});
+    const std::u16string word = u"b\u00FCcher";
+    std::string bytes = "untouched";
+    bool used = false;
+    // Windows refuses both for UTF-8; Wine takes them.
+    RowOrWine("WideToMultiByte into UTF-8 asking whether a default was used",
+              text::WideToMultiByte(text::kUtf8CodePage, 0, word, &bytes, &used), 87L, 0L);
+    RowOrWine("WideToMultiByte into UTF-8 with no best-fit forms",
+              text::WideToMultiByte(text::kUtf8CodePage, text::kNoBestFitChars, word, &bytes, nullptr), 1004L, 0L);
+    RowOrWine("WideToMultiByte into 1252 with kErrInvalidChars",
+              text::WideToMultiByte(1252, text::kErrInvalidChars, word, &bytes, nullptr), 1004L, 0L);
+    Row("WideToMultiByte into a code page that is none", text::WideToMultiByte(12345, 0, word, &bytes, nullptr), 87L);
+    Row("WideToMultiByte into UTF-8 with kErrInvalidChars",
+        text::WideToMultiByte(text::kUtf8CodePage, text::kErrInvalidChars, word, &bytes, nullptr), 0L);
+    Row("WideToMultiByte into UTF-8 with kErrInvalidChars: bytes", bytes, std::string("b\xC3\xBC" "cher"));
+    Row("WideToMultiByte into UTF-8 of a lone surrogate with kErrInvalidChars",
+        text::WideToMultiByte(text::kUtf8CodePage, text::kErrInvalidChars, u"a\xD800", &bytes, nullptr), 1113L);
+
+    // Each code page asked in the form it takes.
+    const struct {
+        const char* row;
+        std::uint32_t codePage;
+        std::u16string wide;
+        bool exact;
+        std::string bytes;
+    } exactly[] = {
+        {"a letter with an umlaut in 1252", 1252, word, true, "b\xFC" "cher"},
+        {"a Chinese character in 1252", 1252, u"\u4F8B", false, ""},
+        {"a letter with an umlaut and a Chinese character in UTF-8", text::kUtf8CodePage, word + u"\u4F8B", true,
+         "b\xC3\xBC" "cher\xE4\xBE\x8B"},
+        {"a surrogate pair in UTF-8", text::kUtf8CodePage, u"\U0001F600", true, "\xF0\x9F\x98\x80"},
+        {"a lone surrogate in UTF-8", text::kUtf8CodePage, u"a\xDC00", false, ""},
+    };
+    for (const auto& c : exactly) {
+        std::string converted = "untouched";
+        const std::string row = std::string("ExactlyInCodePage of ") + c.row;
+        Row(row, text::ExactlyInCodePage(c.codePage, c.wide, &converted), c.exact);
+        Row(row + ": bytes", converted, c.bytes);
+    }
+}
+
 // --- version ---------------------------------------------------------------------
 
 void Version() {
@@ -635,6 +683,7 @@ int main() {
         false);
     Files();
     CodePage();
+    Utf8CodePage();
     Version();
     Windows();
     std::printf("%d passed, %d failed\n", contract::passed, contract::failed);

@@ -795,6 +795,8 @@ run_width() {
     end_program
     windhover_hidden_list
     end_program
+    windhover_unmarked_utf16_list
+    end_program
     windhover_locked_settings
     end_program
     windhover_taskbar_restart
