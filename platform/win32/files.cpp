@@ -137,6 +137,9 @@ constexpr std::uint32_t kBesideNames = 16;
 }  // namespace
 
 long WriteBeside(const std::string& path, const std::string& bytes, std::string* beside) {
+    // The name beside is shorter, but a path the file calls refuse is refused
+    // here too.
+    if (path.size() > MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
     // A read-only file stays as it is, as it would when opened for writing.
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
