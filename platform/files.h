@@ -62,8 +62,12 @@ void RemoveBeside(const std::string& beside);
 
 // The name WriteBeside tries for `path` with that number: "~" and the
 // number's hexadecimal digits, as many of the last ones as the file's own
-// name has room for, in the file's folder.
+// name has room for, in the file's folder. It tries kBesideNames numbers in
+// a row, each name made new, so that a file left there by an earlier
+// failure or one another copy of the program writes at the same moment is
+// never written over; when all are taken the result is 80.
 std::string BesideName(const std::string& path, std::uint32_t number);
+inline constexpr std::uint32_t kBesideNames = 16;
 
 // Creates a file that is not there yet, with those bytes (CreateFileA with
 // CREATE_NEW): when an entry of that name exists, whatever its attributes, it

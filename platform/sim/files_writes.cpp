@@ -49,7 +49,7 @@ long WriteBeside(const std::string& path, const std::string& bytes, std::string*
     sim::WriteMeanwhile(fs, path);
     const sim::File* existing = fs.file(path);
     const std::uint32_t kept = existing ? existing->attributes & (kHidden | kSystem | kArchive) : 0;
-    for (std::uint32_t n = 0; n < 16; ++n) {
+    for (std::uint32_t n = 0; n < kBesideNames; ++n) {
         const std::string name = BesideName(path, fs.firstBesideNumber + n);
         if (sim::Fold(name) == sim::Fold(path) || fs.exists(name)) continue;
         if (long refused = sim::Refusal(name)) return refused;

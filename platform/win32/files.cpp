@@ -129,11 +129,6 @@ long WriteAllAndClose(HANDLE file, const std::string& bytes) {
 // The attributes a rewritten file carries over from the one it replaces.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
-// Names tried beside a file before giving up: each is made new, so a file
-// left by an earlier failure, or one that another copy of the program is
-// writing at the same moment, is never written over.
-constexpr std::uint32_t kBesideNames = 16;
-
 }  // namespace
 
 long WriteBeside(const std::string& path, const std::string& bytes, std::string* beside) {
