@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-
 #include <string>
 
 #include "blocker/c_ie_windows.h"
