@@ -1,10 +1,11 @@
 // windhover's hot paths on the simulated machine: the popup decision for a
 // site on no list against allowed lists of growing length, a rebuild of
 // the browser-window tracker with growing numbers of shell windows, the
-// load of a long allowed.txt into the shown main window, and the decoding of
-// a long list file in each encoding.
+// load of a long allowed.txt into the shown main window, an Add and a
+// Delete on it, and the decoding of a long list file in each encoding.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
 #include "blocker/c_ie_windows.h"
@@ -70,12 +71,18 @@ BENCHMARK(BM_TrackerRebuild)->Arg(1)->Arg(10)->Arg(50);
 
 // allowed.txt of the given number of sites read into the main window's list
 // (and its native list) and into the decision's text, as start-up does.
-void BM_LoadAllowedList(benchmark::State& state) {
+// A fresh machine whose allowed.txt holds that many sites, and the main
+// window shown.
+Form1& ShownWithList(std::int64_t sites) {
     Fresh();
-    sim::M().files.addFile(sim::M().files.programFolder + "\\allowed.txt",
-                           AllowedList(static_cast<int>(state.range(0))));
+    sim::M().files.addFile(sim::M().files.programFolder + "\\allowed.txt", AllowedList(static_cast<int>(sites)));
     Form1& main = forms::The<Form1>();
     main.Show();
+    return main;
+}
+
+void BM_LoadAllowedList(benchmark::State& state) {
+    Form1& main = ShownWithList(state.range(0));
     for (auto _ : state) {
         main.List1.clear();
         Module1::LoadAllowedList();
@@ -104,5 +111,21 @@ BENCHMARK(BM_DecodeListFile)
     ->Arg(static_cast<int>(ListEncoding::Utf16Le))
     ->Arg(static_cast<int>(ListEncoding::Utf16LeNoMark))
     ->Unit(benchmark::kMillisecond);
+
+// One Add to an allowed list of the given number of sites, and the Delete of
+// the same site: each reads the file, writes it beside and reads it again
+// before it takes its place, and the list box is told of the one item.
+void BM_AddAndDeleteSite(benchmark::State& state) {
+    Form1& main = ShownWithList(state.range(0));
+    Module1::LoadAllowedList();
+    for (auto _ : state) {
+        Module1::AddAllowed("added.example");
+        Module1::DeleteAllowed(main.List1.listCount() - 1);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+    state.SetLabel("items = sites");
+    Fresh();
+}
+BENCHMARK(BM_AddAndDeleteSite)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -245,23 +245,27 @@ bool Form1::LoadSteps() {
 // A list file that is missing is made (allowed.txt with the maker's host,
 // disallowed.txt with one empty line); an existing one is never touched,
 // also where the search does not see it (a hidden or system file): it is
-// only ever made new, never written over. A list that cannot be made or read
-// is reported once and starts empty, and the program then leaves its file
-// alone.
+// only ever made new, never written over. A list that cannot be looked for,
+// made or read, whatever the failure, is reported once and starts empty,
+// and the program then leaves its file alone.
 void Form1::LoadSiteLists() {
     const struct {
         const char* fileName;
         std::string firstLine;
         void (*load)();
+        void (*unread)(const std::string& reason);
         std::string& text;
-    } lists[] = {{"allowed.txt", kMakerHost, Module1::LoadAllowedList, AllowedSites},
-                 {"disallowed.txt", "", Module1::LoadDisallowedList, DisallowedSites}};
+    } lists[] = {{"allowed.txt", kMakerHost, Module1::LoadAllowedList, Module1::AllowedListUnread, AllowedSites},
+                 {"disallowed.txt", "", Module1::LoadDisallowedList, Module1::DisallowedListUnread, DisallowedSites}};
     for (const auto& list : lists) {
         const std::string path = platform::files::ProgramFolder() + "\\" + list.fileName;
+        // Until the load has read it whole, whatever stops it on the way.
+        list.unread("The start did not get as far as reading it.");
         try {
             if (!fileExists(path)) Module1::CreateListFile(path, list.firstLine + "\r\n");
             list.load();
         } catch (const std::exception& e) {
+            list.unread(e.what());
             list.text.clear();
             platform::MessageBox(std::string(e.what()) + "\r\n\r\n" + ProductInfo.ProductName +
                                      " starts with this list empty and leaves the file as it is.",

@@ -52,11 +52,9 @@ std::string RunCommand() {
 }
 
 // The text of the box goes on the list as typed; nothing, or one blank, is no site.
-void AddSite(const forms::TextBox& box, void (*add)(const std::string&), void (*save)()) {
+void AddSite(const forms::TextBox& box, void (*add)(const std::string&)) {
     const std::string site = box.text();
-    if (!Module1::IsEntry(site)) return;
-    add(site);
-    save();
+    if (Module1::IsEntry(site)) add(site);
 }
 
 // Removes the selected site, the one with the lowest index; nothing without one.
@@ -115,9 +113,9 @@ void Form1::Check4_Click() {
 void Form1::Check5_Click() { OptionClicked(Check5); }
 void Form1::Check6_Click() { OptionClicked(Check6); }
 
-void Form1::Command1_Click() { AddSite(Text1, Module1::AddAllowed, Module1::SaveAllowedList); }
+void Form1::Command1_Click() { AddSite(Text1, Module1::AddAllowed); }
 
-void Form1::Command4_Click() { AddSite(Text2, Module1::AddDisallowed, Module1::SaveDisallowedList); }
+void Form1::Command4_Click() { AddSite(Text2, Module1::AddDisallowed); }
 
 void Form1::Command2_Click() { DeleteSelected(List1, Module1::DeleteAllowed); }
 

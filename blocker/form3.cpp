@@ -32,14 +32,11 @@ void Form3::Form_Load() {
 
 void Form3::Form_Unload(int&) { PromptAnswered = true; }
 
-void Form3::AddForGood(void (*add)(const std::string&), void (*save)()) {
+void Form3::AddForGood(void (*add)(const std::string&)) {
     const std::string site = Text1.text();
     // An empty entry would match, and on deletion remove, every site.
     if (!Module1::IsEntry(site)) return;
-    forms::Dispatch([&] {
-        add(site);
-        if (save) save();
-    });
+    forms::Dispatch([&] { add(site); });
 }
 
 void Form3::Answer(bool allowed) {
@@ -50,12 +47,12 @@ void Form3::Answer(bool allowed) {
 }
 
 void Form3::Command1_Click() {
-    AddForGood(Module1::AddAllowed, Module1::SaveAllowedList);
+    AddForGood(Module1::AddAllowed);
     Answer(true);
 }
 
 void Form3::Command2_Click() {
-    AddForGood(Module1::AddDisallowed, nullptr);
+    AddForGood(Module1::AddDisallowed);
     Answer(false);
 }
 

@@ -45,7 +45,7 @@ public:
 private:
     // Puts the site in the box on a list for good; a failure is shown to the
     // user and the answer still goes to the popup.
-    void AddForGood(void (*add)(const std::string&), void (*save)());
+    void AddForGood(void (*add)(const std::string&));
     void Answer(bool allowed);
 
     clsOnTop onTop;

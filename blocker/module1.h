@@ -2,11 +2,13 @@
 // The two site lists, each kept three times: as a file in the program folder
 // (allowed.txt, disallowed.txt), as the items of a list on the main window
 // (List1, List2) and as the text the popup decision searches (AllowedSites,
-// DisallowedSites). A failure to read or write a file raises platform::Error
-// and leaves the copies as the steps before it left them. A list whose file
-// could not be loaded is not saved over that file: the program does not
-// know what the file holds. A file is written back in the encoding it was
-// read in (see list_encoding.h).
+// DisallowedSites). The file is what counts: another copy of the program or
+// an editor may change it while the program runs. So an Add or a Delete is
+// one change to the file as it is on disk at that moment, made to its bytes
+// in its own encoding and line ends (see list_edits.h), and the list box and
+// the text then show the file's entries. A failure to read or write a file
+// raises platform::Error and leaves the three copies as they were. A list
+// whose file was not read whole at the start is never written.
 #include <string>
 #include <vector>
 
@@ -14,20 +16,22 @@
 
 namespace windhover::Module1 {
 
+// Appends the site as a line to the list's file (made when it is missing).
 void AddAllowed(const std::string& site);
-void RemoveAllowed(const std::string& site);
 void AddDisallowed(const std::string& site);
-void RemoveDisallowed(const std::string& site);
+// Reads the file into a list box that is still empty and into the text.
 void LoadAllowedList();
-void SaveAllowedList();
 void LoadDisallowedList();
-void SaveDisallowedList();
 
-// The main window's Delete: removes the item at that index from the list's
-// file, items and text with one write of the file, so that a failure leaves
-// all three as they were.
+// The main window's Delete: takes the line of the item at that index out of
+// the list's file.
 void DeleteAllowed(int index);
 void DeleteDisallowed(int index);
+
+// The list's file was not read whole at the start, for that reason (a load
+// that fails notes it itself): every later change is refused with it.
+void AllowedListUnread(const std::string& reason);
+void DisallowedListUnread(const std::string& reason);
 
 // Makes a list file that is missing, with those contents. A file already
 // there, whatever its attributes, or one that appears meanwhile, is left as
@@ -38,8 +42,6 @@ void CreateListFile(const std::string& path, const std::string& contents);
 std::string ItemsText(const forms::ListBox& items);
 // False for the texts that are no entry: the empty text and a single blank.
 bool IsEntry(const std::string& text);
-// The lines of a list file: each ends at CR LF, a lone CR or a lone LF.
-std::vector<std::string> FileLines(const std::string& contents);
 // The entries a list file holds: its lines that are entries.
 std::vector<std::string> FileEntries(const std::string& contents);
 

@@ -42,11 +42,32 @@ long FindFiles(const std::string& pattern, const std::function<bool(const FindDa
 // Reads a whole file as bytes. Returns 0 or a Win32 error code.
 long ReadFile(const std::string& path, std::string* contents);
 
-// Replaces a file's contents, creating it when it is missing: the new
-// contents are written beside it and then put in its place, so a failure
-// leaves the file as it was. The file keeps its attributes (hidden, system,
-// archive). Returns 0 or a Win32 error code.
-long RewriteFile(const std::string& path, const std::string& bytes);
+// A file's new contents go beside it first and then into its place, so that
+// a failure leaves the file as it was and a caller can look at the file once
+// more in between. WriteBeside writes the bytes to a file made new in the
+// same folder, under a name no longer than the file's own (so that a path
+// the calls take has room for it too), with the attributes the file has
+// (hidden, system, archive); *beside is its path. A read-only file is
+// refused with 5 (ERROR_ACCESS_DENIED), as opening it for writing would be.
+// Nothing stays beside after a failure. Returns 0 or a Win32 error code.
+long WriteBeside(const std::string& path, const std::string& bytes, std::string* beside);
+
+// Puts the file written beside in the place of `path` (MoveFileExA,
+// replacing it, written through). On a failure the file beside is taken
+// away. Returns 0 or a Win32 error code.
+long PutInPlace(const std::string& beside, const std::string& path);
+
+// Takes away a file written beside that is not to be put in place.
+void RemoveBeside(const std::string& beside);
+
+// The name WriteBeside tries for `path` with that number: "~" and the
+// number's hexadecimal digits, as many of the last ones as the file's own
+// name has room for, in the file's folder. It tries kBesideNames numbers in
+// a row, each name made new, so that a file left there by an earlier
+// failure or one another copy of the program writes at the same moment is
+// never written over; when all are taken the result is 80.
+std::string BesideName(const std::string& path, std::uint32_t number);
+inline constexpr std::uint32_t kBesideNames = 16;
 
 // Creates a file that is not there yet, with those bytes (CreateFileA with
 // CREATE_NEW): when an entry of that name exists, whatever its attributes, it

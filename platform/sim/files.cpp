@@ -70,6 +70,14 @@ long NameRefusal(const std::string& path) {
     return path.size() > kLongestPath ? platform::kErrorFilenameExcedRange : platform::kErrorSuccess;
 }
 
+void WriteMeanwhile(FileSystem& fs, const std::string& path) {
+    auto it = fs.writtenMeanwhile.find(Fold(path));
+    if (it == fs.writtenMeanwhile.end() || it->second.empty()) return;
+    const File* existing = fs.file(path);
+    fs.addFile(path, it->second.front(), existing ? existing->attributes : platform::files::kArchive);
+    it->second.pop_front();
+}
+
 bool IsFolder(const FileSystem& fs, const std::string& folder) {
     if (folder.size() == 2 && folder[1] == ':') return true;  // a drive
     const File* entry = fs.file(folder);

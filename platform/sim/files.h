@@ -4,6 +4,7 @@
 // refuses or breaks off.
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
 #include <set>
@@ -33,6 +34,15 @@ public:
     // fails with 32 (sharing violation). Folded paths.
     std::set<std::string> locked;
 
+    // Another program's versions of a file, by folded path: each time this
+    // program starts to write that file (makes it new, or writes new
+    // contents beside it), the file first comes to hold the next of them,
+    // as if the other program had written it just before.
+    std::map<std::string, std::deque<std::string>> writtenMeanwhile;
+    // The first number WriteBeside names a file with (Windows takes the
+    // process id's multiple).
+    std::uint32_t firstBesideNumber = 0x4D20;
+
     std::string programFolder = "C:\\Program Files\\Quillmere";
     std::string executableName = "windhover";
     // Where the system's own programs lie; empty: the system does not say.
@@ -59,5 +69,7 @@ bool Reachable(const FileSystem& fs, const std::string& path);
 // (ERROR_FILENAME_EXCED_RANGE).
 long NameRefusal(const std::string& path);
 bool IsFolder(const FileSystem& fs, const std::string& folder);
+// Another program writes the file now, if a test staged it.
+void WriteMeanwhile(FileSystem& fs, const std::string& path);
 
 }  // namespace sim

@@ -43,19 +43,46 @@ bool Fits(std::size_t wanted) {
 
 namespace platform::files {
 
-long RewriteFile(const std::string& path, const std::string& bytes) {
+long WriteBeside(const std::string& path, const std::string& bytes, std::string* beside) {
     if (long refused = sim::Refusal(path)) return refused;
-    // The new contents go to a file beside; a short write leaves the old file.
-    if (!sim::Fits(bytes.size())) return kErrorDiskFull;
     auto& fs = sim::M().files;
+    sim::WriteMeanwhile(fs, path);
     const sim::File* existing = fs.file(path);
-    fs.addFile(path, bytes, existing ? existing->attributes : files::kArchive);
-    return kErrorSuccess;
+    const std::uint32_t kept = existing ? existing->attributes & (kHidden | kSystem | kArchive) : 0;
+    for (std::uint32_t n = 0; n < kBesideNames; ++n) {
+        const std::string name = BesideName(path, fs.firstBesideNumber + n);
+        if (sim::Fold(name) == sim::Fold(path) || fs.exists(name)) continue;
+        if (long refused = sim::Refusal(name)) return refused;
+        // A short write leaves nothing beside.
+        if (!sim::Fits(bytes.size())) return kErrorDiskFull;
+        fs.addFile(name, bytes, kept ? kept : kArchive);
+        *beside = name;
+        return kErrorSuccess;
+    }
+    return kErrorFileExists;
 }
+
+long PutInPlace(const std::string& beside, const std::string& path) {
+    auto& fs = sim::M().files;
+    const sim::File* moved = fs.file(beside);
+    if (!moved) return kErrorFileNotFound;
+    long result = sim::NameRefusal(path);
+    const sim::File* existing = fs.file(path);
+    if (!result && existing && (existing->attributes & (kReadOnly | kDirectory))) result = kErrorAccessDenied;
+    if (!result) {
+        const sim::File file = *moved;
+        fs.addFile(path, file.contents, file.attributes);
+    }
+    fs.entries.erase(sim::Fold(beside));
+    return result;
+}
+
+void RemoveBeside(const std::string& beside) { sim::M().files.entries.erase(sim::Fold(beside)); }
 
 long CreateNewFile(const std::string& path, const std::string& bytes) {
     if (long refused = sim::NameRefusal(path)) return refused;
     if (!sim::Reachable(sim::M().files, path)) return kErrorPathNotFound;
+    sim::WriteMeanwhile(sim::M().files, path);
     if (sim::M().files.exists(path)) return kErrorFileExists;
     if (long refused = sim::Refusal(path)) return refused;
     if (!sim::Fits(bytes.size())) return kErrorDiskFull;

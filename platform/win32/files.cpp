@@ -126,34 +126,50 @@ long WriteAllAndClose(HANDLE file, const std::string& bytes) {
     return result;
 }
 
-// Writes the bytes to a file made anew with those attributes.
-long WriteNew(const std::string& path, const std::string& bytes, DWORD attributes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, attributes, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
-    return WriteAllAndClose(file, bytes);
-}
-
 // The attributes a rewritten file carries over from the one it replaces.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
 }  // namespace
 
-long RewriteFile(const std::string& path, const std::string& bytes) {
+long WriteBeside(const std::string& path, const std::string& bytes, std::string* beside) {
+    // The name beside is shorter, but a path the file calls refuse is refused
+    // here too.
+    if (path.size() > MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
     // A read-only file stays as it is, as it would when opened for writing.
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return ERROR_ACCESS_DENIED;
     const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKeptAttributes;
-    const std::string beside = path + ".new";
-    // A file left beside by an earlier failure, hidden or system, would refuse
-    // to be made over with other attributes.
-    SetFileAttributesA(beside.c_str(), FILE_ATTRIBUTE_NORMAL);
-    long result = WriteNew(beside, bytes, kept ? kept : FILE_ATTRIBUTE_NORMAL);
-    if (result == 0 && !MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        result = static_cast<long>(GetLastError());
-    if (result != 0) DeleteFileA(beside.c_str());
+    const std::uint32_t first = GetCurrentProcessId() * kBesideNames;
+    for (std::uint32_t n = 0; n < kBesideNames; ++n) {
+        const std::string name = BesideName(path, first + n);
+        if (lstrcmpiA(name.c_str(), path.c_str()) == 0) continue;
+        HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  kept ? kept : FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+            return static_cast<long>(error);
+        }
+        const long result = WriteAllAndClose(file, bytes);
+        if (result != 0) {
+            DeleteFileA(name.c_str());
+            return result;
+        }
+        *beside = name;
+        return 0;
+    }
+    return ERROR_FILE_EXISTS;
+}
+
+long PutInPlace(const std::string& beside, const std::string& path) {
+    if (MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    const long result = static_cast<long>(GetLastError());
+    DeleteFileA(beside.c_str());
     return result;
 }
+
+void RemoveBeside(const std::string& beside) { DeleteFileA(beside.c_str()); }
 
 long CreateNewFile(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,

@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, AHiddenListFileKeepsItsAttributesWhenASiteIsAdded) {
     Start();
     main().Text1.userType("two.example");
     main().Command1.userClick();
-    EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n\r\n");
+    EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n");
     EXPECT_EQ(m().files.file(PathOf("allowed.txt"))->attributes, platform::files::kHidden);
 }
 
@@ -264,12 +264,49 @@ TEST_F(MainWindowTest, AListFileThatCannotBeReadIsReportedOnceAndNeverOverwritte
     EXPECT_TRUE(main().visible()) << "start-up finished";
     EXPECT_EQ(main().List1.listCount(), 0);
     EXPECT_EQ(AllowedSites, "");
-    // The file comes free; the user adds a site: the file keeps what it held.
+    // The file comes free; the user adds a site: the list not read at the
+    // start is not changed, and the user is told which file and why.
     m().files.locked.clear();
     main().Text1.userType("new.example");
     main().Command1.userClick();
-    EXPECT_EQ(FileText("allowed.txt"), "kept.example\r\nnew.example\r\n");
-    EXPECT_EQ(main().List1.items(), std::vector<std::string>{"new.example"});
+    EXPECT_EQ(FileText("allowed.txt"), "kept.example\r\n");
+    EXPECT_EQ(main().List1.listCount(), 0);
+    EXPECT_EQ(AllowedSites, "");
+    ASSERT_EQ(p().messageBoxes.size(), 2u);
+    EXPECT_NE(p().messageBoxes[1].text.find(PathOf("allowed.txt") + " is left as it is"), std::string::npos)
+        << p().messageBoxes[1].text;
+    EXPECT_NE(p().messageBoxes[1].text.find("system error 32"), std::string::npos) << p().messageBoxes[1].text;
+}
+
+// The search for a list file fails for another reason than a missing file
+// (here a name it refuses; on Windows a folder that may not be listed but
+// whose files may be read and written): the list starts empty, unread, and
+// neither an Add nor the end writes its file.
+TEST_F(MainWindowTest, AListWhoseSearchFailsIsNeverWritten) {
+    m().files.programFolder = "C:\\Odd|Folder";
+    m().files.addFile(PathOf("allowed.txt"), "one.example\r\ntwo.example\r\n");
+    m().files.addFile(PathOf("disallowed.txt"), "bad.example\n");
+    Stage("showHelp", "0");
+    Start();
+    ASSERT_EQ(p().messageBoxes.size(), 2u) << "each list is reported at the start";
+    EXPECT_EQ(main().List1.listCount(), 0);
+    main().Text1.userType("three.example");
+    main().Command1.userClick();
+    main().Text2.userType("worse.example");
+    main().Command4.userClick();
+    EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n");
+    EXPECT_EQ(FileText("disallowed.txt"), "bad.example\n");
+    EXPECT_EQ(main().List1.listCount(), 0);
+    EXPECT_EQ(main().List2.listCount(), 0);
+    EXPECT_EQ(AllowedSites, "");
+    ASSERT_EQ(p().messageBoxes.size(), 4u);
+    for (const char* name : {"allowed.txt", "disallowed.txt"}) {
+        const std::string& said = p().messageBoxes[name[0] == 'a' ? 2 : 3].text;
+        EXPECT_NE(said.find(PathOf(name) + " is left as it is"), std::string::npos) << said;
+        EXPECT_NE(said.find("Cannot look for " + PathOf(name)), std::string::npos) << said;
+    }
+    Exit();
+    EXPECT_EQ(FileText("allowed.txt"), "one.example\r\ntwo.example\r\n");
 }
 
 TEST_F(MainWindowTest, AListFileThatCannotBeMadeIsReportedAndTheOtherStillLoads) {

@@ -74,7 +74,7 @@ TEST_F(PromptTest, EachAnswerSetsTheHandShakeAndTheLists) {
         const char* allowedFile;
         const char* disallowedFile;
     } cases[] = {
-        {"Allow Always", &Form3::Command1, true, "kept.example\r\nedited.example\r\n\r\n", "<missing>"},
+        {"Allow Always", &Form3::Command1, true, "edited.example\r\n", "<missing>"},
         {"Block Always", &Form3::Command2, false, "<missing>", "edited.example\r\n"},
         {"Allow Now", &Form3::Command3, true, "<missing>", "<missing>"},
         {"Block Now", &Form3::Command4, false, "<missing>", "<missing>"},

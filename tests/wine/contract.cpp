@@ -411,11 +411,37 @@ void FileWrites(const std::string& app) {
         Row(row, files::CreateNewFile(c.path, "made"), c.result);
         Row(row + ": contents", Contents(c.path), c.contents);
     }
-    Row("RewriteFile of a hidden file", files::RewriteFile(app + "\\hidden.txt", "new"), 0L);
-    Row("RewriteFile of a hidden file: contents", Contents(app + "\\hidden.txt"), std::string("new"));
-    Row("RewriteFile of a hidden file: it stays hidden", AttributesOf(app + "\\hidden.txt"), std::string("22"));
-    Row("RewriteFile of a read-only file", files::RewriteFile(app + "\\readonly.txt", "new"), 5L);
-    Row("RewriteFile of a path of 261 characters", files::RewriteFile(PathOfLength(app, 261), "new"), 206L);
+    const std::string hidden = app + "\\hidden.txt";
+    std::string beside;
+    Row("WriteBeside of a hidden file", files::WriteBeside(hidden, "new", &beside), 0L);
+    Row("WriteBeside of a hidden file: the file stays as it was", Contents(hidden), std::string(""));
+    Row("PutInPlace of it", files::PutInPlace(beside, hidden), 0L);
+    Row("PutInPlace of it: contents", Contents(hidden), std::string("new"));
+    Row("PutInPlace of it: it stays hidden", AttributesOf(hidden), std::string("22"));
+    Row("PutInPlace of it: nothing stays beside", Contents(beside), std::string("<unread>"));
+    Row("WriteBeside of it again", files::WriteBeside(hidden, "newer", &beside), 0L);
+    files::RemoveBeside(beside);
+    Row("RemoveBeside: the file stays as it was", Contents(hidden), std::string("new"));
+    Row("RemoveBeside: nothing stays beside", Contents(beside), std::string("<unread>"));
+    Row("WriteBeside of a read-only file", files::WriteBeside(app + "\\readonly.txt", "new", &beside), 5L);
+    Row("WriteBeside of a path of 261 characters", files::WriteBeside(PathOfLength(app, 261), "new", &beside),
+        206L);
+    // A file the calls can name can be changed: the name beside it is no
+    // longer than its own. Windows makes a folder of up to 248 characters.
+    for (const std::size_t length : {259u, 260u}) {
+        const std::string row = "a list whose path has " + std::to_string(length) + " characters";
+        const std::string folder = PathOfLength(app, length - 12);
+        for (std::size_t cut = folder.find('\\', app.size() + 1);; cut = folder.find('\\', cut + 1)) {
+            contract::MakeFolder(folder.substr(0, cut));
+            if (cut == std::string::npos) break;
+        }
+        const std::string path = folder + "\\allowed.txt";
+        Row("MakeFile of " + row, contract::MakeFile(path, "one\r\n", 0), true);
+        Row("WriteBeside of " + row, files::WriteBeside(path, "two\r\n", &beside), 0L);
+        Row("WriteBeside of " + row + ": the name beside is no longer", beside.size() <= path.size(), true);
+        Row("PutInPlace of " + row, files::PutInPlace(beside, path), 0L);
+        Row("PutInPlace of " + row + ": contents", Contents(path), std::string("two\r\n"));
+    }
 }
 
 void Files() {

@@ -37,8 +37,10 @@
 //   wdriver endsession <title>          WM_QUERYENDSESSION, then WM_ENDSESSION, as a log-off
 //   wdriver focus   <title>             prints "@Class:n<TAB>text" of the child with the keyboard
 //                                       focus in its program's thread, "none" when no child has it
+//   wdriver trayicons                   prints how many icons Wine's notification area shows
 //   A <target> is a child's text, or "@Class:n": the n-th child of that window class
-//   in the order the program made them.
+//   in the order the program made them. A <title> ending in "#n" names the window of
+//   that caption in the n-th copy of its program, in the order the copies started.
 //   wdriver trayforget <title> <ms>     learns the id of the window's notification-area
 //                                       icon from its next callback (needs wmenuhook.dll;
 //                                       prints "armed" when watching, then the mouse must
@@ -117,7 +119,8 @@ struct TopSearch {
     const std::string* title;
     Size size;
     const char* windowClass = nullptr;  // any class when null
-    HWND found = nullptr;
+    std::vector<HWND> found;
+    bool every = false;  // all matches, not only the first
 };
 
 constexpr char kMessageBoxClass[] = "#32770";
@@ -135,14 +138,36 @@ BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
         if (outer.right - outer.left != search->size.width || outer.bottom - outer.top != search->size.height)
             return TRUE;
     }
-    search->found = window;
-    return FALSE;
+    search->found.push_back(window);
+    return search->every;
 }
 
+// When the process of the window was started; 0 when the system does not say.
+ULONGLONG StartOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    FILETIME created{}, ended, kernel, user;
+    if (process) {
+        GetProcessTimes(process, &created, &ended, &kernel, &user);
+        CloseHandle(process);
+    }
+    return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+// A title ending in "#n" names the window of that caption in the n-th copy
+// of the program (from 1), in the order the copies were started.
 HWND FindTop(const std::string& title, Size size = {}, const char* windowClass = nullptr) {
-    TopSearch search{&title, size, windowClass};
+    const auto hash = title.rfind('#');
+    const bool copy = hash != std::string::npos && hash + 1 < title.size() &&
+                      title.find_first_not_of("0123456789", hash + 1) == std::string::npos;
+    const std::string caption = copy ? title.substr(0, hash) : title;
+    TopSearch search{&caption, size, windowClass, {}, copy};
     EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    if (!copy) return search.found.empty() ? nullptr : search.found.front();
+    std::sort(search.found.begin(), search.found.end(), [](HWND a, HWND b) { return StartOf(a) < StartOf(b); });
+    const std::size_t n = std::strtoul(title.c_str() + hash + 1, nullptr, 10);
+    return n >= 1 && n <= search.found.size() ? search.found[n - 1] : nullptr;
 }
 
 // Polls until `done` holds or `ms` pass; true if it held.
@@ -547,7 +572,7 @@ int Usage() {
                  "       wdriver shown-tip <title> <ms>\n"
                  "       wdriver popup <n>\n"
                  "       wdriver endsession|focus <title>\n"
-                 "       wdriver list\n"
+                 "       wdriver list|trayicons\n"
                  "       wdriver hotkey taken|free\n"
                  "       wdriver hotkeymove <title> <ms>\n"
                  "       wdriver trayforget <title> <ms>\n"
@@ -574,12 +599,24 @@ int List() {
     return 0;
 }
 
+// Wine's own notification area shows each icon as a window inside it.
+int TrayIcons() {
+    int shown = 0;
+    HWND tray = FindWindowA(nullptr, "Wine System Tray");
+    if (tray && IsWindowVisible(tray))
+        for (HWND icon = GetWindow(tray, GW_CHILD); icon; icon = GetWindow(icon, GW_HWNDNEXT))
+            if (IsWindowVisible(icon)) ++shown;
+    std::printf("%d\n", shown);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     if (command == "list") return List();
+    if (command == "trayicons") return TrayIcons();
     if (argc < 3) return Usage();
     if (command == "hotkey") {
         const int result = argc == 3 ? HotKey(argv[2]) : 2;

@@ -364,16 +364,16 @@ windhover_site_lists() {
     check "typing a site into the allowed box" driver type "$WINDHOVER" @Edit:1 www.friend.example
     check "Add beside the allowed list" driver click "$WINDHOVER" "$ADD_ALLOWED"
     check "allowed.txt holds the site" \
-        file_is Windhover/allowed.txt 'www.quillmere.example\r\nwww.friend.example\r\n\r\n'
+        file_is Windhover/allowed.txt 'www.quillmere.example\r\nwww.friend.example\r\n'
     check "the allowed list shows it" read_is "$WINDHOVER" @ListBox:1 "www.quillmere.example|www.friend.example"
     check "the text box keeps what was typed" has_text "$WINDHOVER" www.friend.example
     check "selecting the maker's host" driver select "$WINDHOVER" @ListBox:1 0
     check "Delete beside the allowed list" driver click "$WINDHOVER" "$DELETE_ALLOWED"
-    check "allowed.txt lost it" file_is Windhover/allowed.txt 'www.friend.example\r\n\r\n'
+    check "allowed.txt lost it" file_is Windhover/allowed.txt 'www.friend.example\r\n'
     check "the allowed list lost it" read_is "$WINDHOVER" @ListBox:1 "www.friend.example"
     check "typing a site into the disallowed box" driver type "$WINDHOVER" @Edit:2 ads.example
     check "Add beside the disallowed list" driver click "$WINDHOVER" "$ADD_DISALLOWED"
-    check "disallowed.txt holds the site" file_is Windhover/disallowed.txt 'ads.example\r\n\r\n'
+    check "disallowed.txt holds the site after its empty line" file_is Windhover/disallowed.txt '\r\nads.example\r\n'
     check "the disallowed list shows it" read_is "$WINDHOVER" @ListBox:2 "ads.example"
     check "selecting it" driver select "$WINDHOVER" @ListBox:2 0
     check "Delete beside the disallowed list" driver click "$WINDHOVER" "$DELETE_DISALLOWED"
@@ -796,6 +796,14 @@ run_width() {
     windhover_hidden_list
     end_program
     windhover_unmarked_utf16_list
+    end_program
+    windhover_two_copies
+    end_program
+    windhover_line_added_behind
+    end_program
+    windhover_lf_list
+    end_program
+    windhover_unreadable_list
     end_program
     windhover_locked_settings
     end_program
