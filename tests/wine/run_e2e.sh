@@ -71,6 +71,47 @@ program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
 
 driver() { timeout 60 wine "$(program_path Tools/wdriver.exe)" "$@"; }
 
+# --- Wine's desktop -------------------------------------------------------------
+
+# On Windows the desktop lasts as long as the session. Wine's explorer ends
+# its desktop, and every window on it, a second after the wineserver counts
+# no thread of another program on it; while one of explorer's own threads
+# ends (an idle worker, a finished call from windhover), the count takes a
+# program that runs on one thread, as nightjar does, for none. The driver
+# holds the desktop with two threads of its own from each start of the
+# wineserver to its end, so that it lasts as Windows' does.
+HOLD_PID=
+DESKTOP_PID=
+
+hold_desktop() {
+    local log=$ARTIFACTS/desktop-hold.log end=$((SECONDS + WAIT_MS / 1000))
+    DESKTOP_PID=
+    : >"$log"  # the background job would empty it only once it runs
+    wine "$(program_path Tools/wdriver.exe)" hold >>"$log" 2>&1 </dev/null &
+    HOLD_PID=$!
+    while ((SECONDS < end)) && kill -0 "$HOLD_PID" 2>/dev/null; do
+        DESKTOP_PID=$(tr -d '\r' <"$log" | awk '$1 == "holding" { print $2 }')
+        [[ -n $DESKTOP_PID ]] && return 0
+        sleep 0.2
+    done
+    echo "     the driver does not hold the desktop; see $log"
+    return 1
+}
+
+release_desktop() {
+    [[ -n $HOLD_PID ]] || return 0
+    kill "$HOLD_PID" 2>/dev/null
+    wait "$HOLD_PID" 2>/dev/null
+    HOLD_PID=
+}
+
+# desktop_kept: the desktop's process is still the one held since the wineserver started.
+desktop_kept() {
+    local now
+    now=$(driver desktop | tr -d '\r')
+    [[ $now == "$DESKTOP_PID" ]] || { echo "     the desktop's process is $now, not $DESKTOP_PID"; return 1; }
+}
+
 # --- starting and ending a program --------------------------------------------
 
 PROGRAM_PID=
@@ -222,9 +263,10 @@ TEST_SERVICES=("NjQuick quick" "NjPending pending NjQuick" "NjStall stall" "NjEx
 # Wine's service manager finds a service made with CreateService in a fresh
 # prefix only once the wineserver has restarted.
 restart_wineserver() {
+    release_desktop
     wineserver -k 2>/dev/null
     timeout 30 wineserver -w 2>/dev/null
-    wineserver -p
+    wineserver -p && hold_desktop
 }
 
 # wsvccheck.exe drives the test services through nightjar's real service
@@ -756,6 +798,7 @@ built_for() {
 
 cleanup() {
     end_program
+    release_desktop
     stop_prefix
     stop_virtual_display
 }
@@ -782,8 +825,9 @@ run_width() {
     use_prefix "$REPO/build/wine-e2e-$bits" "$bits"
     echo "# a fresh prefix in $WINEPREFIX on display $DISPLAY"
     if ! make_prefix "$ARTIFACTS/prefix.log" persistent || ! draw_own_frames "$ARTIFACTS/prefix.log" ||
-        ! install_programs; then
-        fail "the Wine prefix is made and the programs installed"
+        ! install_programs || ! hold_desktop; then
+        fail "the Wine prefix is made, the programs installed and the desktop held"
+        release_desktop
         stop_prefix
         return
     fi
@@ -825,9 +869,11 @@ run_width() {
     nightjar_pictures
     end_program
     tool_tips
+    check "Wine's desktop process outlives the tool tips' programs" desktop_kept
     keyboard_navigation
     nightjar_planted_net
     end_program
+    check "Wine's desktop process outlives nightjar's test message" desktop_kept
     nightjar_wine_service
     end_program
 
@@ -835,6 +881,7 @@ run_width() {
         echo "# windows on the display at the end:"
         driver list | indent
     fi
+    release_desktop
     stop_prefix
 }
 
