@@ -18,6 +18,9 @@
 //   wdriver close   <title>             posts WM_CLOSE
 //   wdriver settle  <title>             returns once all its program's windows are painted
 //   wdriver list                        prints every visible top-level window
+//   wdriver hold                        stays on the desktop with two threads until ended;
+//                                       prints "holding <pid>", the desktop's process id
+//   wdriver desktop                     prints the id of the process that keeps the desktop
 //   wdriver hotkey  taken|free          0 when Win+Z is so: taken when registering it
 //                                       here fails with 1409, free when it succeeds
 //   wdriver type    <title> <target> <text>  sets the edit's text, as typing it does
@@ -572,7 +575,7 @@ int Usage() {
                  "       wdriver shown-tip <title> <ms>\n"
                  "       wdriver popup <n>\n"
                  "       wdriver endsession|focus <title>\n"
-                 "       wdriver list|trayicons\n"
+                 "       wdriver list|trayicons|hold|desktop\n"
                  "       wdriver hotkey taken|free\n"
                  "       wdriver hotkeymove <title> <ms>\n"
                  "       wdriver trayforget <title> <ms>\n"
@@ -610,6 +613,39 @@ int TrayIcons() {
     return 0;
 }
 
+// The process that keeps the desktop window: Wine's explorer.
+DWORD DesktopProcess() {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(GetDesktopWindow(), &pid);
+    return pid;
+}
+
+DWORD WINAPI HoldForever(void*) {
+    GetDesktopWindow();
+    Sleep(INFINITE);
+    return 0;
+}
+
+// Wine ends its desktop process, and with it every window on the desktop,
+// once it counts no thread of another program left on the desktop; while one
+// of the desktop process's own threads ends, it counts that thread as still
+// the desktop's, and so takes a program that runs on a single thread for
+// none. On Windows the desktop lasts as long as the session: the run keeps it
+// so by holding it with two threads of its own, which no thread of the
+// desktop process's ending can make look like none.
+int Hold() {
+    const DWORD desktop = DesktopProcess();  // joins the desktop, which starts Wine's explorer
+    HANDLE second = CreateThread(nullptr, 0, HoldForever, nullptr, 0, nullptr);
+    if (!desktop || !second) {
+        std::fprintf(stderr, "wdriver: the desktop cannot be held (error %lu)\n", GetLastError());
+        return 1;
+    }
+    std::printf("holding %lu\n", desktop);
+    std::fflush(stdout);
+    WaitForSingleObject(second, INFINITE);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -617,6 +653,12 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "list") return List();
     if (command == "trayicons") return TrayIcons();
+    if (command == "hold") return argc == 2 ? Hold() : Usage();
+    if (command == "desktop") {
+        if (argc != 2) return Usage();
+        std::printf("%lu\n", DesktopProcess());
+        return 0;
+    }
     if (argc < 3) return Usage();
     if (command == "hotkey") {
         const int result = argc == 3 ? HotKey(argv[2]) : 2;

@@ -80,7 +80,7 @@ nightjar_wine_service() {
     check "the test service is removed from the name Messenger" wsvc delete Messenger
     check "spoolsv.exe is installed under the name Messenger" \
         wsvc install-program Messenger "$WINE_SERVICE" >>"$ARTIFACTS/service-install.log" 2>&1 || return
-    check "the wineserver restarts" restart_wineserver persistent
+    check "the wineserver restarts" restart_held_wineserver
     check "Messenger is started" wsvc start Messenger
     check "Messenger runs" await_messenger 4
     check "\"Auto\" is \"0\"" quietly timeout 60 wine reg add "$MACHINE_KEY" /v Auto /d 0 /f

@@ -72,6 +72,47 @@ program_path() { echo "$WINEPREFIX/drive_c/$INSTALL_DIR/$1"; }
 
 driver() { timeout 60 wine "$(program_path Tools/wdriver.exe)" "$@"; }
 
+# --- Wine's desktop -------------------------------------------------------------
+
+# On Windows the desktop lasts as long as the session. Wine's explorer ends
+# its desktop, and every window on it, a second after the wineserver counts
+# no thread of another program on it; while one of explorer's own threads
+# ends (an idle worker, a finished call from windhover), the count takes a
+# program that runs on one thread, as nightjar does, for none. The driver
+# holds the desktop with two threads of its own from each start of the
+# wineserver to its end, so that it lasts as Windows' does.
+HOLD_PID=
+DESKTOP_PID=
+
+hold_desktop() {
+    local log=$ARTIFACTS/desktop-hold.log end=$((SECONDS + WAIT_MS / 1000))
+    DESKTOP_PID=
+    : >"$log"  # the background job would empty it only once it runs
+    wine "$(program_path Tools/wdriver.exe)" hold >>"$log" 2>&1 </dev/null &
+    HOLD_PID=$!
+    while ((SECONDS < end)) && kill -0 "$HOLD_PID" 2>/dev/null; do
+        DESKTOP_PID=$(tr -d '\r' <"$log" | awk '$1 == "holding" { print $2 }')
+        [[ -n $DESKTOP_PID ]] && return 0
+        sleep 0.2
+    done
+    echo "     the driver does not hold the desktop; see $log"
+    return 1
+}
+
+release_desktop() {
+    [[ -n $HOLD_PID ]] || return 0
+    kill "$HOLD_PID" 2>/dev/null
+    wait "$HOLD_PID" 2>/dev/null
+    HOLD_PID=
+}
+
+# desktop_kept: the desktop's process is still the one held since the wineserver started.
+desktop_kept() {
+    local now
+    now=$(driver desktop | tr -d '\r')
+    [[ $now == "$DESKTOP_PID" ]] || { echo "     the desktop's process is $now, not $DESKTOP_PID"; return 1; }
+}
+
 # --- starting and ending a program --------------------------------------------
 
 PROGRAM_PID=
@@ -220,6 +261,13 @@ toolbar_button_and_address() {
 # The test services (tests/wine/test_service.cpp): name, behaviour, dependency.
 TEST_SERVICES=("NjQuick quick" "NjPending pending NjQuick" "NjStall stall" "NjExit exitcode" "NjNoPause nopause")
 
+# The wineserver restarted (Wine's service manager finds a service made with
+# CreateService in a fresh prefix only then), and the desktop held again.
+restart_held_wineserver() {
+    release_desktop
+    restart_wineserver persistent && hold_desktop
+}
+
 # wsvccheck.exe drives the test services through nightjar's real service
 # layer and checks what Wine's Service Control Manager reports.
 service_layer() {
@@ -232,7 +280,7 @@ service_layer() {
             return
         fi
     done
-    check "the wineserver restarts" restart_wineserver persistent || return
+    check "the wineserver restarts" restart_held_wineserver || return
     rows service-layer wsvccheck.exe
     echo "# the service wait box against Wine's Service Control Manager"
     rows wait-box wwaitbox.exe
@@ -607,7 +655,7 @@ install_messenger() {
     echo "# the test service installed as Messenger"
     check "the test service is installed under the name Messenger" \
         install_test_messenger "$(program_path Tools/wsvc.exe)" >>"$ARTIFACTS/service-install.log" 2>&1
-    check "the wineserver restarts" restart_wineserver persistent
+    check "the wineserver restarts" restart_held_wineserver
 }
 
 nightjar_service_actions() {
@@ -749,6 +797,7 @@ built_for() {
 
 cleanup() {
     end_program
+    release_desktop
     stop_prefix
     stop_virtual_display
 }
@@ -776,8 +825,9 @@ run_width() {
     use_prefix "$REPO/build/wine-e2e-$bits" "$bits"
     echo "# a fresh prefix in $WINEPREFIX on display $DISPLAY"
     if ! make_prefix "$ARTIFACTS/prefix.log" persistent || ! draw_own_frames "$ARTIFACTS/prefix.log" ||
-        ! install_programs; then
-        fail "the Wine prefix is made and the programs installed"
+        ! install_programs || ! hold_desktop; then
+        fail "the Wine prefix is made, the programs installed and the desktop held"
+        release_desktop
         stop_prefix
         return
     fi
@@ -829,9 +879,11 @@ run_width() {
     nightjar_pictures
     end_program
     tool_tips
+    check "Wine's desktop process outlives the tool tips' programs" desktop_kept
     keyboard_navigation
     nightjar_planted_net
     end_program
+    check "Wine's desktop process outlives nightjar's test message" desktop_kept
     nightjar_refused_stop
     end_program
     nightjar_auto_dword
@@ -845,6 +897,7 @@ run_width() {
         echo "# windows on the display at the end:"
         driver list | indent
     fi
+    release_desktop
     stop_prefix
 }
 
