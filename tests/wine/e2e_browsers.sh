@@ -196,7 +196,7 @@ popups_in_setup_mode() {
     check "ticking \"Setup Mode\"" driver click "$WINDHOVER" "$BOX_SETUP"
     check "a window of a site on neither list opens" open_window 6 http://www.newsite.example/welcome.html
     prompted_popup 6 www.newsite.example "Allow Always" opened
-    check "allowed.txt holds the site" file_is Windhover/allowed.txt "${ALLOWED_LIST}www.newsite.example\r\n\r\n"
+    check "allowed.txt holds the site" file_is Windhover/allowed.txt "${ALLOWED_LIST}www.newsite.example\r\n"
     check "the allowed list shows it" read_is "$WINDHOVER" @ListBox:1 "www.friend.example|$LISTED_BOTH|www.newsite.example"
     check "its next popup opens without a prompt" answer_is opened popup 6
 
