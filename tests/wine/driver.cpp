@@ -3,6 +3,9 @@
 // touches visible top-level windows, found by their exact caption.
 //
 //   wdriver wait    <title> <ms> [WxH]  0 once such a window shows (WxH: its outer size)
+//   wdriver watch   <title> <ms> [WxH]  as wait, printing "armed" once its first look is done:
+//                                       a program started after that line cannot show the
+//                                       window before the watch looks
 //   wdriver gone    <title> <ms>        0 once no such window shows
 //   wdriver absent  <title> <ms>        0 if none shows within ms
 //   wdriver click   <title> <text>      clicks the child with that text (BM_CLICK on a
@@ -330,6 +333,16 @@ bool ParseSize(const char* text, Size* size) {
     return true;
 }
 
+// Looks for the window once and says "armed", then waits for it as `wait`
+// does: the caller starts the program only after that line, so a window that
+// shows for a moment (a splash) comes while the watch runs.
+bool WatchForTop(const std::string& title, Size size, DWORD ms) {
+    const bool shown = FindTop(title, size) != nullptr;
+    std::printf("armed\n");
+    std::fflush(stdout);
+    return shown || PollFor(ms, [&] { return FindTop(title, size) != nullptr; });
+}
+
 // Watches the window's program through the hook while the user presses Win+Z.
 bool HotKeyMove(HWND top, DWORD ms) {
     const UINT request = RegisterWindowMessageA("wdriver.watch.request");
@@ -564,7 +577,7 @@ int HotKey(const std::string& wanted) {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: wdriver wait|gone|absent <title> <ms> [WxH]\n"
+                 "usage: wdriver wait|watch|gone|absent <title> <ms> [WxH]\n"
                  "       wdriver click|checked|push|answer <title> <text>\n"
                  "       wdriver enter <title> <text> <new>\n"
                  "       wdriver message <title>\n"
@@ -671,12 +684,13 @@ int main(int argc, char** argv) {
     }
     const std::string title = argv[2];
 
-    if (command == "wait" || command == "gone" || command == "absent") {
+    if (command == "wait" || command == "watch" || command == "gone" || command == "absent") {
         if (argc < 4 || argc > 5) return Usage();
         const DWORD ms = std::strtoul(argv[3], nullptr, 10);
         Size size;
         if (argc == 5 && !ParseSize(argv[4], &size)) return Usage();
         if (command == "wait") return PollFor(ms, [&] { return FindTop(title, size) != nullptr; }) ? 0 : 1;
+        if (command == "watch") return WatchForTop(title, size, ms) ? 0 : 1;
         if (command == "gone") return PollFor(ms, [&] { return FindTop(title, size) == nullptr; }) ? 0 : 1;
         return PollFor(ms, [&] { return FindTop(title, size) != nullptr; }) ? 1 : 0;
     }

@@ -310,11 +310,15 @@ SHOW_AT_STARTUP="Show at Startup"
 # launch_after_splash NAME EXE MAIN: starts the program; its splash, an
 # untitled window of 400x240, shows and goes again once MAIN is up.
 launch_after_splash() {
-    # The splash is up for about a second: watch for it before the program starts.
-    driver wait "" "$WAIT_MS" "$SPLASH_SIZE" &
-    local splash_watch=$!
-    launch "$1" "$2"
-    check "the splash shows" wait "$splash_watch"
+    # The splash is up for about a second: the program starts once the watch
+    # for it has looked.
+    if armed "$ARTIFACTS/splash.out" driver watch "" "$WAIT_MS" "$SPLASH_SIZE"; then
+        launch "$1" "$2"
+        check "the splash shows" wait "$WATCHER"
+    else
+        launch "$1" "$2"
+        fail "the splash shows (its watch never started)"
+    fi
     check "the main window \"$3\" shows" driver wait "$3" "$WAIT_MS" || return
     check "the splash goes once the main window is up" driver gone "" "$WAIT_MS" "$SPLASH_SIZE"
 }
@@ -510,7 +514,8 @@ win_z_reaches_target() {
 # armed OUT COMMAND...: starts a driver command that watches the program for
 # what the user does next, its output in OUT, and returns once it says
 # "armed"; WATCHER is its process, for the caller to wait for. Fails, with
-# the command ended, when it never watched.
+# the command ended, when it never watched. The command's own bound is the
+# only one: the driver's start may have to wait for Wine's desktop to start.
 WATCHER=
 armed() {
     local out=$1
@@ -518,9 +523,14 @@ armed() {
     : >"$out"
     "$@" >"$out" &
     WATCHER=$!
-    timeout 10 bash -c "until grep -q armed '$out'; do sleep 0.1; done" && return 0
-    wait "$WATCHER"
-    return 1
+    until grep -q armed "$out"; do
+        if ! kill -0 "$WATCHER" 2>/dev/null; then
+            grep -q armed "$out" && return 0
+            wait "$WATCHER"
+            return 1
+        fi
+        sleep 0.1
+    done
 }
 
 help_text_loaded() {
