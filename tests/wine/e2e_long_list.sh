@@ -2,8 +2,9 @@
 # Sourced by run_e2e.sh: windhover starting with a long allowed list, and
 # with an entry of a megabyte, which the driver reads back.
 
+# The time of the start is printed; its speed is held in bench/ (the list's
+# load at that size), not here.
 LONG_LIST_SITES=100000
-LONG_LIST_LIMIT_S=3    # the start of windhover with that list, to a usable main window
 
 # long_list_file COUNT: an allowed list of COUNT sites, CR LF after each.
 long_list_file() {
@@ -13,35 +14,29 @@ long_list_file() {
 # seconds_between START END: the time between two `date +%s.%N` readings.
 seconds_between() { awk -v start="$1" -v end="$2" 'BEGIN { printf "%.2f", end - start }'; }
 
-within_seconds() {
-    awk -v taken="$1" -v limit="$2" 'BEGIN { exit !(taken <= limit) }' ||
-        { echo "     took $1 s, more than $2 s"; return 1; }
-}
-
 # The start is timed from the program's launch until its main window shows;
-# the watch for the window runs before the launch, so that the driver's own
-# start is not counted. The main window then has to answer: the allowed
-# list reads back from its first item.
+# the program starts once the watch for the window has looked, so that the
+# driver's own start is not counted. The main window then has to answer: the
+# allowed list reads back from its first item.
 windhover_long_list() {
     echo "# windhover with $LONG_LIST_SITES allowed sites"
-    local folder started ended taken first
+    local folder started ended first
     folder=$(program_path Windhover)
     long_list_file "$LONG_LIST_SITES" >"$folder/allowed.txt"
     printf '\r\n' >"$folder/disallowed.txt"
-    driver wait "$WINDHOVER" "$WAIT_MS" &
-    local watch=$!
+    if ! armed "$ARTIFACTS/long-list.out" driver watch "$WINDHOVER" "$WAIT_MS"; then
+        fail "the watch for the main window with $LONG_LIST_SITES sites starts"
+        return
+    fi
     started=$(date +%s.%N)
     launch windhover-long-list Windhover/windhover.exe
-    if ! wait "$watch"; then
+    if ! wait "$WATCHER"; then
         fail "the main window shows with $LONG_LIST_SITES sites within $((WAIT_MS / 1000)) s"
         return
     fi
     ended=$(date +%s.%N)
     pass "the main window shows with $LONG_LIST_SITES sites"
-    taken=$(seconds_between "$started" "$ended")
-    echo "     windhover started with $LONG_LIST_SITES sites in $taken s"
-    check "the start with $LONG_LIST_SITES sites took at most $LONG_LIST_LIMIT_S s" \
-        within_seconds "$taken" "$LONG_LIST_LIMIT_S"
+    echo "     windhover started with $LONG_LIST_SITES sites in $(seconds_between "$started" "$ended") s"
     first=$(driver read "$WINDHOVER" @ListBox:1 | tr -d '\r' | head -n 1)
     check "the main window answers: the allowed list begins with the first site" \
         test "$first" = www.site000001.example
