@@ -57,6 +57,9 @@
 //                                       (needs wmenuhook.dll; prints "armed" when
 //                                       watching) and no pop-up menu opens in the 3 s
 //                                       after it, the icon told of moves meanwhile
+//   wdriver trayclick                   a right click on the first icon of Wine's notification
+//                                       area, posted to the icon's own window, which calls the
+//                                       icon's owner back as for the pointer's click
 //   wdriver broadcast <name>            posts every top-level window the message
 //                                       registered by that name ("TaskbarCreated")
 //   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
@@ -73,7 +76,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -372,14 +377,34 @@ bool HotKeyMove(HWND top, DWORD ms) {
 
 // Wine's own notification area, a window of its explorer, shows each icon as
 // a window of its own inside it, which calls the icon's owner back for the
-// mouse messages it gets: the first one is told of a move over it.
-void MoveOverFirstTrayIcon() {
+// mouse messages it gets, as the shell does on Windows. The first icon's
+// window, or null.
+HWND FirstTrayIcon() {
     HWND tray = FindWindowA(nullptr, "Wine System Tray");
-    HWND icon = tray ? GetWindow(tray, GW_CHILD) : nullptr;
-    if (!icon) return;
+    return tray ? GetWindow(tray, GW_CHILD) : nullptr;
+}
+
+// Posts the first icon's window mouse messages at its middle; false when
+// the tray shows no icon.
+bool PostToFirstTrayIcon(std::initializer_list<std::pair<UINT, WPARAM>> messages) {
+    HWND icon = FirstTrayIcon();
+    if (!icon) return false;
     RECT area{};
     GetClientRect(icon, &area);
-    PostMessageA(icon, WM_MOUSEMOVE, 0, MAKELPARAM(area.right / 2, area.bottom / 2));
+    const LPARAM at = MAKELPARAM(area.right / 2, area.bottom / 2);
+    for (const auto& [message, keys] : messages)
+        if (!PostMessageA(icon, message, keys, at)) return false;
+    return true;
+}
+
+void MoveOverFirstTrayIcon() { PostToFirstTrayIcon({{WM_MOUSEMOVE, 0}}); }
+
+// A right click on the first icon, given to the icon's window itself: no
+// window standing over the tray can take it.
+bool RightClickFirstTrayIcon() {
+    if (PostToFirstTrayIcon({{WM_RBUTTONDOWN, MK_RBUTTON}, {WM_RBUTTONUP, 0}})) return true;
+    std::fprintf(stderr, "wdriver: the tray shows no icon\n");
+    return false;
 }
 
 // The icon's next callback as the hook saw it: the icon's id, its window and
@@ -593,6 +618,7 @@ int Usage() {
                  "       wdriver hotkeymove <title> <ms>\n"
                  "       wdriver trayforget <title> <ms>\n"
                  "       wdriver traymove <title> <ms>\n"
+                 "       wdriver trayclick\n"
                  "       wdriver broadcast <name>\n");
     return 2;
 }
@@ -672,6 +698,7 @@ int main(int argc, char** argv) {
         std::printf("%lu\n", DesktopProcess());
         return 0;
     }
+    if (command == "trayclick") return argc == 2 ? (RightClickFirstTrayIcon() ? 0 : 1) : Usage();
     if (argc < 3) return Usage();
     if (command == "hotkey") {
         const int result = argc == 3 ? HotKey(argv[2]) : 2;
