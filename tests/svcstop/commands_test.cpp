@@ -165,6 +165,15 @@ TEST_F(StartedTest, CommandsDuringAWaitAreIgnored) {
     EXPECT_EQ(State("Messenger"), svc::kRunning) << "after the wait, commands run again";
 }
 
+namespace {
+
+// A row's staging: the manager refuses the next call of that kind with the code.
+std::function<void(sim::SimService&)> Refused(sim::ServiceCall call, long error) {
+    return [call, error](sim::SimService&) { sim::Services().failures[call] = {error}; };
+}
+
+}  // namespace
+
 // A request the manager refuses is told at once, with the system's reason,
 // and the wait box never opens: the service will not move. Each row is one
 // way Windows refuses one of the four commands, as a result code and last
@@ -179,11 +188,11 @@ TEST_F(NightjarTest, ARefusedRequestIsToldAtOnceWithTheSystemsReason) {
         long error;
     } rows[] = {
         {"stop: cannot accept controls now", kStop, svc::kRunning,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1061}; }, 1061},
+         Refused(sim::ServiceCall::Control, 1061), 1061},
         {"stop: not active", kStop, svc::kRunning,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1062}; }, 1062},
+         Refused(sim::ServiceCall::Control, 1062), 1062},
         {"stop: access denied", kStop, svc::kRunning,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {platform::kErrorAccessDenied}; },
+         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied),
          platform::kErrorAccessDenied},
         {"stop: already stopping since the list was read", kStop, svc::kRunning,
          [](sim::SimService& s) { s.status.currentState = svc::kStopPending; }, 1061},
@@ -193,23 +202,23 @@ TEST_F(NightjarTest, ARefusedRequestIsToldAtOnceWithTheSystemsReason) {
          [](sim::SimService& s) { s.rights = svc::kQueryStatus | svc::kQueryConfig | svc::kEnumerateDependents; },
          platform::kErrorAccessDenied},
         {"start: access denied", kStart, svc::kStopped,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Start] = {platform::kErrorAccessDenied}; },
+         Refused(sim::ServiceCall::Start, platform::kErrorAccessDenied),
          platform::kErrorAccessDenied},
         {"start: already running", kStart, svc::kStopped,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Start] = {1056}; }, 1056},
+         Refused(sim::ServiceCall::Start, 1056), 1056},
         {"start: disabled since the list was read", kStart, svc::kStopped,
          [](sim::SimService& s) { s.startType = 4; }, 1058},
         {"pause: cannot accept controls now", kPause, svc::kRunning,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1061}; }, 1061},
+         Refused(sim::ServiceCall::Control, 1061), 1061},
         {"pause: access denied", kPause, svc::kRunning,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {platform::kErrorAccessDenied}; },
+         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied),
          platform::kErrorAccessDenied},
         {"pause: a service that takes no pause", kPause, svc::kRunning,
          [](sim::SimService& s) { s.status.controlsAccepted = svc::kAcceptStop; }, 1052},
         {"continue: cannot accept controls now", kContinue, svc::kPaused,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {1061}; }, 1061},
+         Refused(sim::ServiceCall::Control, 1061), 1061},
         {"continue: access denied", kContinue, svc::kPaused,
-         [](sim::SimService&) { sim::Services().failures[sim::ServiceCall::Control] = {platform::kErrorAccessDenied}; },
+         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied),
          platform::kErrorAccessDenied},
     };
     const char* const verbs[] = {"start", "stop", "pause", "continue"};
