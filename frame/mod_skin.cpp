@@ -30,7 +30,7 @@ const platform::ResetAtStart resetSkinGlobals([] {
 });
 
 SkinControlObject& Control() {
-    if (!SkinControl) throw platform::Error(91, "The skin control is not set");
+    if (!SkinControl) throw platform::Error(platform::kErrObjectNotSet, "The skin control is not set");
     return *SkinControl;
 }
 

@@ -8,7 +8,7 @@ namespace modSkin {
 namespace {
 
 void SkinAttempt(forms::Form& frm) {
-    if (!SkinControl) throw platform::Error(91, "The skin control is not set");
+    if (!SkinControl) throw platform::Error(platform::kErrObjectNotSet, "The skin control is not set");
     const std::uint32_t colour1 = SkinControl->Color(2);
     const std::uint32_t colour2 = SkinControl->Color(3);
     const std::uint32_t colour3 = SkinControl->Color(4);
