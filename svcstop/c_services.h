@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/services.h"
+
 namespace nightjar {
+
+namespace svc = platform::svc;
 
 class CServices {
 public:
@@ -30,19 +34,21 @@ public:
     // Each view is true when every bit of its constant is set in the field.
     // The states are numbers, not bits, so the state views overlap: a paused
     // service (7) is Running, StartPending, StopPending and Stopped as well.
-    bool Running() const { return AllBits(CurrentStatus, 4); }
-    bool StartPending() const { return AllBits(CurrentStatus, 2); }
-    bool ContinuePending() const { return AllBits(CurrentStatus, 5); }
-    bool Paused() const { return AllBits(CurrentStatus, 7); }
-    bool PausePausing() const { return AllBits(CurrentStatus, 6); }
-    bool Stopped() const { return AllBits(CurrentStatus, 1); }
-    bool StopPending() const { return AllBits(CurrentStatus, 3); }
-    bool AcceptPause() const { return AllBits(ControlsAccepted, 2); }
-    bool AcceptShutDown() const { return AllBits(ControlsAccepted, 4); }
-    bool AcceptStop() const { return AllBits(ControlsAccepted, 1); }
+    bool Running() const { return AllBits(CurrentStatus, svc::kRunning); }
+    bool StartPending() const { return AllBits(CurrentStatus, svc::kStartPending); }
+    bool ContinuePending() const { return AllBits(CurrentStatus, svc::kContinuePending); }
+    bool Paused() const { return AllBits(CurrentStatus, svc::kPaused); }
+    bool PausePausing() const { return AllBits(CurrentStatus, svc::kPausePending); }
+    bool Stopped() const { return AllBits(CurrentStatus, svc::kStopped); }
+    bool StopPending() const { return AllBits(CurrentStatus, svc::kStopPending); }
+    bool AcceptPause() const { return AllBits(ControlsAccepted, svc::kAcceptPauseContinue); }
+    bool AcceptShutDown() const { return AllBits(ControlsAccepted, svc::kAcceptShutdown); }
+    bool AcceptStop() const { return AllBits(ControlsAccepted, svc::kAcceptStop); }
 
 private:
-    static bool AllBits(std::int32_t field, std::int32_t bits) { return (field & bits) == bits; }
+    static bool AllBits(std::int32_t field, std::uint32_t bits) {
+        return (static_cast<std::uint32_t>(field) & bits) == bits;
+    }
 };
 
 // Service records in the order they were added, keyed by the service's key

@@ -41,7 +41,6 @@ constexpr RowLook kRowLooks[] = {
     {svc::kPaused, "Paused", kRowGreen},
 };
 
-constexpr std::int32_t kServiceSpecificError = 1066;
 
 }  // namespace
 
@@ -95,7 +94,7 @@ void frmSCMsgBox::tmrMain_Timer() {
     const auto specificExit = static_cast<std::int32_t>(status.serviceSpecificExitCode);
     const bool exitCode = win32Exit > 0 || specificExit > 0;
     if (exitCode) {
-        if (win32Exit == kServiceSpecificError)
+        if (win32Exit == platform::kErrorServiceSpecificError)
             Tell(std::to_string(specificExit), platform::kMbOk | platform::kMbIconError, "Service Specific Error");
         else
             Tell(std::to_string(win32Exit), platform::kMbOk | platform::kMbIconError,

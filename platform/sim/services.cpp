@@ -323,7 +323,7 @@ int Start(ScHandle service) {
     if (long error = Check(service, false, kStart, &s)) return Fail(error);
     if (long error = StagedFailure(sim::ServiceCall::Start)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
-    if (s->startType == 4) return Fail(kErrorServiceDisabled);
+    if (s->startType == kDisabled) return Fail(kErrorServiceDisabled);
     if (s->binaryMissing) return Fail(kErrorFileNotFound);
     if (s->status.currentState != kStopped) return Fail(kErrorServiceAlreadyRunning);
     return Move(*s, sim::kRequestStart, kRunning);
