@@ -46,9 +46,12 @@ constexpr RowLook kRowLooks[] = {
 
 frmSCMsgBox::frmSCMsgBox()
     : Form("frmSCMsgBox"),
-      Frame1(*this, "Frame1", forms::Verdana({60, 30, 4890, 1200}, "STATUS REPORT")),
-      SkinLabel2(*this, "SkinLabel2", forms::Verdana({240, 330, 4530, 285}, "Please Wait...")),
-      lblMessage(*this, "lblMessage", forms::Verdana({240, 690, 4530, 285}, "Disabling Windows Popup Messages")) {
+      Frame1(*this, "Frame1", forms::Verdana({.left = 60, .top = 30, .width = 4890, .height = 1200}, "STATUS REPORT")),
+      SkinLabel2(*this, "SkinLabel2",
+                 forms::Verdana({.left = 240, .top = 330, .width = 4530, .height = 285}, "Please Wait...")),
+      lblMessage(
+          *this, "lblMessage",
+          forms::Verdana({.left = 240, .top = 690, .width = 4530, .height = 285}, "Disabling Windows Popup Messages")) {
     design("", 5010, 1290, forms::BorderStyle::None);
     setButtons(false, false);
     setCentred(true);
