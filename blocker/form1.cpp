@@ -24,6 +24,7 @@
 #include "platform/forms/design.h"
 #include "platform/messages.h"
 #include "platform/program.h"
+#include "platform/scope_exit.h"
 
 namespace windhover {
 
@@ -189,10 +190,7 @@ Form1::Form1()
 // store as off without a word.
 void Form1::Form_Load() {
     loading_ = true;
-    struct Loaded {
-        bool& loading;
-        ~Loaded() { loading = false; }
-    } loaded{loading_};
+    const platform::ScopeExit loaded([this] { loading_ = false; });
     runRefusedAtStart_ = LoadSteps();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/forms/design.h"
 #include "platform/process_globals.h"
 #include "platform/program.h"
+#include "platform/scope_exit.h"
 #include "svcstop/frm_main.h"
 #include "svcstop/mod_general.h"
 #include "svcstop/mod_service_code.h"
@@ -130,16 +131,12 @@ void frmSCMsgBox::Reached(const svc::ServiceStatus& status) {
 
 void frmSCMsgBox::Tell(const std::string& text, std::uint32_t flags, const std::string& title) {
     const std::uint32_t opened = platform::TickCount();
-    struct Held {
-        frmSCMsgBox& box;
-        std::uint32_t opened;
-        ~Held() {
-            const std::uint32_t open = platform::TickCount() - opened;
-            box.telling_ = false;
-            box.startedAt_ += open;
-            box.stillSince_ += open;
-        }
-    } held{*this, opened};
+    const platform::ScopeExit held([this, opened] {
+        const std::uint32_t open = platform::TickCount() - opened;
+        telling_ = false;
+        startedAt_ += open;
+        stillSince_ += open;
+    });
     telling_ = true;
     platform::MessageBox(text, flags, title);
 }
