@@ -14,7 +14,6 @@
 #include "frame/text_compare.h"
 #include "frame/xfile_exists.h"
 #include "platform/error.h"
-#include "platform/files.h"
 #include "platform/registry.h"
 
 namespace windhover {
@@ -43,13 +42,6 @@ const char* const kRunRefused = "Run On Startup could not be enabled: this accou
                                 "that Windows starts";
 const char* const kRunKept = "Run On Startup could not be disabled: this account may not change the programs that "
                              "Windows starts";
-
-// The run-at-log-on command: the program's own path, quoted so that a folder
-// with blanks cannot start another program.
-std::string RunCommand() {
-    const std::string path = platform::files::ProgramFolder() + "\\" + platform::files::ExecutableName() + ".exe";
-    return '"' + path + '"';
-}
 
 // The text of the box goes on the list as typed; nothing, or one blank, is no site.
 void AddSite(const forms::TextBox& box, void (*add)(const std::string&)) {
@@ -90,8 +82,8 @@ void Form1::OptionClicked(forms::CheckBox& box) {
                 return;
             }
             // A value already there as ours counts: an administrator set it.
-            refused = !VarAddRemove.AddToRun(name, RunCommand()) &&
-                      VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name) != RunCommand();
+            refused = !VarAddRemove.AddToRun(name, OwnRunCommand()) &&
+                      VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name) != OwnRunCommand();
         });
     }
     ShowStatus(refused ? (on ? kRunRefused : kRunKept) : on ? option->on : option->off);

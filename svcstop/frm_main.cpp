@@ -14,7 +14,6 @@
 #include "frame/text_compare.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
-#include "platform/files.h"
 #include "platform/forms/design.h"
 #include "platform/messages.h"
 #include "platform/program.h"
@@ -223,13 +222,7 @@ void frmMain::chkStartup_Click() {
         objAddRemove->RemoveFromRun(kRunName);
         return;
     }
-    // The running executable's full path, quoted.
-    std::string command = "\"";
-    command += platform::files::ProgramFolder();
-    command += '\\';
-    command += platform::files::ExecutableName();
-    command += ".exe\"";
-    objAddRemove->AddToRun(kRunName, command);
+    objAddRemove->AddToRun(kRunName, OwnRunCommand());
 }
 
 // ---- the notification area, size and shut-down ----------------------------------
