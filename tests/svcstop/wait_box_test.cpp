@@ -81,7 +81,7 @@ TEST_F(WaitBoxTest, AStopWithinThreeSecondsPollsOnceWritesRowAndRecordAndCloses)
     const auto moves = sim::Journal<sim::SetWindowPosCall>();
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_EQ(moves[0].insertAfter, platform::window::kHwndTopmost);
-    EXPECT_EQ(moves[0].flags, 3u);
+    EXPECT_EQ(moves[0].flags, platform::window::kSwpNoMove | platform::window::kSwpNoSize);
 }
 
 TEST_F(WaitBoxTest, TheBoxShowsItsParametersAndStandsOnTop) {
