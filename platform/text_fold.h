@@ -1,7 +1,8 @@
 #pragma once
 // Text compared without regard to letter case, as the system compares
 // service names, file names and list items in the programs' ANSI text: the
-// letters A to Z stand for a to z, and every other byte for itself.
+// letters A to Z stand for a to z, and every other byte for itself. Keys
+// and shown texts in upper case change only a to z.
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -17,6 +18,13 @@ constexpr unsigned char FoldedByte(char c) {
 // The text with A to Z taken as a to z.
 inline std::string Folded(std::string text) {
     for (char& c : text) c = static_cast<char>(FoldedByte(c));
+    return text;
+}
+
+// The text with a to z made A to Z.
+inline std::string UpperCased(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return text;
 }
 

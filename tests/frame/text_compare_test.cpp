@@ -106,6 +106,7 @@ TEST(TextFold, OnlyTheLettersAToZFoldAndBytesSortUnsigned) {
         EXPECT_FALSE(platform::LessFolded(row.a, row.b) && platform::LessFolded(row.b, row.a));
     }
     EXPECT_EQ(platform::Folded("C:\\WINDOWS\\Allowed.TXT \xc1"), "c:\\windows\\allowed.txt \xc1");
+    EXPECT_EQ(platform::UpperCased("Messenger `az{ \xe1"), "MESSENGER `AZ{ \xe1");
 }
 
 TEST(TextCompare, AgreesAtBlockEdges) {
