@@ -10,8 +10,6 @@
 
 namespace nightjar {
 
-namespace svc = platform::svc;
-
 class CServices {
 public:
     std::string DisplayName;
@@ -34,16 +32,16 @@ public:
     // Each view is true when every bit of its constant is set in the field.
     // The states are numbers, not bits, so the state views overlap: a paused
     // service (7) is Running, StartPending, StopPending and Stopped as well.
-    bool Running() const { return AllBits(CurrentStatus, svc::kRunning); }
-    bool StartPending() const { return AllBits(CurrentStatus, svc::kStartPending); }
-    bool ContinuePending() const { return AllBits(CurrentStatus, svc::kContinuePending); }
-    bool Paused() const { return AllBits(CurrentStatus, svc::kPaused); }
-    bool PausePausing() const { return AllBits(CurrentStatus, svc::kPausePending); }
-    bool Stopped() const { return AllBits(CurrentStatus, svc::kStopped); }
-    bool StopPending() const { return AllBits(CurrentStatus, svc::kStopPending); }
-    bool AcceptPause() const { return AllBits(ControlsAccepted, svc::kAcceptPauseContinue); }
-    bool AcceptShutDown() const { return AllBits(ControlsAccepted, svc::kAcceptShutdown); }
-    bool AcceptStop() const { return AllBits(ControlsAccepted, svc::kAcceptStop); }
+    bool Running() const { return AllBits(CurrentStatus, platform::svc::kRunning); }
+    bool StartPending() const { return AllBits(CurrentStatus, platform::svc::kStartPending); }
+    bool ContinuePending() const { return AllBits(CurrentStatus, platform::svc::kContinuePending); }
+    bool Paused() const { return AllBits(CurrentStatus, platform::svc::kPaused); }
+    bool PausePausing() const { return AllBits(CurrentStatus, platform::svc::kPausePending); }
+    bool Stopped() const { return AllBits(CurrentStatus, platform::svc::kStopped); }
+    bool StopPending() const { return AllBits(CurrentStatus, platform::svc::kStopPending); }
+    bool AcceptPause() const { return AllBits(ControlsAccepted, platform::svc::kAcceptPauseContinue); }
+    bool AcceptShutDown() const { return AllBits(ControlsAccepted, platform::svc::kAcceptShutdown); }
+    bool AcceptStop() const { return AllBits(ControlsAccepted, platform::svc::kAcceptStop); }
 
 private:
     static bool AllBits(std::int32_t field, std::uint32_t bits) {

@@ -42,7 +42,6 @@ constexpr RowLook kRowLooks[] = {
     {svc::kPaused, "Paused", kRowGreen},
 };
 
-
 }  // namespace
 
 frmSCMsgBox::frmSCMsgBox()
