@@ -165,8 +165,9 @@ bool Form1::fileExists(std::string asPath) {
     std::string found;
     const long result = xfileExists::FirstPlainFile(asPath, &found);
     if (result != platform::kErrorSuccess && result != platform::kErrorFileNotFound)
-        throw platform::Error(result == platform::kErrorPathNotFound ? platform::kErrPathNotFound : platform::kErrBadFileName,
-                              "Cannot look for " + asPath + " (system error " + std::to_string(result) + ").");
+        throw platform::Error(
+            result == platform::kErrorPathNotFound ? platform::kErrPathNotFound : platform::kErrBadFileName,
+            "Cannot look for " + asPath + " (system error " + std::to_string(result) + ").");
     return !found.empty() && EqualsNoCase(found, TrimPath(asPath));
 }
 

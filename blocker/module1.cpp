@@ -60,8 +60,8 @@ std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder
         if (reason.win32 == error)
             throw platform::Error(reason.number, std::string("Cannot ") + action + " the site list " + path + ": " +
                                                      reason.reason + ".");
-    throw platform::Error(platform::kErrPathFileAccess, std::string("Cannot ") + action + " the site list " + path + " (system error " +
-                                  std::to_string(error) + ").");
+    throw platform::Error(platform::kErrPathFileAccess, std::string("Cannot ") + action + " the site list " + path +
+                                                            " (system error " + std::to_string(error) + ").");
 }
 
 // The file's text, from bytes read whole; raises, with the reason, when they
@@ -69,7 +69,8 @@ std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder
 std::string TextOf(const std::string& bytes, const std::string& path) {
     DecodedList decoded = DecodeList(bytes);
     if (!decoded.fault.empty())
-        throw platform::Error(platform::kErrPathFileAccess, "Cannot read the site list " + path + ": " + decoded.fault + ".");
+        throw platform::Error(platform::kErrPathFileAccess,
+                              "Cannot read the site list " + path + ": " + decoded.fault + ".");
     return std::move(decoded.text);
 }
 
@@ -107,9 +108,10 @@ void Show(const SiteList& list, const std::string& fileText) {
 // program does not know all that the file holds.
 void RefuseUnread(const SiteList& list) {
     if (list.file.unread.empty()) return;
-    throw platform::Error(platform::kErrPathFileAccess, "The site list " + PathOf(list) + " is left as it is: it could not be read whole at "
-                                                                "the start.\r\n\r\n" +
-                                  list.file.unread + "\r\n\r\nMend the file, then start the program again.");
+    throw platform::Error(platform::kErrPathFileAccess,
+                          "The site list " + PathOf(list) +
+                              " is left as it is: it could not be read whole at the start.\r\n\r\n" +
+                              list.file.unread + "\r\n\r\nMend the file, then start the program again.");
 }
 
 // The changed bytes of a file in that encoding, as they will read back. A

@@ -72,8 +72,13 @@ TEST_F(SiteListTest, AFailedWriteLeavesFileItemsAndTextAndReachesTheCaller) {
         std::function<void(sim::Machine&)> stage;
         long error;
     } cases[] = {
-        {"read-only file", [](sim::Machine& m) { m.files.entries[sim::Fold(PathOf("allowed.txt"))].attributes |= platform::files::kReadOnly; }, platform::kErrPathFileAccess},
-        {"unwritable folder", [](sim::Machine& m) { m.writeFaults.unwritableFolders.insert(Folder()); }, platform::kErrPathFileAccess},
+        {"read-only file",
+         [](sim::Machine& m) {
+             m.files.entries[sim::Fold(PathOf("allowed.txt"))].attributes |= platform::files::kReadOnly;
+         },
+         platform::kErrPathFileAccess},
+        {"unwritable folder", [](sim::Machine& m) { m.writeFaults.unwritableFolders.insert(Folder()); },
+         platform::kErrPathFileAccess},
         {"disk full half way", [](sim::Machine& m) { m.writeFaults.diskFullAfter = 1; }, platform::kErrDiskFull},
     };
     const struct {

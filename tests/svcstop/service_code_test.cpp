@@ -177,7 +177,8 @@ TEST_F(ServiceCodeTest, ManagerRefusedShowsBoxAAndKeepsTheList) {
 TEST_F(ServiceCodeTest, ListingCallFailuresShowBoxBAndKeepTheList) {
     StageMessenger();
     ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
-    for (const std::deque<long>& failures : {std::deque<long>{platform::kErrorAccessDenied}, std::deque<long>{0, platform::kErrorInvalidHandle}}) {
+    for (const std::deque<long>& failures :
+         {std::deque<long>{platform::kErrorAccessDenied}, std::deque<long>{0, platform::kErrorInvalidHandle}}) {
         p().messageBoxes.clear();
         scm().failures[sim::ServiceCall::EnumServices] = failures;
         EXPECT_FALSE(EnumerateServices("", svc::kStateAll, svc::kWin32));

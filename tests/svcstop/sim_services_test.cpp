@@ -41,9 +41,9 @@ protected:
 };
 
 TEST_F(SimServicesTest, AStopMovesOneStepPerPollAndHoldsTheLast) {
-    Service("Worker").scripts[sim::kRequestStop] = {ServiceStep{svc::kStopPending, 1, 5000},
-                                                    ServiceStep{svc::kStopPending, 2, 5000},
-                                                    ServiceStep{svc::kStopped, 0, 0, platform::kErrorServiceSpecificError, 5}};
+    Service("Worker").scripts[sim::kRequestStop] = {
+        ServiceStep{svc::kStopPending, 1, 5000}, ServiceStep{svc::kStopPending, 2, 5000},
+        ServiceStep{svc::kStopped, 0, 0, platform::kErrorServiceSpecificError, 5}};
     ASSERT_EQ(Request("Worker", svc::kControlStop), 0);
     const std::uint32_t expected[][3] = {{3, 1, 5000}, {3, 2, 5000}, {1, 0, 0}, {1, 0, 0}};
     for (const auto& row : expected) {

@@ -280,7 +280,8 @@ TEST_F(WaitBoxTest, ExitCodeBoxesNameTheCodeAndTheWaitGoesOn) {
 }
 
 TEST_F(WaitBoxTest, NoTickPollsWhileOneOfTheBoxesMessagesIsOpen) {
-    scm().find("Messenger")->scripts[sim::kRequestStop] = {ServiceStep{svc::kStopPending, 0, 0, platform::kErrorServiceSpecificError, 5}};
+    scm().find("Messenger")->scripts[sim::kRequestStop] = {
+        ServiceStep{svc::kStopPending, 0, 0, platform::kErrorServiceSpecificError, 5}};
     p().answers = {sim::Answer(platform::kIdOk, 10000)};
     const std::uint64_t took = Run(sim::kRequestStop, "MESSENGER", 1);
     const std::vector<std::string> texts = BoxTexts();
@@ -311,8 +312,9 @@ TEST_F(WaitBoxTest, TheTimeABoxIsOpenDoesNotCountAgainstTheLongestWait) {
 TEST_F(WaitBoxTest, AStartThatStopsWithAnExitCodeEndsAtOnce) {
     auto& messenger = *scm().find("Messenger");
     messenger.status.currentState = svc::kStopped;
-    messenger.scripts[sim::kRequestStart] = {ServiceStep{svc::kStartPending, 1, 1000},
-                                             ServiceStep{svc::kStopped, 0, 0, platform::kErrorServiceSpecificError, 42}};
+    messenger.scripts[sim::kRequestStart] = {
+        ServiceStep{svc::kStartPending, 1, 1000},
+        ServiceStep{svc::kStopped, 0, 0, platform::kErrorServiceSpecificError, 42}};
     EXPECT_EQ(Run(sim::kRequestStart, "Messenger", 4), 4000u);
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"42", kUnable}));
     EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kRunning) << "the box writes no state it did not reach";
