@@ -24,6 +24,7 @@
 #include "platform/forms/design.h"
 #include "platform/messages.h"
 #include "platform/program.h"
+#include "platform/scope_exit.h"
 
 namespace windhover {
 
@@ -34,11 +35,12 @@ constexpr int kRowTop = 330;
 constexpr int kRowStep = 330;
 
 forms::ControlDesign Box(int row, const char* toolTip) {
-    return forms::Verdana({240, kRowTop + row * kRowStep, 255, 255}, "", toolTip);
+    return forms::Verdana({.left = 240, .top = kRowTop + row * kRowStep, .width = 255, .height = 255}, "", toolTip);
 }
 
 forms::ControlDesign BoxLabel(int row, const char* caption, const char* toolTip) {
-    return forms::Verdana({600, kRowTop + row * kRowStep + 15, 7455, 255}, caption, toolTip);
+    return forms::Verdana({.left = 600, .top = kRowTop + row * kRowStep + 15, .width = 7455, .height = 255}, caption,
+                          toolTip);
 }
 
 const char* const kTipBlocking = "This controls whether popup blocking is on or off.";
@@ -97,49 +99,51 @@ Form1::Form1()
       Label8(*this, "Label8", BoxLabel(5, "Automation: Run at startup and block popups automatically", kTipRunAtStart)),
       Label3(*this, "Label3",
              forms::Verdana(
-                 {240, 2790, 3855, 255}, "Allowed Sites:",
+                 {.left = 240, .top = 2790, .width = 3855, .height = 255}, "Allowed Sites:",
                  "allowed sites will be able to open popup windows.  however, the windows that popup are not affected "
                  "by shrikewatch and will be able to launch popups.")),
       List1(*this, "List1",
-            forms::Verdana({240, 3060, 3855, 1800}, "",
+            forms::Verdana({.left = 240, .top = 3060, .width = 3855, .height = 1800}, "",
                            "sites that are allowed will not be prevented from opening popups")),
       Text1(*this, "Text1",
-            forms::Verdana({240, 4980, 2295, 315}, "",
+            forms::Verdana({.left = 240, .top = 4980, .width = 2295, .height = 315}, "",
                            "Type the domain of a site to allow, such as www.example.com, and click Add.")),
       Command1(*this, "Command1",
-               forms::Verdana({2580, 4965, 735, 345}, "Add",
+               forms::Verdana({.left = 2580, .top = 4965, .width = 735, .height = 345}, "Add",
                               "Allow popups from the site typed in the text box to the left.")),
       Command2(*this, "Command2",
-               forms::Verdana({3360, 4965, 735, 345}, "Delete", "Remove the selected site from the Allowed List")),
+               forms::Verdana({.left = 3360, .top = 4965, .width = 735, .height = 345}, "Delete",
+                              "Remove the selected site from the Allowed List")),
       Label1(*this, "Label1",
              forms::Verdana(
-                 {4320, 2790, 3855, 255}, "Disallowed Sites:",
+                 {.left = 4320, .top = 2790, .width = 3855, .height = 255}, "Disallowed Sites:",
                  "by default, shrikewatch.  adding a site to the disallowed list  prevents it from notifying you of "
                  "popups while in setup mode.")),
       List2(*this, "List2",
             forms::Verdana(
-                {4320, 3060, 3855, 1800}, "",
+                {.left = 4320, .top = 3060, .width = 3855, .height = 1800}, "",
                 "all sites that are not \"allowed\" are blocked by shrikewatch.  disallowed sites will not prompt you "
                 "from setup mode.")),
       Text2(*this, "Text2",
-            forms::Verdana({4320, 4980, 2295, 315}, "",
+            forms::Verdana({.left = 4320, .top = 4980, .width = 2295, .height = 315}, "",
                            "Type the domain of a site to disallow, such as www.example.com, and click Add.")),
       Command4(*this, "Command4",
-               forms::Verdana({6660, 4965, 735, 345}, "Add",
+               forms::Verdana({.left = 6660, .top = 4965, .width = 735, .height = 345}, "Add",
                               "Prevent popups from the site typed in the text box to the left.")),
       Command3(*this, "Command3",
-               forms::Verdana({7440, 4965, 735, 345}, "Delete", "Remove the selected site from the Disallowed List")),
+               forms::Verdana({.left = 7440, .top = 4965, .width = 735, .height = 345}, "Delete",
+                              "Remove the selected site from the Disallowed List")),
       Command5(
           *this, "Command5",
-          forms::Verdana({120, 5565, 2655, 390}, "Allow Next Popup",
+          forms::Verdana({.left = 120, .top = 5565, .width = 2655, .height = 390}, "Allow Next Popup",
                          "This will allow the next popup to be opened.  You can also press Win + Z or right click the "
                          "Program Icon.  This is useful if a legitimate window is being misinterpreted as a popup.")),
       Command6(*this, "Command6",
                forms::Verdana(
-                   {2880, 5565, 2655, 390}, "Minimize to Taskbar",
+                   {.left = 2880, .top = 5565, .width = 2655, .height = 390}, "Minimize to Taskbar",
                    "The program will run silently in the taskbar while you browse.  You can right click the program "
                    "icon for a list of options, or to maximize the program.")),
-      Command7(*this, "Command7", forms::Verdana({5640, 5565, 2655, 390}, "Visit")) {
+      Command7(*this, "Command7", forms::Verdana({.left = 5640, .top = 5565, .width = 2655, .height = 390}, "Visit")) {
     design("Form1", 8535, 7065, forms::BorderStyle::FixedSingle);
     setButtons(true, false);
     setCentred(true);
@@ -186,10 +190,7 @@ Form1::Form1()
 // store as off without a word.
 void Form1::Form_Load() {
     loading_ = true;
-    struct Loaded {
-        bool& loading;
-        ~Loaded() { loading = false; }
-    } loaded{loading_};
+    const platform::ScopeExit loaded([this] { loading_ = false; });
     runRefusedAtStart_ = LoadSteps();
 }
 

@@ -1,5 +1,7 @@
 // windhover's main window: the option boxes, the buttons, the notification
 // area menu's items, the Tools menu, the hot-key target and the file routines.
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "blocker/form1.h"
@@ -14,42 +16,64 @@
 #include "frame/text_compare.h"
 #include "frame/xfile_exists.h"
 #include "platform/error.h"
-#include "platform/files.h"
 #include "platform/registry.h"
 
 namespace windhover {
 
 namespace {
 
-// What each option box says in the message panel, and the setting it stores
-// at once ("" for those stored only at unload).
-struct Option {
-    forms::CheckBox Form1::*box;
-    const char* on;
-    const char* off;
-    const char* storedAtOnce;
-};
-
-const Option kOptions[] = {
-    {&Form1::Check1, "Now blocking popups", "Now allowing popups", ""},
-    {&Form1::Check2, "Setup Mode Enabled", "Setup Mode Disabled", ""},
-    {&Form1::Check3, "Always On Top Enabled", "Always On Top Disabled", "chkOnTop"},
-    {&Form1::Check4, "Run On Startup Enabled", "Run On Startup Disabled", ""},
-    {&Form1::Check5, "Sounds Enabled", "Sounds Disabled", "chkSound"},
-    {&Form1::Check6, "Auto New Window Enabled", "Auto New Window Disabled", ""},
-};
-
 const char* const kRunRefused = "Run On Startup could not be enabled: this account may not change the programs "
                                 "that Windows starts";
 const char* const kRunKept = "Run On Startup could not be disabled: this account may not change the programs that "
                              "Windows starts";
 
-// The run-at-log-on command: the program's own path, quoted so that a folder
-// with blanks cannot start another program.
-std::string RunCommand() {
-    const std::string path = platform::files::ProgramFolder() + "\\" + platform::files::ExecutableName() + ".exe";
-    return '"' + path + '"';
+// An option's effect beyond its stored value: null when Windows took the
+// change, else the message panel's text saying that it did not.
+using Effect = const char* (*)(Form1& form, bool on);
+
+const char* KeepOnTop(Form1& form, bool on) {
+    SkipOnError([&] { on ? form.onTop.MakeTopMost(form.hwnd()) : form.onTop.MakeNormal(form.hwnd()); });
+    AlwaysOnTop = on;
+    return nullptr;
 }
+
+const char* RunAtLogOn(Form1& form, bool on) {
+    bool refused = false;
+    SkipOnError([&] {
+        AddRemove& run = form.VarAddRemove;
+        const std::string name = ProductInfo.ProductName;
+        // A value that is gone counts as removed, whatever the call said.
+        if (!on) {
+            refused = !run.RemoveFromRun(name) &&
+                      run.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name).has_value();
+            return;
+        }
+        // A value already there as ours counts: an administrator set it.
+        refused = !run.AddToRun(name, OwnRunCommand()) &&
+                  run.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name) != OwnRunCommand();
+    });
+    if (!refused) return nullptr;
+    return on ? kRunRefused : kRunKept;
+}
+
+// What each option box says in the message panel, its effect, and the
+// setting it stores at once ("" for those stored only at unload).
+struct Option {
+    forms::CheckBox Form1::*box;
+    const char* on;
+    const char* off;
+    const char* storedAtOnce;
+    Effect effect;
+};
+
+const Option kOptions[] = {
+    {&Form1::Check1, "Now blocking popups", "Now allowing popups", "", nullptr},
+    {&Form1::Check2, "Setup Mode Enabled", "Setup Mode Disabled", "", nullptr},
+    {&Form1::Check3, "Always On Top Enabled", "Always On Top Disabled", "chkOnTop", KeepOnTop},
+    {&Form1::Check4, "Run On Startup Enabled", "Run On Startup Disabled", "", RunAtLogOn},
+    {&Form1::Check5, "Sounds Enabled", "Sounds Disabled", "chkSound", nullptr},
+    {&Form1::Check6, "Auto New Window Enabled", "Auto New Window Disabled", "", nullptr},
+};
 
 // The text of the box goes on the list as typed; nothing, or one blank, is no site.
 void AddSite(const forms::TextBox& box, void (*add)(const std::string&)) {
@@ -70,35 +94,18 @@ void Form1::ShowStatus(const std::string& text) {
 }
 
 void Form1::OptionClicked(forms::CheckBox& box) {
-    const Option* option = nullptr;
-    for (const Option& candidate : kOptions)
-        if (&(this->*candidate.box) == &box) option = &candidate;
+    const Option* option = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                        [&](const Option& row) { return &(this->*row.box) == &box; });
+    if (option == std::end(kOptions)) return;  // not an option box
     const bool on = box.value() == 1;
-    // Windows refused the run-at-log-on change: the box goes back to what
-    // Windows does, and the message says so.
-    bool refused = false;
-    if (&box == &Check3) {
-        SkipOnError([&] { on ? onTop.MakeTopMost(hwnd()) : onTop.MakeNormal(hwnd()); });
-        AlwaysOnTop = on;
-    } else if (&box == &Check4) {
-        SkipOnError([&] {
-            const std::string name = ProductInfo.ProductName;
-            // A value that is gone counts as removed, whatever the call said.
-            if (!on) {
-                refused = !VarAddRemove.RemoveFromRun(name) &&
-                          VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name).has_value();
-                return;
-            }
-            // A value already there as ours counts: an administrator set it.
-            refused = !VarAddRemove.AddToRun(name, RunCommand()) &&
-                      VarAddRemove.GetString(platform::reg::kLocalMachine, AddRemove::kRunKey, name) != RunCommand();
-        });
-    }
-    ShowStatus(refused ? (on ? kRunRefused : kRunKept) : on ? option->on : option->off);
-    if (refused) {
+    if (const char* refusal = option->effect ? option->effect(*this, on) : nullptr) {
+        // The box goes back to what Windows does, and the message says so.
+        ShowStatus(refusal);
         refusingRun_ = true;
         SkipOnError([&] { box.setValue(on ? 0 : 1); });
         refusingRun_ = false;
+    } else {
+        ShowStatus(on ? option->on : option->off);
     }
     // A setting the store refuses is noted and told to the user once.
     if (*option->storedAtOnce) settingWrites::Store(option->storedAtOnce, std::to_string(box.value()));
@@ -158,8 +165,9 @@ bool Form1::fileExists(std::string asPath) {
     std::string found;
     const long result = xfileExists::FirstPlainFile(asPath, &found);
     if (result != platform::kErrorSuccess && result != platform::kErrorFileNotFound)
-        throw platform::Error(result == platform::kErrorPathNotFound ? platform::kErrPathNotFound : 52,
-                              "Cannot look for " + asPath + " (system error " + std::to_string(result) + ").");
+        throw platform::Error(
+            result == platform::kErrorPathNotFound ? platform::kErrPathNotFound : platform::kErrBadFileName,
+            "Cannot look for " + asPath + " (system error " + std::to_string(result) + ").");
     return !found.empty() && EqualsNoCase(found, TrimPath(asPath));
 }
 

@@ -11,6 +11,7 @@
 #include "frame/text_compare.h"
 #include "platform/files.h"
 #include "platform/program.h"
+#include "platform/text_fold.h"
 
 namespace windhover {
 
@@ -21,8 +22,7 @@ void RemoveEvery(std::string& text, const std::string& part) {
 }
 
 bool BeginsWithScheme(const std::string& text) {
-    std::string start = text.substr(0, 8);
-    for (char& c : start) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    const std::string start = platform::Folded(text.substr(0, 8));
     return start.rfind("http://", 0) == 0 || start.rfind("https://", 0) == 0;
 }
 

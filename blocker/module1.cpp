@@ -53,15 +53,15 @@ std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder
     } kReasons[] = {
         {platform::kErrorFileNotFound, platform::kErrFileNotFound, "the file does not exist"},
         {platform::kErrorPathNotFound, platform::kErrPathNotFound, "the folder does not exist"},
-        {platform::kErrorAccessDenied, 75, "access is denied"},
-        {platform::kErrorDiskFull, 61, "the disk is full"},
+        {platform::kErrorAccessDenied, platform::kErrPathFileAccess, "access is denied"},
+        {platform::kErrorDiskFull, platform::kErrDiskFull, "the disk is full"},
     };
     for (const auto& reason : kReasons)
         if (reason.win32 == error)
             throw platform::Error(reason.number, std::string("Cannot ") + action + " the site list " + path + ": " +
                                                      reason.reason + ".");
-    throw platform::Error(75, std::string("Cannot ") + action + " the site list " + path + " (system error " +
-                                  std::to_string(error) + ").");
+    throw platform::Error(platform::kErrPathFileAccess, std::string("Cannot ") + action + " the site list " + path +
+                                                            " (system error " + std::to_string(error) + ").");
 }
 
 // The file's text, from bytes read whole; raises, with the reason, when they
@@ -69,7 +69,8 @@ std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder
 std::string TextOf(const std::string& bytes, const std::string& path) {
     DecodedList decoded = DecodeList(bytes);
     if (!decoded.fault.empty())
-        throw platform::Error(75, "Cannot read the site list " + path + ": " + decoded.fault + ".");
+        throw platform::Error(platform::kErrPathFileAccess,
+                              "Cannot read the site list " + path + ": " + decoded.fault + ".");
     return std::move(decoded.text);
 }
 
@@ -107,9 +108,10 @@ void Show(const SiteList& list, const std::string& fileText) {
 // program does not know all that the file holds.
 void RefuseUnread(const SiteList& list) {
     if (list.file.unread.empty()) return;
-    throw platform::Error(75, "The site list " + PathOf(list) + " is left as it is: it could not be read whole at "
-                                                                "the start.\r\n\r\n" +
-                                  list.file.unread + "\r\n\r\nMend the file, then start the program again.");
+    throw platform::Error(platform::kErrPathFileAccess,
+                          "The site list " + PathOf(list) +
+                              " is left as it is: it could not be read whole at the start.\r\n\r\n" +
+                              list.file.unread + "\r\n\r\nMend the file, then start the program again.");
 }
 
 // The changed bytes of a file in that encoding, as they will read back. A
@@ -160,7 +162,7 @@ std::string Change(const SiteList& list, Edit edit, const std::string* made) {
         platform::files::RemoveBeside(beside);
         if (error != platform::kErrorSuccess && error != platform::kErrorFileNotFound) Fail(error, "read", path);
     }
-    throw platform::Error(75, "Cannot change the site list " + path +
+    throw platform::Error(platform::kErrPathFileAccess, "Cannot change the site list " + path +
                                   ": another program changed it each time it was to be written. Try again.");
 }
 

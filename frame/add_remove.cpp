@@ -1,6 +1,7 @@
 #include "frame/add_remove.h"
 
 #include "frame/registry_text.h"
+#include "platform/files.h"
 
 namespace reg = platform::reg;
 
@@ -8,6 +9,10 @@ const char* const AddRemove::kRunKey = "Software\\Microsoft\\Windows\\CurrentVer
 
 std::string AddRemove::UninstallKey(const std::string& ProgramName) {
     return "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + ProgramName;
+}
+
+std::string OwnRunCommand() {
+    return '"' + platform::files::ProgramFolder() + "\\" + platform::files::ExecutableName() + ".exe\"";
 }
 
 namespace {

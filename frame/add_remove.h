@@ -31,3 +31,7 @@ public:
     static const char* const kRunKey;
     static std::string UninstallKey(const std::string& ProgramName);
 };
+
+// The run-at-log-on command of the running program: its own path, quoted so
+// that a folder with blanks cannot start another program.
+std::string OwnRunCommand();

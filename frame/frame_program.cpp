@@ -6,7 +6,9 @@
 
 namespace {
 
-[[noreturn]] void NoProgram() { throw platform::Error(5, "No program has been handed to the frame."); }
+[[noreturn]] void NoProgram() {
+    throw platform::Error(platform::kErrInvalidProcedureCall, "No program has been handed to the frame.");
+}
 
 const FrameProgram kNoProgram{
     [] () -> forms::Form& { NoProgram(); },

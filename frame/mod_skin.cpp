@@ -30,7 +30,7 @@ const platform::ResetAtStart resetSkinGlobals([] {
 });
 
 SkinControlObject& Control() {
-    if (!SkinControl) throw platform::Error(91, "The skin control is not set");
+    if (!SkinControl) throw platform::Error(platform::kErrObjectNotSet, "The skin control is not set");
     return *SkinControl;
 }
 
@@ -55,17 +55,17 @@ void InitSkinGlobal() {
     });
 }
 
+void ColourControls(forms::Form& window) {
+    SkinControlObject& control = Control();
+    const std::uint32_t colour1 = control.Color(2);
+    const std::uint32_t colour2 = control.Color(3);
+    const std::uint32_t colour3 = control.Color(4);
+    SetControlColors(window, colour1, colour2, colour3);
+}
+
 void ApplySkin(forms::Form& window) {
-    std::uint32_t colour1 = 0, colour2 = 0, colour3 = 0;
-    bool haveColours = false;
-    SkipOnError([&] {
-        colour1 = Control().Color(2);
-        colour2 = Control().Color(3);
-        colour3 = Control().Color(4);
-        haveColours = true;
-    });
     // Without the skin's colours the controls keep their own rather than turn black.
-    if (haveColours) SkipOnError([&] { SetControlColors(window, colour1, colour2, colour3); });
+    SkipOnError([&] { ColourControls(window); });
     SkipOnError([&] {
         if (IsVistaOrLater() && ProductInfo.SkinsEnabled) SetRectRegion(window);
     });

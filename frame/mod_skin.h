@@ -46,6 +46,9 @@ void ApplySkinRetry(forms::Form& frm);
 inline constexpr std::uint32_t kSplashWaitMs = 5000;
 void SetRectRegion(forms::Form& window);
 void SetControlColors(forms::Form& window, std::uint32_t colour1, std::uint32_t colour2, std::uint32_t colour3);
+// Gives the window's controls the skin control's colours (its properties 2, 3
+// and 4); raises kErrObjectNotSet when no skin control is set.
+void ColourControls(forms::Form& window);
 
 // Creates SkinGlobal when it is missing; false when the library is not there.
 bool EnsureSkinGlobal();

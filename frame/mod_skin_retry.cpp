@@ -1,6 +1,5 @@
 #include "frame/frm_splash.h"
 #include "frame/mod_skin.h"
-#include "platform/error.h"
 #include "platform/program.h"
 
 namespace modSkin {
@@ -8,11 +7,7 @@ namespace modSkin {
 namespace {
 
 void SkinAttempt(forms::Form& frm) {
-    if (!SkinControl) throw platform::Error(91, "The skin control is not set");
-    const std::uint32_t colour1 = SkinControl->Color(2);
-    const std::uint32_t colour2 = SkinControl->Color(3);
-    const std::uint32_t colour3 = SkinControl->Color(4);
-    SetControlColors(frm, colour1, colour2, colour3);
+    ColourControls(frm);
     SkinControl->ApplyToWindow(frm.hwnd());
 }
 

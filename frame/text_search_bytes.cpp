@@ -1,11 +1,13 @@
 #include "frame/text_search.h"
 
+#include "platform/text_fold.h"
+
 namespace textSearch {
 
 const std::array<unsigned char, 256>& Folds() {
     static const auto table = [] {
         std::array<unsigned char, 256> folds{};
-        for (int c = 0; c < 256; ++c) folds[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        for (int c = 0; c < 256; ++c) folds[c] = platform::FoldedByte(static_cast<char>(c));
         return folds;
     }();
     return table;

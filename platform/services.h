@@ -39,6 +39,13 @@ inline constexpr std::uint32_t kStateActive = 1;
 inline constexpr std::uint32_t kStateInactive = 2;
 inline constexpr std::uint32_t kStateAll = 3;
 
+// Start types (dwStartType).
+inline constexpr std::uint32_t kBootStart = 0;
+inline constexpr std::uint32_t kSystemStart = 1;
+inline constexpr std::uint32_t kAutoStart = 2;
+inline constexpr std::uint32_t kDemandStart = 3;
+inline constexpr std::uint32_t kDisabled = 4;
+
 // Service types.
 inline constexpr std::uint32_t kOwnProcess = 0x10;
 inline constexpr std::uint32_t kShareProcess = 0x20;
@@ -54,20 +61,8 @@ inline constexpr std::uint32_t kControlStop = 1;
 inline constexpr std::uint32_t kControlPause = 2;
 inline constexpr std::uint32_t kControlContinue = 3;
 
-// Result codes of the service calls beyond those in types.h.
-enum : long {
-    kErrorDependentServicesRunning = 1051,
-    kErrorInvalidServiceControl = 1052,
-    kErrorServiceRequestTimeout = 1053,
-    kErrorServiceAlreadyRunning = 1056,
-    kErrorServiceDisabled = 1058,
-    kErrorServiceCannotAcceptCtrl = 1061,
-    kErrorServiceNotActive = 1062,
-    kErrorDatabaseDoesNotExist = 1065,
-    kErrorServiceSpecificError = 1066,
-};
-
-// SERVICE_STATUS, seven 32-bit fields on every build.
+// SERVICE_STATUS, seven 32-bit fields on every build, laid out as the system
+// lays them in the listings' records.
 struct ServiceStatus {
     std::uint32_t serviceType = 0;
     std::uint32_t currentState = 0;
@@ -84,7 +79,7 @@ struct ServiceStatus {
 struct RecordLayout {
     std::uint32_t addressSize;
     // ENUM_SERVICE_STATUSA: the two text addresses, then the seven status
-    // fields in SERVICE_STATUS order from statusOffset.
+    // fields of a ServiceStatus from enumStatusOffset.
     std::uint32_t enumRecordSize;
     std::uint32_t enumServiceName;
     std::uint32_t enumDisplayName;
@@ -103,9 +98,41 @@ struct RecordLayout {
 };
 
 // The records of a 32-bit process: 4-byte addresses, 36-byte records.
-inline constexpr RecordLayout kLayout32{4, 36, 0, 4, 8, 36, 0, 4, 8, 12, 16, 20, 24, 28, 32};
+inline constexpr RecordLayout kLayout32{
+    .addressSize = 4,
+    .enumRecordSize = 36,
+    .enumServiceName = 0,
+    .enumDisplayName = 4,
+    .enumStatusOffset = 8,
+    .configSize = 36,
+    .configServiceType = 0,
+    .configStartType = 4,
+    .configErrorControl = 8,
+    .configBinaryPath = 12,
+    .configLoadOrderGroup = 16,
+    .configTagId = 20,
+    .configDependencies = 24,
+    .configStartName = 28,
+    .configDisplayName = 32,
+};
 // The records of a 64-bit process: 8-byte addresses aligned to 8.
-inline constexpr RecordLayout kLayout64{8, 48, 0, 8, 16, 64, 0, 4, 8, 16, 24, 32, 40, 48, 56};
+inline constexpr RecordLayout kLayout64{
+    .addressSize = 8,
+    .enumRecordSize = 48,
+    .enumServiceName = 0,
+    .enumDisplayName = 8,
+    .enumStatusOffset = 16,
+    .configSize = 64,
+    .configServiceType = 0,
+    .configStartType = 4,
+    .configErrorControl = 8,
+    .configBinaryPath = 16,
+    .configLoadOrderGroup = 24,
+    .configTagId = 32,
+    .configDependencies = 40,
+    .configStartName = 48,
+    .configDisplayName = 56,
+};
 
 // The layout of the records this backend's calls write.
 const RecordLayout& Layout();

@@ -1,14 +1,10 @@
 #include "svcstop/c_services.h"
 
-#include <cctype>
+#include "platform/text_fold.h"
 
 namespace nightjar {
 
-std::string ServiceKey(const std::string& serviceName) {
-    std::string key = serviceName;
-    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return key;
-}
+std::string ServiceKey(const std::string& serviceName) { return platform::UpperCased(serviceName); }
 
 void ServiceCollection::Add(std::unique_ptr<CServices> record) { records_.push_back(std::move(record)); }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/services.h"
+
 namespace nightjar {
 
 class CServices {
@@ -30,19 +32,21 @@ public:
     // Each view is true when every bit of its constant is set in the field.
     // The states are numbers, not bits, so the state views overlap: a paused
     // service (7) is Running, StartPending, StopPending and Stopped as well.
-    bool Running() const { return AllBits(CurrentStatus, 4); }
-    bool StartPending() const { return AllBits(CurrentStatus, 2); }
-    bool ContinuePending() const { return AllBits(CurrentStatus, 5); }
-    bool Paused() const { return AllBits(CurrentStatus, 7); }
-    bool PausePausing() const { return AllBits(CurrentStatus, 6); }
-    bool Stopped() const { return AllBits(CurrentStatus, 1); }
-    bool StopPending() const { return AllBits(CurrentStatus, 3); }
-    bool AcceptPause() const { return AllBits(ControlsAccepted, 2); }
-    bool AcceptShutDown() const { return AllBits(ControlsAccepted, 4); }
-    bool AcceptStop() const { return AllBits(ControlsAccepted, 1); }
+    bool Running() const { return AllBits(CurrentStatus, platform::svc::kRunning); }
+    bool StartPending() const { return AllBits(CurrentStatus, platform::svc::kStartPending); }
+    bool ContinuePending() const { return AllBits(CurrentStatus, platform::svc::kContinuePending); }
+    bool Paused() const { return AllBits(CurrentStatus, platform::svc::kPaused); }
+    bool PausePausing() const { return AllBits(CurrentStatus, platform::svc::kPausePending); }
+    bool Stopped() const { return AllBits(CurrentStatus, platform::svc::kStopped); }
+    bool StopPending() const { return AllBits(CurrentStatus, platform::svc::kStopPending); }
+    bool AcceptPause() const { return AllBits(ControlsAccepted, platform::svc::kAcceptPauseContinue); }
+    bool AcceptShutDown() const { return AllBits(ControlsAccepted, platform::svc::kAcceptShutdown); }
+    bool AcceptStop() const { return AllBits(ControlsAccepted, platform::svc::kAcceptStop); }
 
 private:
-    static bool AllBits(std::int32_t field, std::int32_t bits) { return (field & bits) == bits; }
+    static bool AllBits(std::int32_t field, std::uint32_t bits) {
+        return (static_cast<std::uint32_t>(field) & bits) == bits;
+    }
 };
 
 // Service records in the order they were added, keyed by the service's key

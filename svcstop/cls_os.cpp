@@ -1,22 +1,19 @@
 #include "svcstop/cls_os.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "platform/text_fold.h"
+
 namespace nightjar {
 
 namespace {
 
+using platform::UpperCased;
 using platform::version::OsVersionInfo;
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The service-pack text with every NUL removed.
 std::string CsdText(const OsVersionInfo& info) {
@@ -46,7 +43,7 @@ std::string Unknown(const OsVersionInfo& info) { return "Unknown OS Version " + 
 // The name of the version, and whether the extended record is read.
 std::pair<std::string, bool> Name(const OsVersionInfo& info) {
     const std::uint32_t major = info.majorVersion, minor = info.minorVersion, platform = info.platformId;
-    const std::string letters = Upper(CsdText(info));
+    const std::string letters = UpperCased(CsdText(info));
     if (major == 3) {
         if (platform == 2) return {"Windows NT " + Dotted(info), false};
         return {Unknown(info), false};
@@ -56,7 +53,7 @@ std::pair<std::string, bool> Name(const OsVersionInfo& info) {
             return {Contains(letters, "C") || Contains(letters, "B") ? "Windows 95 OSR2" : "Windows 95", false};
         if (minor == 0 && platform == 2)
             // Compared by character codes: "SERVICE PACK 6A" is above, "SERVICE PACK 10" below.
-            return {"Windows NT 4.0", Upper(Trimmed(CsdText(info))).compare("SERVICE PACK 6") >= 0};
+            return {"Windows NT 4.0", UpperCased(Trimmed(CsdText(info))).compare("SERVICE PACK 6") >= 0};
         if (minor == 0) return {Unknown(info) + " Platform " + std::to_string(platform), false};
         if (minor == 10) return {Contains(letters, "A") ? "Windows 98 SE" : "Windows 98", false};
         if (minor == 90) return {"Windows ME", false};

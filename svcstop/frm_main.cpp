@@ -14,7 +14,6 @@
 #include "frame/text_compare.h"
 #include "platform/dialogs.h"
 #include "platform/error.h"
-#include "platform/files.h"
 #include "platform/forms/design.h"
 #include "platform/messages.h"
 #include "platform/program.h"
@@ -65,17 +64,28 @@ frmMain::frmMain()
       cmdPause(*this, "cmdPause", forms::Hidden({120, 6360, 1560, 450})),
       cmdContinue(*this, "cmdContinue", forms::Hidden({1800, 6480, 1560, 450})),
       cmdStartup(*this, "cmdStartup", forms::Hidden({3480, 6720, 1560, 450})),
-      Frame1(*this, "Frame1", forms::Bold(forms::Verdana({60, 60, 7275, 5055}, "Current Status"))),
-      lblStatus(*this, "lblStatus", forms::Bold(forms::Verdana({180, 420, 6975, 435}, ""))),
-      cmdWebsite(*this, "cmdWebsite", forms::Verdana({180, 3540, 7005, 855}, "Visit"), Pictures("VISIT")),
-      Command1(*this, "Command1", forms::Verdana({180, 2640, 7005, 855}, "Send Yourself a Test Popup Message"),
+      Frame1(*this, "Frame1",
+             forms::Bold(forms::Verdana({.left = 60, .top = 60, .width = 7275, .height = 5055}, "Current Status"))),
+      lblStatus(*this, "lblStatus",
+                forms::Bold(forms::Verdana({.left = 180, .top = 420, .width = 6975, .height = 435}, ""))),
+      cmdWebsite(*this, "cmdWebsite", forms::Verdana({.left = 180, .top = 3540, .width = 7005, .height = 855}, "Visit"),
+                 Pictures("VISIT")),
+      Command1(*this, "Command1",
+               forms::Verdana({.left = 180, .top = 2640, .width = 7005, .height = 855},
+                              "Send Yourself a Test Popup Message"),
                Pictures("TESTMESSAGE")),
-      cmdStart(*this, "cmdStart", forms::Verdana({180, 1740, 7005, 855}, "Allow Windows Popup Messages"),
+      cmdStart(*this, "cmdStart",
+               forms::Verdana({.left = 180, .top = 1740, .width = 7005, .height = 855}, "Allow Windows Popup Messages"),
                Pictures("ALLOW")),
-      cmdStop(*this, "cmdStop", forms::Verdana({180, 840, 7005, 855}, "Prevent Windows Popup Messages"),
+      cmdStop(*this, "cmdStop",
+              forms::Verdana({.left = 180, .top = 840, .width = 7005, .height = 855}, "Prevent Windows Popup Messages"),
               Pictures("PREVENT")),
-      chkAuto(*this, "chkAuto", forms::Verdana({180, 4740, 3975, 315}, "Automatically Disable Popup Messages")),
-      chkStartup(*this, "chkStartup", forms::Verdana({180, 4440, 4035, 315}, "Run automatically at startup")) {
+      chkAuto(*this, "chkAuto",
+              forms::Verdana({.left = 180, .top = 4740, .width = 3975, .height = 315},
+                             "Automatically Disable Popup Messages")),
+      chkStartup(
+          *this, "chkStartup",
+          forms::Verdana({.left = 180, .top = 4440, .width = 4035, .height = 315}, "Run automatically at startup")) {
     design("Services", 7530, 5940, forms::BorderStyle::FixedSingle);
     setButtons(true, false);
     setCentred(true);
@@ -212,13 +222,7 @@ void frmMain::chkStartup_Click() {
         objAddRemove->RemoveFromRun(kRunName);
         return;
     }
-    // The running executable's full path, quoted.
-    std::string command = "\"";
-    command += platform::files::ProgramFolder();
-    command += '\\';
-    command += platform::files::ExecutableName();
-    command += ".exe\"";
-    objAddRemove->AddToRun(kRunName, command);
+    objAddRemove->AddToRun(kRunName, OwnRunCommand());
 }
 
 // ---- the notification area, size and shut-down ----------------------------------

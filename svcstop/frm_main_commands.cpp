@@ -6,6 +6,7 @@
 #include "platform/error_text.h"
 #include "platform/files.h"
 #include "platform/process.h"
+#include "platform/scope_exit.h"
 #include "svcstop/frm_main.h"
 #include "svcstop/frm_sc_msg_box.h"
 #include "svcstop/frm_startup.h"
@@ -88,10 +89,7 @@ template <class Command>
 void frmMain::OneChangeAtATime(Command&& command) {
     if (changing_) return;
     changing_ = true;
-    struct Done {
-        bool& changing;
-        ~Done() { changing = false; }
-    } done{changing_};
+    const platform::ScopeExit done([this] { changing_ = false; });
     command();
 }
 

@@ -21,7 +21,7 @@ constexpr RowLook kStatusLooks[] = {
     {svc::kPaused, "Paused", kStatusBlue},
 };
 constexpr const char* kStartTypes[] = {"Boot", "System", "Automatic", "Manual", "Disabled"};
-constexpr std::int32_t kStartDisabled = 4;
+constexpr std::int32_t kStartDisabled = svc::kDisabled;
 
 }  // namespace
 

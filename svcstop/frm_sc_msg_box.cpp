@@ -8,6 +8,7 @@
 #include "platform/forms/design.h"
 #include "platform/process_globals.h"
 #include "platform/program.h"
+#include "platform/scope_exit.h"
 #include "svcstop/frm_main.h"
 #include "svcstop/mod_general.h"
 #include "svcstop/mod_service_code.h"
@@ -41,15 +42,16 @@ constexpr RowLook kRowLooks[] = {
     {svc::kPaused, "Paused", kRowGreen},
 };
 
-constexpr std::int32_t kServiceSpecificError = 1066;
-
 }  // namespace
 
 frmSCMsgBox::frmSCMsgBox()
     : Form("frmSCMsgBox"),
-      Frame1(*this, "Frame1", forms::Verdana({60, 30, 4890, 1200}, "STATUS REPORT")),
-      SkinLabel2(*this, "SkinLabel2", forms::Verdana({240, 330, 4530, 285}, "Please Wait...")),
-      lblMessage(*this, "lblMessage", forms::Verdana({240, 690, 4530, 285}, "Disabling Windows Popup Messages")) {
+      Frame1(*this, "Frame1", forms::Verdana({.left = 60, .top = 30, .width = 4890, .height = 1200}, "STATUS REPORT")),
+      SkinLabel2(*this, "SkinLabel2",
+                 forms::Verdana({.left = 240, .top = 330, .width = 4530, .height = 285}, "Please Wait...")),
+      lblMessage(
+          *this, "lblMessage",
+          forms::Verdana({.left = 240, .top = 690, .width = 4530, .height = 285}, "Disabling Windows Popup Messages")) {
     design("", 5010, 1290, forms::BorderStyle::None);
     setButtons(false, false);
     setCentred(true);
@@ -95,7 +97,7 @@ void frmSCMsgBox::tmrMain_Timer() {
     const auto specificExit = static_cast<std::int32_t>(status.serviceSpecificExitCode);
     const bool exitCode = win32Exit > 0 || specificExit > 0;
     if (exitCode) {
-        if (win32Exit == kServiceSpecificError)
+        if (win32Exit == platform::kErrorServiceSpecificError)
             Tell(std::to_string(specificExit), platform::kMbOk | platform::kMbIconError, "Service Specific Error");
         else
             Tell(std::to_string(win32Exit), platform::kMbOk | platform::kMbIconError,
@@ -128,16 +130,12 @@ void frmSCMsgBox::Reached(const svc::ServiceStatus& status) {
 
 void frmSCMsgBox::Tell(const std::string& text, std::uint32_t flags, const std::string& title) {
     const std::uint32_t opened = platform::TickCount();
-    struct Held {
-        frmSCMsgBox& box;
-        std::uint32_t opened;
-        ~Held() {
-            const std::uint32_t open = platform::TickCount() - opened;
-            box.telling_ = false;
-            box.startedAt_ += open;
-            box.stillSince_ += open;
-        }
-    } held{*this, opened};
+    const platform::ScopeExit held([this, opened] {
+        const std::uint32_t open = platform::TickCount() - opened;
+        telling_ = false;
+        startedAt_ += open;
+        stillSince_ += open;
+    });
     telling_ = true;
     platform::MessageBox(text, flags, title);
 }

@@ -1,6 +1,7 @@
 #include "svcstop/mod_service_code.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <memory>
 
@@ -74,17 +75,26 @@ struct ListedService {
     svc::ServiceStatus status;
 };
 
+// The status that stands in the buffer from byte `at`.
+svc::ServiceStatus StatusAt(const ServiceBuffer& buffer, std::size_t at) {
+    using Status = svc::ServiceStatus;
+    return {buffer.Number(at + offsetof(Status, serviceType)),
+            buffer.Number(at + offsetof(Status, currentState)),
+            buffer.Number(at + offsetof(Status, controlsAccepted)),
+            buffer.Number(at + offsetof(Status, win32ExitCode)),
+            buffer.Number(at + offsetof(Status, serviceSpecificExitCode)),
+            buffer.Number(at + offsetof(Status, checkPoint)),
+            buffer.Number(at + offsetof(Status, waitHint))};
+}
+
 std::vector<ListedService> ReadRecords(const ServiceBuffer& buffer, std::uint32_t returned) {
     const svc::RecordLayout& layout = svc::Layout();
     const std::uint32_t count = std::min(returned, buffer.size() / layout.enumRecordSize);
     std::vector<ListedService> listed;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::size_t at = std::size_t{i} * layout.enumRecordSize;
-        const std::size_t status = at + layout.enumStatusOffset;
         listed.push_back({buffer.Text(at + layout.enumServiceName), buffer.Text(at + layout.enumDisplayName),
-                          {buffer.Number(status), buffer.Number(status + 4), buffer.Number(status + 8),
-                           buffer.Number(status + 12), buffer.Number(status + 16), buffer.Number(status + 20),
-                           buffer.Number(status + 24)}});
+                          StatusAt(buffer, at + layout.enumStatusOffset)});
     }
     return listed;
 }
@@ -256,10 +266,10 @@ long ContinueServiceByName(const std::string& machine, const std::string& servic
 
 std::string ApiErrorText(long code, const std::string& procedure, const std::string& function) {
     static const std::map<long, std::string> texts = {
-        {5, "Access denied."},
-        {6, "Invalid handle was passed to the function."},
-        {87, "An invalid parameter was passed."},
-        {1065, "SCM Database does not exist."},
+        {platform::kErrorAccessDenied, "Access denied."},
+        {platform::kErrorInvalidHandle, "Invalid handle was passed to the function."},
+        {platform::kErrorInvalidParameter, "An invalid parameter was passed."},
+        {platform::kErrorDatabaseDoesNotExist, "SCM Database does not exist."},
     };
     auto known = texts.find(code);
     const std::string text =

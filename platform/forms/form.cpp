@@ -9,6 +9,7 @@
 #include "platform/forms/keys.h"
 #include "platform/process_globals.h"
 #include "platform/program.h"
+#include "platform/scope_exit.h"
 #include "platform/window.h"
 
 namespace forms {
@@ -46,10 +47,8 @@ void DestroyAllForms() {
 }
 
 void Dispatch(const std::function<void()>& handler) {
-    struct Depth {
-        Depth() { ++dispatchDepth; }
-        ~Depth() { --dispatchDepth; }
-    } depth;
+    ++dispatchDepth;
+    const platform::ScopeExit depth([] { --dispatchDepth; });
     // The error's message box pumps messages, whose handlers may end the
     // program too: the outer try sees that end as well.
     try {
@@ -122,10 +121,7 @@ void Form::Show(ShowMode mode) {
     setVisible(true);
     if (mode == ShowMode::Modal) {
         ++modalDepth_;
-        struct Leave {
-            int& depth;
-            ~Leave() { depth = std::max(0, depth - 1); }
-        } leave{modalDepth_};
+        const platform::ScopeExit leave([this] { modalDepth_ = std::max(0, modalDepth_ - 1); });
         backend::RunModal(*this);
     }
 }

@@ -1,25 +1,11 @@
 #include "platform/forms/text_order.h"
 
-#include <algorithm>
+#include "platform/text_fold.h"
 
 namespace forms {
 
-namespace {
+bool LessIgnoringCase(const std::string& a, const std::string& b) { return platform::LessFolded(a, b); }
 
-unsigned char Lower(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-}  // namespace
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
+bool EqualIgnoringCase(const std::string& a, const std::string& b) { return platform::EqualFolded(a, b); }
 
 }  // namespace forms

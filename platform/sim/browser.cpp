@@ -4,6 +4,7 @@
 #include "platform/browser.h"
 #include "platform/error.h"
 #include "platform/forms/form.h"
+#include "platform/scope_exit.h"
 #include "platform/sim/sim.h"
 
 namespace sim {
@@ -84,11 +85,7 @@ void Browsers::deliverNewWindow(int id) {
     bool cancel = false;
     const bool* outer = cancelFlag;
     cancelFlag = &cancel;
-    struct Restore {
-        const bool*& flag;
-        const bool* outer;
-        ~Restore() { flag = outer; }
-    } restore{cancelFlag, outer};
+    const platform::ScopeExit restore([this, outer] { cancelFlag = outer; });
     for (const auto& sink : sinks)
         if (sink->connected && sink->events.onNewWindow2) sink->events.onNewWindow2(cancel);
     newWindows.push_back(NewWindowRecord{id, cancel});

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/sim/sim.h"
+#include "platform/text_fold.h"
 #include "platform/types.h"
 
 namespace sim {
@@ -51,9 +52,7 @@ static bool Matches(const char* pattern, const char* name) {
             }
         }
         if (!*name) return false;
-        if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
-                                   std::tolower(static_cast<unsigned char>(*name)))
-            return false;
+        if (*pattern != '?' && platform::FoldedByte(*pattern) != platform::FoldedByte(*name)) return false;
         ++name;
     }
     return *name == '\0';

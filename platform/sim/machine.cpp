@@ -1,9 +1,9 @@
 // The machine and the process, their starts and ends.
 #include <algorithm>
-#include <cctype>
 
 #include "platform/process_globals.h"
 #include "platform/sim/sim.h"
+#include "platform/text_fold.h"
 
 namespace sim {
 
@@ -24,11 +24,7 @@ void EndProcess() {
 
 }  // namespace
 
-std::string Fold(const std::string& text) {
-    std::string folded = text;
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
-}
+std::string Fold(const std::string& text) { return platform::Folded(text); }
 
 Machine& M() { return machine; }
 Process& P() { return process; }

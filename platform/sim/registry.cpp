@@ -119,7 +119,7 @@ bool Resolve(Key key, Key* root, std::string* path, bool* writable) {
     return true;
 }
 
-bool IsString(std::uint32_t type) { return type == kSz || type == kExpandSz || type == 7; }  // 7: REG_MULTI_SZ
+bool IsString(std::uint32_t type) { return type == kSz || type == kExpandSz || type == kMultiSz; }
 
 Key NewHandle(Key root, const std::string& path, bool writable) {
     auto& p = sim::P();

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/sim/sim.h"
+#include "platform/text_fold.h"
 
 namespace sim {
 
@@ -18,21 +19,9 @@ SimService& ServiceManager::add(const std::string& name, const std::string& disp
     return services.back();
 }
 
-namespace {
-
-char FoldLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Service names compare without regard to case.
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return FoldLetter(x) == FoldLetter(y); });
-}
-
-}  // namespace
-
 SimService* ServiceManager::find(const std::string& name) {
     for (SimService& service : services)
-        if (SameName(service.name, name)) return &service;
+        if (platform::EqualFolded(service.name, name)) return &service;  // without regard to case
     return nullptr;
 }
 
@@ -323,7 +312,7 @@ int Start(ScHandle service) {
     if (long error = Check(service, false, kStart, &s)) return Fail(error);
     if (long error = StagedFailure(sim::ServiceCall::Start)) return Fail(error);
     if (s->refusal) return Fail(s->refusal);
-    if (s->startType == 4) return Fail(kErrorServiceDisabled);
+    if (s->startType == kDisabled) return Fail(kErrorServiceDisabled);
     if (s->binaryMissing) return Fail(kErrorFileNotFound);
     if (s->status.currentState != kStopped) return Fail(kErrorServiceAlreadyRunning);
     return Move(*s, sim::kRequestStart, kRunning);

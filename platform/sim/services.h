@@ -50,7 +50,7 @@ struct SimService {
     // while it is stopped or starting, the manager reports none.
     platform::svc::ServiceStatus status{platform::svc::kOwnProcess, platform::svc::kStopped,
                                         platform::svc::kAcceptStop | platform::svc::kAcceptPauseContinue};
-    std::uint32_t startType = 3;
+    std::uint32_t startType = platform::svc::kDemandStart;
     std::uint32_t errorControl = 1;
     std::uint32_t tagId = 0;
     std::string binaryPath = "C:\\WINDOWS\\System32\\svchost.exe -k netsvcs";

@@ -7,6 +7,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/keys.h"
 #include "platform/messages.h"
+#include "platform/scope_exit.h"
 #include "platform/sim/sim.h"
 #include "platform/sim/sim_hang.h"
 #include "platform/window.h"
@@ -28,9 +29,7 @@ std::intptr_t CallAt(const Message& message, std::size_t index) {
     // A copy: the procedure may destroy its own window.
     WindowProc procedure = window->procedures[index];
     calls.push_back(Call{message.window, index});
-    struct Leave {
-        ~Leave() { calls.pop_back(); }
-    } leave;
+    const platform::ScopeExit leave([] { calls.pop_back(); });
     return procedure(message);
 }
 

@@ -38,7 +38,7 @@ protected:
         try {
             Module1::LoadAllowedList();
         } catch (const platform::Error& error) {
-            EXPECT_EQ(error.number(), 75);
+            EXPECT_EQ(error.number(), platform::kErrPathFileAccess);
             return error.what();
         }
         return {};

@@ -55,7 +55,7 @@ TEST_F(PromptTest, TopmostCallsKeepTheMainWindowOnTopOnlyWhenItWas) {
         std::vector<std::pair<platform::Handle, platform::Handle>> calls;
         for (const auto& call : sim::Journal<sim::SetWindowPosCall>()) {
             calls.emplace_back(call.window, call.insertAfter);
-            EXPECT_EQ(call.flags, 3u);
+            EXPECT_EQ(call.flags, platform::window::kSwpNoMove | platform::window::kSwpNoSize);
         }
         using Calls = decltype(calls);
         const Calls expected = onTop ? Calls{{main().hwnd(), kNoTopmost}, {prompt().hwnd(), kTopmost},

@@ -72,9 +72,14 @@ TEST_F(SiteListTest, AFailedWriteLeavesFileItemsAndTextAndReachesTheCaller) {
         std::function<void(sim::Machine&)> stage;
         long error;
     } cases[] = {
-        {"read-only file", [](sim::Machine& m) { m.files.entries[sim::Fold(PathOf("allowed.txt"))].attributes |= platform::files::kReadOnly; }, 75},
-        {"unwritable folder", [](sim::Machine& m) { m.writeFaults.unwritableFolders.insert(Folder()); }, 75},
-        {"disk full half way", [](sim::Machine& m) { m.writeFaults.diskFullAfter = 1; }, 61},
+        {"read-only file",
+         [](sim::Machine& m) {
+             m.files.entries[sim::Fold(PathOf("allowed.txt"))].attributes |= platform::files::kReadOnly;
+         },
+         platform::kErrPathFileAccess},
+        {"unwritable folder", [](sim::Machine& m) { m.writeFaults.unwritableFolders.insert(Folder()); },
+         platform::kErrPathFileAccess},
+        {"disk full half way", [](sim::Machine& m) { m.writeFaults.diskFullAfter = 1; }, platform::kErrDiskFull},
     };
     const struct {
         const char* name;
@@ -122,7 +127,7 @@ TEST_F(SiteListTest, DeleteFailsOnAFileDeletedMeanwhileAndAddMakesItAgain) {
 TEST_F(SiteListTest, ALoadOfAMissingFileFailsAndTheListIsThenNeverWritten) {
     for (const auto& call : {Module1::LoadAllowedList, Module1::LoadDisallowedList})
         EXPECT_EQ(ErrorNumber(call), 53);
-    EXPECT_EQ(ErrorNumber([] { Module1::AddAllowed("new.example"); }), 75);
+    EXPECT_EQ(ErrorNumber([] { Module1::AddAllowed("new.example"); }), platform::kErrPathFileAccess);
     EXPECT_EQ(FileText("allowed.txt"), "<missing>");
     EXPECT_EQ(main().List1.listCount(), 0);
 }
@@ -517,7 +522,7 @@ TEST_F(SiteListTest, AFileNotReadWholeIsNeverWrittenAndAChangeSaysWhichFileAndWh
         FreshRow(c.name, [&] {
             StageAllowed(c.file);
             AllowedSites = "untouched\r\n";
-            EXPECT_EQ(ErrorNumber([] { Module1::LoadAllowedList(); }), 75);
+            EXPECT_EQ(ErrorNumber([] { Module1::LoadAllowedList(); }), platform::kErrPathFileAccess);
             EXPECT_EQ(main().List1.listCount(), 0);
             main().Text1.userType("new.example");
             main().Command1.userClick();

@@ -181,7 +181,8 @@ TEST_F(SkinTest, ApplySkinRetryWaitsForNoSplashThatIsLoadedAlreadyAndPassesTheSe
     form.Show();
     const std::uint64_t before = m().now;
     modSkin::SkinControl = nullptr;
-    EXPECT_EQ(ErrorNumber([&] { modSkin::ApplySkinRetry(form); }), 91) << "the second failure reaches the caller";
+    EXPECT_EQ(ErrorNumber([&] { modSkin::ApplySkinRetry(form); }), platform::kErrObjectNotSet)
+        << "the second failure reaches the caller";
     EXPECT_EQ(m().now, before) << "a loaded splash does not load again, so its timer is not waited for";
     EXPECT_FALSE(splash.visible());
 }

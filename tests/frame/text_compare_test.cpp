@@ -9,6 +9,7 @@
 
 #include "frame/text_compare.h"
 #include "frame/text_search.h"
+#include "platform/text_fold.h"
 
 namespace {
 
@@ -78,6 +79,36 @@ TEST(TextCompare, FindsPartsInAnyLetterCase) {
 // the byte-wise way's longest move; the part at the start, at the end, in the
 // middle, and nearly there (its last byte or its middle one changed): no way
 // may miss a place at a block's edge or read past the text.
+// The one fold every case-blind comparison uses: the neighbours of the
+// letters stay apart, bytes above 127 neither fold nor sort below the letters.
+TEST(TextFold, OnlyTheLettersAToZFoldAndBytesSortUnsigned) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool equal;
+        bool less;
+    } rows[] = {
+        {"MESSENGER", "Messenger", true, false},
+        {"AZ", "az", true, false},
+        {"@", "`", false, true},
+        {"[", "{", false, true},
+        {"Z", "[", false, false},  // z sorts after [ once folded
+        {"\xc1", "\xe1", false, true},
+        {"zebra", "\xe9t\xe9", false, true},
+        {"ab", "ABC", false, true},
+        {"", "", true, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.a) + " / " + row.b);
+        EXPECT_EQ(platform::EqualFolded(row.a, row.b), row.equal);
+        EXPECT_EQ(EqualsNoCase(row.a, row.b), row.equal);
+        EXPECT_EQ(platform::LessFolded(row.a, row.b), row.less);
+        EXPECT_FALSE(platform::LessFolded(row.a, row.b) && platform::LessFolded(row.b, row.a));
+    }
+    EXPECT_EQ(platform::Folded("C:\\WINDOWS\\Allowed.TXT \xc1"), "c:\\windows\\allowed.txt \xc1");
+    EXPECT_EQ(platform::UpperCased("Messenger `az{ \xe1"), "MESSENGER `AZ{ \xe1");
+}
+
 TEST(TextCompare, AgreesAtBlockEdges) {
     const std::size_t lengths[] = {1, 2, 3, 15, 16, 17, 31, 32, 33, 47, 48, 49, 63, 64, 65, 100, 300};
     for (const std::size_t textLength : lengths)

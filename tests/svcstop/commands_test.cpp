@@ -129,12 +129,12 @@ TEST_F(StartedTest, TheTrayItemsAndTheActionMenuAreTheButtons) {
 
 TEST_F(StartedTest, AStartThatFailsReadsDisabled) {
     User([&] { main().cmdStop.userClick(); });
-    messenger().refusal = svc::kErrorServiceRequestTimeout;
+    messenger().refusal = platform::kErrorServiceRequestTimeout;
     User([&] { main().cmdStart.userClick(); });
     EXPECT_EQ(BoxTexts().back(),
               "Unable to start the Messenger service.\r\n\r\nError 1053: The service did not respond to the start "
               "or control request in a timely fashion.");
-    EXPECT_EQ(nightjar::colServices.Item("MESSENGER")->CurrentStatus, 1) << "the state the service is in";
+    EXPECT_EQ(nightjar::colServices.Item("MESSENGER")->CurrentStatus, svc::kStopped) << "the state the service is in";
     EXPECT_EQ(main().lblStatus.caption(), "Popup Messages Disabled");
     EXPECT_TRUE(main().cmdStart.enabled());
     EXPECT_TRUE(main().Allow.enabled());
@@ -188,38 +188,41 @@ TEST_F(NightjarTest, ARefusedRequestIsToldAtOnceWithTheSystemsReason) {
         long error;
     } rows[] = {
         {"stop: cannot accept controls now", kStop, svc::kRunning,
-         Refused(sim::ServiceCall::Control, 1061), 1061},
-        {"stop: not active", kStop, svc::kRunning,
-         Refused(sim::ServiceCall::Control, 1062), 1062},
-        {"stop: access denied", kStop, svc::kRunning,
-         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied),
+         Refused(sim::ServiceCall::Control, platform::kErrorServiceCannotAcceptCtrl),
+         platform::kErrorServiceCannotAcceptCtrl},
+        {"stop: not active", kStop, svc::kRunning, Refused(sim::ServiceCall::Control, platform::kErrorServiceNotActive),
+         platform::kErrorServiceNotActive},
+        {"stop: access denied", kStop, svc::kRunning, Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied),
          platform::kErrorAccessDenied},
         {"stop: already stopping since the list was read", kStop, svc::kRunning,
-         [](sim::SimService& s) { s.status.currentState = svc::kStopPending; }, 1061},
+         [](sim::SimService& s) { s.status.currentState = svc::kStopPending; },
+         platform::kErrorServiceCannotAcceptCtrl},
         {"stop: a service that takes no stop", kStop, svc::kRunning,
-         [](sim::SimService& s) { s.status.controlsAccepted = svc::kAcceptPauseContinue; }, 1052},
+         [](sim::SimService& s) { s.status.controlsAccepted = svc::kAcceptPauseContinue; },
+         platform::kErrorInvalidServiceControl},
         {"stop: the service may not be opened by this user", kStop, svc::kRunning,
          [](sim::SimService& s) { s.rights = svc::kQueryStatus | svc::kQueryConfig | svc::kEnumerateDependents; },
          platform::kErrorAccessDenied},
-        {"start: access denied", kStart, svc::kStopped,
-         Refused(sim::ServiceCall::Start, platform::kErrorAccessDenied),
+        {"start: access denied", kStart, svc::kStopped, Refused(sim::ServiceCall::Start, platform::kErrorAccessDenied),
          platform::kErrorAccessDenied},
         {"start: already running", kStart, svc::kStopped,
-         Refused(sim::ServiceCall::Start, 1056), 1056},
+         Refused(sim::ServiceCall::Start, platform::kErrorServiceAlreadyRunning),
+         platform::kErrorServiceAlreadyRunning},
         {"start: disabled since the list was read", kStart, svc::kStopped,
-         [](sim::SimService& s) { s.startType = 4; }, 1058},
+         [](sim::SimService& s) { s.startType = svc::kDisabled; }, platform::kErrorServiceDisabled},
         {"pause: cannot accept controls now", kPause, svc::kRunning,
-         Refused(sim::ServiceCall::Control, 1061), 1061},
+         Refused(sim::ServiceCall::Control, platform::kErrorServiceCannotAcceptCtrl),
+         platform::kErrorServiceCannotAcceptCtrl},
         {"pause: access denied", kPause, svc::kRunning,
-         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied),
-         platform::kErrorAccessDenied},
+         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied), platform::kErrorAccessDenied},
         {"pause: a service that takes no pause", kPause, svc::kRunning,
-         [](sim::SimService& s) { s.status.controlsAccepted = svc::kAcceptStop; }, 1052},
+         [](sim::SimService& s) { s.status.controlsAccepted = svc::kAcceptStop; },
+         platform::kErrorInvalidServiceControl},
         {"continue: cannot accept controls now", kContinue, svc::kPaused,
-         Refused(sim::ServiceCall::Control, 1061), 1061},
+         Refused(sim::ServiceCall::Control, platform::kErrorServiceCannotAcceptCtrl),
+         platform::kErrorServiceCannotAcceptCtrl},
         {"continue: access denied", kContinue, svc::kPaused,
-         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied),
-         platform::kErrorAccessDenied},
+         Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied), platform::kErrorAccessDenied},
     };
     const char* const verbs[] = {"start", "stop", "pause", "continue"};
     for (const auto& row : rows) {

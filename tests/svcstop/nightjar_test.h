@@ -21,7 +21,7 @@ protected:
         auto& service = scm().add("Messenger", "Messenger");
         service.status = {platform::svc::kShareProcess, platform::svc::kRunning,
                           platform::svc::kAcceptStop | platform::svc::kAcceptPauseContinue};
-        service.startType = 2;
+        service.startType = platform::svc::kAutoStart;
     }
 
     static platform::version::OsVersionInfo Os(std::uint32_t major, std::uint32_t minor, std::uint32_t build,

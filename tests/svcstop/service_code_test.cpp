@@ -18,7 +18,7 @@ protected:
     void StageMessenger() {
         auto& messenger = scm().add("Messenger", "Messenger");
         messenger.status = {svc::kShareProcess, svc::kRunning, 5, 0, 0, 0, 0};
-        messenger.startType = 2;
+        messenger.startType = svc::kAutoStart;
         messenger.errorControl = 1;
         messenger.tagId = 0;
         messenger.binaryPath = "C:\\WINDOWS\\System32\\svchost.exe -k netsvcs";
@@ -26,7 +26,7 @@ protected:
         messenger.startName = "LocalSystem";
         auto& alerter = scm().add("Alerter", "Alerter");
         alerter.status = {svc::kShareProcess, svc::kStopped, 0, 1077, 0, 0, 0};
-        alerter.startType = 4;
+        alerter.startType = svc::kDisabled;
         alerter.loadOrderGroup = "Group A";
         alerter.tagId = 7;
     }
@@ -46,9 +46,9 @@ TEST_F(ServiceCodeTest, ListingFillsEveryRecordInTheManagersOrder) {
     ASSERT_NE(messenger, nullptr);
     EXPECT_EQ(messenger->DisplayName, "Messenger");
     EXPECT_EQ(messenger->ServiceType, 0x20);
-    EXPECT_EQ(messenger->CurrentStatus, 4);
+    EXPECT_EQ(messenger->CurrentStatus, svc::kRunning);
     EXPECT_EQ(messenger->ControlsAccepted, 5);
-    EXPECT_EQ(messenger->StartType, 2);
+    EXPECT_EQ(messenger->StartType, svc::kAutoStart);
     EXPECT_EQ(messenger->ErrorControl, 1);
     EXPECT_EQ(messenger->PathName, "C:\\WINDOWS\\System32\\svchost.exe -k netsvcs");
     EXPECT_EQ(messenger->Dependencies, "LanmanWorkstation") << "only the first name of the list";
@@ -56,7 +56,7 @@ TEST_F(ServiceCodeTest, ListingFillsEveryRecordInTheManagersOrder) {
     CServices* alerter = colServices.Item("alerter");
     ASSERT_NE(alerter, nullptr);
     EXPECT_EQ(alerter->Win32ExitCode, 1077);
-    EXPECT_EQ(alerter->StartType, 4);
+    EXPECT_EQ(alerter->StartType, svc::kDisabled);
     EXPECT_EQ(alerter->LoadOrderGroup, "Group A");
     EXPECT_EQ(alerter->TagID, 7);
     EXPECT_EQ(alerter->Dependencies, "");
@@ -90,7 +90,7 @@ TEST_F(ServiceCodeTest, ListingAndConfigurationReadAlikeInA32And64BitProcess) {
         EXPECT_EQ(messenger->DisplayName + "|" + messenger->PathName + "|" + messenger->Dependencies + "|" +
                       messenger->StartName,
                   "Messenger|C:\\WINDOWS\\System32\\svchost.exe -k netsvcs|LanmanWorkstation|LocalSystem");
-        EXPECT_EQ(messenger->CurrentStatus, 4);
+        EXPECT_EQ(messenger->CurrentStatus, svc::kRunning);
         EXPECT_EQ(messenger->ControlsAccepted, 5);
         EXPECT_EQ(alerter->LoadOrderGroup, "Group A");
         EXPECT_EQ(alerter->Win32ExitCode, 1077);
@@ -177,7 +177,8 @@ TEST_F(ServiceCodeTest, ManagerRefusedShowsBoxAAndKeepsTheList) {
 TEST_F(ServiceCodeTest, ListingCallFailuresShowBoxBAndKeepTheList) {
     StageMessenger();
     ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
-    for (const std::deque<long>& failures : {std::deque<long>{5}, std::deque<long>{0, 6}}) {
+    for (const std::deque<long>& failures :
+         {std::deque<long>{platform::kErrorAccessDenied}, std::deque<long>{0, platform::kErrorInvalidHandle}}) {
         p().messageBoxes.clear();
         scm().failures[sim::ServiceCall::EnumServices] = failures;
         EXPECT_FALSE(EnumerateServices("", svc::kStateAll, svc::kWin32));
@@ -198,7 +199,7 @@ TEST_F(ServiceCodeTest, ServiceWhoseConfigurationCannotBeReadIsListedWithoutIt) 
     ASSERT_NE(messenger, nullptr);
     EXPECT_EQ(messenger->StartType, 0);
     EXPECT_EQ(messenger->PathName, "");
-    EXPECT_EQ(messenger->CurrentStatus, 4);
+    EXPECT_EQ(messenger->CurrentStatus, svc::kRunning);
     EXPECT_TRUE(p().messageBoxes.empty());
 }
 
@@ -209,8 +210,8 @@ TEST_F(ServiceCodeTest, ConfigurationQueryFailuresShowTheirBoxes) {
         std::string text;
     };
     const Row rows[] = {
-        {{5}, "LastDLLError = 5"},
-        {{0, 6}, "QueryServicConfig failed. LastDllError = 6"},
+        {{platform::kErrorAccessDenied}, "LastDLLError = 5"},
+        {{0, platform::kErrorInvalidHandle}, "QueryServicConfig failed. LastDllError = 6"},
     };
     for (const Row& row : rows) {
         p().messageBoxes.clear();
@@ -283,8 +284,8 @@ TEST_F(DependentsTest, ListingFailuresShowTheirBoxesAndKeepThePreviousDependents
         std::string text;
     };
     const Row rows[] = {
-        {{5}, "LastDLLError = 5"},
-        {{0, 87}, "EnumDependentServices failed. LastDllError = 87"},
+        {{platform::kErrorAccessDenied}, "LastDLLError = 5"},
+        {{0, platform::kErrorInvalidParameter}, "EnumDependentServices failed. LastDllError = 87"},
     };
     for (const Row& row : rows) {
         p().messageBoxes.clear();
@@ -344,7 +345,7 @@ TEST_F(ServiceCodeTest, StartAndStopPumpPendingMessagesBeforeTheRequest) {
 TEST_F(ServiceCodeTest, RefusedRequestsLeaveTheServiceWhereItWas) {
     StageMessenger();
     auto& messenger = Service("Messenger");
-    messenger.refusal = svc::kErrorServiceDisabled;
+    messenger.refusal = platform::kErrorServiceDisabled;
     // Each request is a command of its own, as the user gives them; each
     // answers the system's code for why it was refused: the request's own,
     // or the open's for a service it could not open.
@@ -353,12 +354,12 @@ TEST_F(ServiceCodeTest, RefusedRequestsLeaveTheServiceWhereItWas) {
         sim::AsUser([&] { error = request("", name); });
         return error;
     };
-    EXPECT_EQ(refusal(modServiceCode::StopServiceByName, "Messenger"), svc::kErrorServiceDisabled);
-    EXPECT_EQ(refusal(modServiceCode::PauseServiceByName, "Messenger"), svc::kErrorServiceDisabled);
-    EXPECT_EQ(refusal(modServiceCode::ContinueServiceByName, "Messenger"), svc::kErrorServiceDisabled);
+    EXPECT_EQ(refusal(modServiceCode::StopServiceByName, "Messenger"), platform::kErrorServiceDisabled);
+    EXPECT_EQ(refusal(modServiceCode::PauseServiceByName, "Messenger"), platform::kErrorServiceDisabled);
+    EXPECT_EQ(refusal(modServiceCode::ContinueServiceByName, "Messenger"), platform::kErrorServiceDisabled);
     EXPECT_EQ(messenger.status.currentState, svc::kRunning);
     Service("Alerter").binaryMissing = true;
-    Service("Alerter").startType = 3;
+    Service("Alerter").startType = svc::kDemandStart;
     EXPECT_EQ(refusal(modServiceCode::StartServiceByName, "Alerter"), platform::kErrorFileNotFound);
     EXPECT_EQ(refusal(modServiceCode::StartServiceByName, "NoSuchService"), platform::kErrorServiceDoesNotExist);
     scm().failures[sim::ServiceCall::OpenManager] = {platform::kErrorAccessDenied};
@@ -375,11 +376,11 @@ TEST_F(ServiceCodeTest, RefusedRequestsLeaveTheServiceWhereItWas) {
 
 TEST(ApiErrorText, NamesTheKnownCodesAndAnyOther) {
     const std::pair<long, std::string> rows[] = {
-        {5, "Access denied."},
-        {6, "Invalid handle was passed to the function."},
-        {87, "An invalid parameter was passed."},
-        {1065, "SCM Database does not exist."},
-        {1060, "An untrapped error occurred (1060)."},
+        {platform::kErrorAccessDenied, "Access denied."},
+        {platform::kErrorInvalidHandle, "Invalid handle was passed to the function."},
+        {platform::kErrorInvalidParameter, "An invalid parameter was passed."},
+        {platform::kErrorDatabaseDoesNotExist, "SCM Database does not exist."},
+        {platform::kErrorServiceDoesNotExist, "An untrapped error occurred (1060)."},
         {0, "An untrapped error occurred (0)."},
     };
     for (const auto& [code, text] : rows)

@@ -41,9 +41,9 @@ protected:
 };
 
 TEST_F(SimServicesTest, AStopMovesOneStepPerPollAndHoldsTheLast) {
-    Service("Worker").scripts[sim::kRequestStop] = {ServiceStep{svc::kStopPending, 1, 5000},
-                                                    ServiceStep{svc::kStopPending, 2, 5000},
-                                                    ServiceStep{svc::kStopped, 0, 0, 1066, 5}};
+    Service("Worker").scripts[sim::kRequestStop] = {
+        ServiceStep{svc::kStopPending, 1, 5000}, ServiceStep{svc::kStopPending, 2, 5000},
+        ServiceStep{svc::kStopped, 0, 0, platform::kErrorServiceSpecificError, 5}};
     ASSERT_EQ(Request("Worker", svc::kControlStop), 0);
     const std::uint32_t expected[][3] = {{3, 1, 5000}, {3, 2, 5000}, {1, 0, 0}, {1, 0, 0}};
     for (const auto& row : expected) {
@@ -71,7 +71,7 @@ TEST_F(SimServicesTest, AStoppedOrStartingServiceAcceptsNoControls) {
 TEST_F(SimServicesTest, RequestsTheSystemRefuses) {
     auto& idle = scm().add("Idle", "Idle");
     auto& off = scm().add("Off", "Off");
-    off.startType = 4;
+    off.startType = svc::kDisabled;
     auto& gone = scm().add("Gone", "Gone");
     gone.binaryMissing = true;
     scm().add("Child", "Child").dependencies = {"worker"};
@@ -88,28 +88,28 @@ TEST_F(SimServicesTest, RequestsTheSystemRefuses) {
         long error;
     };
     const Row rows[] = {
-        {"Off", 0, svc::kErrorServiceDisabled},
+        {"Off", 0, platform::kErrorServiceDisabled},
         {"Gone", 0, platform::kErrorFileNotFound},
-        {"Worker", 0, svc::kErrorServiceAlreadyRunning},
-        {"Idle", svc::kControlStop, svc::kErrorServiceNotActive},
-        {"Worker", svc::kControlStop, svc::kErrorDependentServicesRunning},
-        {"Worker", svc::kControlContinue, svc::kErrorInvalidServiceControl},
+        {"Worker", 0, platform::kErrorServiceAlreadyRunning},
+        {"Idle", svc::kControlStop, platform::kErrorServiceNotActive},
+        {"Worker", svc::kControlStop, platform::kErrorDependentServicesRunning},
+        {"Worker", svc::kControlContinue, platform::kErrorInvalidServiceControl},
         {"Locked", svc::kControlStop, platform::kErrorAccessDenied},
         {"Nobody", svc::kControlStop, platform::kErrorServiceDoesNotExist},
         // A service that is stopping takes no control; one that is starting
         // takes only a stop, and then only one it accepts.
-        {"Stopping", svc::kControlStop, svc::kErrorServiceCannotAcceptCtrl},
-        {"Stopping", svc::kControlPause, svc::kErrorServiceCannotAcceptCtrl},
-        {"Starting", svc::kControlPause, svc::kErrorServiceCannotAcceptCtrl},
-        {"Starting", svc::kControlStop, svc::kErrorInvalidServiceControl},
-        {"NoStop", svc::kControlStop, svc::kErrorInvalidServiceControl},
+        {"Stopping", svc::kControlStop, platform::kErrorServiceCannotAcceptCtrl},
+        {"Stopping", svc::kControlPause, platform::kErrorServiceCannotAcceptCtrl},
+        {"Starting", svc::kControlPause, platform::kErrorServiceCannotAcceptCtrl},
+        {"Starting", svc::kControlStop, platform::kErrorInvalidServiceControl},
+        {"NoStop", svc::kControlStop, platform::kErrorInvalidServiceControl},
     };
     for (const Row& row : rows) EXPECT_EQ(Request(row.service, row.control), row.error) << row.service;
     EXPECT_TRUE(scm().requests.empty());
     EXPECT_EQ(idle.status.currentState, svc::kStopped);
     EXPECT_EQ(Service("Worker").status.currentState, svc::kRunning);
     EXPECT_EQ(svc::OpenManager("", "NoSuchDatabase", svc::kManagerEnumerate), 0u);
-    EXPECT_EQ(svc::LastError(), svc::kErrorDatabaseDoesNotExist);
+    EXPECT_EQ(svc::LastError(), platform::kErrorDatabaseDoesNotExist);
 }
 
 TEST_F(SimServicesTest, HandlesNeedTheRightForEachCall) {

@@ -75,13 +75,13 @@ TEST_F(WaitBoxTest, AStopWithinThreeSecondsPollsOnceWritesRowAndRecordAndCloses)
     EXPECT_EQ(scm().statusQueries, 1);
     EXPECT_EQ(row->subItem(1), "");
     EXPECT_EQ(row->foreColor(), nightjar::kRowRed);
-    EXPECT_EQ(Record("MESSENGER").CurrentStatus, 1);
+    EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kStopped);
     EXPECT_TRUE(p().messageBoxes.empty());
     EXPECT_FALSE(forms::The<nightjar::frmMain>().loaded()) << "writing the row does not load the main window";
     const auto moves = sim::Journal<sim::SetWindowPosCall>();
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_EQ(moves[0].insertAfter, platform::window::kHwndTopmost);
-    EXPECT_EQ(moves[0].flags, 3u);
+    EXPECT_EQ(moves[0].flags, platform::window::kSwpNoMove | platform::window::kSwpNoSize);
 }
 
 TEST_F(WaitBoxTest, TheBoxShowsItsParametersAndStandsOnTop) {
@@ -143,12 +143,12 @@ TEST_F(WaitBoxTest, EachShowingStartsAfresh) {
     // The start's first poll reports the check-point the stop last recorded.
     EXPECT_EQ(Run(sim::kRequestStart, "Messenger", 4), 4000u) << "the first poll after the new interval";
     EXPECT_TRUE(p().messageBoxes.empty()) << "no stall carried over from the last showing";
-    EXPECT_EQ(Record("MESSENGER").CurrentStatus, 4);
+    EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kRunning);
 }
 
 TEST_F(WaitBoxTest, ADependentWithoutARowChangesOnlyItsRecord) {
     Run(sim::kRequestStop, "CHILD", 1);
-    EXPECT_EQ(Record("CHILD").CurrentStatus, 1);
+    EXPECT_EQ(Record("CHILD").CurrentStatus, svc::kStopped);
     EXPECT_EQ(row->subItem(1), "Started") << "the Messenger row is left alone";
     EXPECT_EQ(row->foreColor(), nightjar::kRowBlack);
 }
@@ -162,7 +162,7 @@ TEST_F(WaitBoxTest, AFinalStatusWithAWaitHintClosesWithoutABox) {
         scm().find("Messenger")->scripts[sim::kRequestStop] = {ServiceStep{svc::kStopped, 0, hint}};
         EXPECT_EQ(Run(sim::kRequestStop, "MESSENGER", 1), 3000u);
         EXPECT_TRUE(p().messageBoxes.empty());
-        EXPECT_EQ(Record("MESSENGER").CurrentStatus, 1);
+        EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kStopped);
         EXPECT_EQ(row->subItem(1), "");
     }
 }
@@ -174,7 +174,7 @@ TEST_F(WaitBoxTest, ACheckPointThatStaysEndsTheWaitAtTheNextPoll) {
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{kUnable});
     EXPECT_EQ(p().messageBoxes[0].title, "Nightjar") << "no title of its own";
     EXPECT_EQ(p().messageBoxes[0].icon, 0u);
-    EXPECT_EQ(Record("MESSENGER").CurrentStatus, 4) << "the record keeps its state";
+    EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kRunning) << "the record keeps its state";
     EXPECT_EQ(row->subItem(1), "Started");
 }
 
@@ -183,7 +183,7 @@ TEST_F(WaitBoxTest, AMovingCheckPointWaitsOnWithEachNewHint) {
         ServiceStep{svc::kStopPending, 1, 5000}, ServiceStep{svc::kStopPending, 2, 4000}, ServiceStep{svc::kStopped}};
     EXPECT_EQ(Run(sim::kRequestStop, "MESSENGER", 1), 3000u + 5000u + 4000u);
     EXPECT_TRUE(p().messageBoxes.empty());
-    EXPECT_EQ(Record("MESSENGER").CurrentStatus, 1);
+    EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kStopped);
 }
 
 TEST_F(WaitBoxTest, CheckPointZeroIsNeverAStallAndTheBoundEndsTheWait) {
@@ -237,7 +237,7 @@ TEST_F(WaitBoxTest, WaitsThatCouldNeverEndGiveUpAtTheBound) {
     };
     const Case cases[] = {
         {"a status that cannot be read", [](sim::SimService& s) { s.rights = 0; }, sim::kRequestStop, 1},
-        {"a refused stop", [](sim::SimService& s) { s.refusal = svc::kErrorServiceRequestTimeout; },
+        {"a refused stop", [](sim::SimService& s) { s.refusal = platform::kErrorServiceRequestTimeout; },
          sim::kRequestStop, 1},
         {"a pause of a service that never pauses", [](sim::SimService& s) { s.status.controlsAccepted = 1; },
          sim::kRequestPause, 7},
@@ -247,7 +247,7 @@ TEST_F(WaitBoxTest, WaitsThatCouldNeverEndGiveUpAtTheBound) {
             c.stage(*scm().find("Messenger"));
             EXPECT_EQ(Run(c.request, "MESSENGER", c.target), 30000u);
             EXPECT_EQ(BoxTexts(), std::vector<std::string>{kUnable});
-            EXPECT_EQ(Record("MESSENGER").CurrentStatus, 4);
+            EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kRunning);
         });
     }
 }
@@ -260,9 +260,9 @@ TEST_F(WaitBoxTest, ExitCodeBoxesNameTheCodeAndTheWaitGoesOn) {
         const char* title;
     };
     const Case cases[] = {
-        {1066, 5, "5", "Service Specific Error"},
+        {platform::kErrorServiceSpecificError, 5, "5", "Service Specific Error"},
         {0, 7, "0", "Error performing an action on the service"},
-        {1053, 0, "1053", "Error performing an action on the service"},
+        {platform::kErrorServiceRequestTimeout, 0, "1053", "Error performing an action on the service"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -275,12 +275,13 @@ TEST_F(WaitBoxTest, ExitCodeBoxesNameTheCodeAndTheWaitGoesOn) {
         EXPECT_EQ(p().messageBoxes[0].text, c.text);
         EXPECT_EQ(p().messageBoxes[0].title, c.title);
         EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconError);
-        EXPECT_EQ(Record("MESSENGER").CurrentStatus, 1) << "the box polled on to the target";
+        EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kStopped) << "the box polled on to the target";
     }
 }
 
 TEST_F(WaitBoxTest, NoTickPollsWhileOneOfTheBoxesMessagesIsOpen) {
-    scm().find("Messenger")->scripts[sim::kRequestStop] = {ServiceStep{svc::kStopPending, 0, 0, 1066, 5}};
+    scm().find("Messenger")->scripts[sim::kRequestStop] = {
+        ServiceStep{svc::kStopPending, 0, 0, platform::kErrorServiceSpecificError, 5}};
     p().answers = {sim::Answer(platform::kIdOk, 10000)};
     const std::uint64_t took = Run(sim::kRequestStop, "MESSENGER", 1);
     const std::vector<std::string> texts = BoxTexts();
@@ -297,7 +298,7 @@ TEST_F(WaitBoxTest, NoTickPollsWhileOneOfTheBoxesMessagesIsOpen) {
 TEST_F(WaitBoxTest, TheTimeABoxIsOpenDoesNotCountAgainstTheLongestWait) {
     std::vector<ServiceStep> moving;
     for (std::uint32_t checkPoint = 1; checkPoint <= 1000; ++checkPoint)
-        moving.push_back(ServiceStep{svc::kStopPending, checkPoint, 1000, 1053});
+        moving.push_back(ServiceStep{svc::kStopPending, checkPoint, 1000, platform::kErrorServiceRequestTimeout});
     scm().find("Messenger")->scripts[sim::kRequestStop] = moving;
     p().answers = {sim::Answer(platform::kIdOk, 100000)};
     EXPECT_EQ(Run(sim::kRequestStop, "MESSENGER", 1), nightjar::kLongestWaitMs + 100000u);
@@ -311,11 +312,12 @@ TEST_F(WaitBoxTest, TheTimeABoxIsOpenDoesNotCountAgainstTheLongestWait) {
 TEST_F(WaitBoxTest, AStartThatStopsWithAnExitCodeEndsAtOnce) {
     auto& messenger = *scm().find("Messenger");
     messenger.status.currentState = svc::kStopped;
-    messenger.scripts[sim::kRequestStart] = {ServiceStep{svc::kStartPending, 1, 1000},
-                                             ServiceStep{svc::kStopped, 0, 0, 1066, 42}};
+    messenger.scripts[sim::kRequestStart] = {
+        ServiceStep{svc::kStartPending, 1, 1000},
+        ServiceStep{svc::kStopped, 0, 0, platform::kErrorServiceSpecificError, 42}};
     EXPECT_EQ(Run(sim::kRequestStart, "Messenger", 4), 4000u);
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"42", kUnable}));
-    EXPECT_EQ(Record("MESSENGER").CurrentStatus, 4) << "the box writes no state it did not reach";
+    EXPECT_EQ(Record("MESSENGER").CurrentStatus, svc::kRunning) << "the box writes no state it did not reach";
 }
 
 TEST_F(WaitBoxTest, WaitHintsAboveTheTimersLimitAreClamped) {

@@ -91,7 +91,7 @@ void Listing() {
 void StartPauseContinueStop() {
     Section("start, pause, continue and stop");
     if (!StartAndWait("NjQuick")) return;
-    Refused("a second start", modServiceCode::StartServiceByName("", "NjQuick"), svc::kErrorServiceAlreadyRunning);
+    Refused("a second start", modServiceCode::StartServiceByName("", "NjQuick"), platform::kErrorServiceAlreadyRunning);
     const svc::ServiceStatus running = modServiceCode::GetServiceStatus("", "NjQuick");
     Row("running NjQuick accepts stop, pause and continue", running.controlsAccepted, std::uint32_t{3});
     if (const CServices* record = Listed("NJQUICK")) {
@@ -106,7 +106,7 @@ void StartPauseContinueStop() {
     modServiceCode::StopServiceByName("", "NjQuick");
     Row("NjQuick stops", WaitForState("NjQuick", svc::kStopped).currentState, std::uint32_t{1});
     Refused("a stop of a stopped service", modServiceCode::StopServiceByName("", "NjQuick"),
-            svc::kErrorServiceNotActive);
+            platform::kErrorServiceNotActive);
 }
 
 void StopPending() {
@@ -141,7 +141,7 @@ void Stall() {
     Row("its check-point stays at 1", first.checkPoint == 1 && later.checkPoint == 1, true);
     Row("its wait hint", later.waitHint, std::uint32_t{1000});
     Refused("a second stop while it stops", modServiceCode::StopServiceByName("", "NjStall"),
-            svc::kErrorServiceCannotAcceptCtrl);
+            platform::kErrorServiceCannotAcceptCtrl);
     if (const CServices* record = Listed("NJSTALL")) {
         Row("the listing shows stop pending", record->CurrentStatus, 3);
         Row("the listing shows check-point 1", record->CheckPoint, 1);
@@ -167,7 +167,7 @@ void RefusedPause() {
     Section("a refused pause");
     if (!StartAndWait("NjNoPause")) return;
     Refused("a pause of a service that takes none", modServiceCode::PauseServiceByName("", "NjNoPause"),
-            svc::kErrorInvalidServiceControl);
+            platform::kErrorInvalidServiceControl);
     Sleep(1000);
     Row("NjNoPause stays running", modServiceCode::GetServiceStatus("", "NjNoPause").currentState,
         std::uint32_t{4});

@@ -115,7 +115,7 @@ void Stall() {
     Section("a stop that stalls");
     Row("NjStall is held in stop pending", StateOf("NjStall"), std::uint32_t{svc::kStopPending});
     Row("a stop of a service already stopping is refused with 1061", modServiceCode::StopServiceByName("", "NjStall"),
-        long{svc::kErrorServiceCannotAcceptCtrl});
+        long{platform::kErrorServiceCannotAcceptCtrl});
     const DWORD took = ShowBox("NJSTALL", svc::kStopped);
     Row("the stall brings the failure message", Joined(TakeSeen()), std::string(kUnable));
     Row("the box closed", forms::The<frmSCMsgBox>().loaded(), false);
@@ -130,7 +130,7 @@ void Refused() {
         Sleep(100);
     if (!Row("NjNoPause runs", StateOf("NjNoPause"), std::uint32_t{svc::kRunning})) return;
     Row("the pause is refused with 1052", modServiceCode::PauseServiceByName("", "NjNoPause"),
-        long{svc::kErrorInvalidServiceControl});
+        long{platform::kErrorInvalidServiceControl});
     const DWORD took = ShowBox("NJNOPAUSE", svc::kPaused);
     Row("the bound brings the failure message", Joined(TakeSeen()), std::string(kUnable));
     Row("the box closed", forms::The<frmSCMsgBox>().loaded(), false);
