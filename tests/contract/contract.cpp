@@ -26,8 +26,8 @@
 #include "platform/text.h"
 #include "platform/version.h"
 #include "platform/window.h"
-#include "tests/wine/contract_check.h"
-#include "tests/wine/contract_stage.h"
+#include "tests/contract/contract_check.h"
+#include "tests/contract/contract_stage.h"
 
 namespace {
 

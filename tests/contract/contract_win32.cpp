@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "platform/win32/registry_key.h"
-#include "tests/wine/contract_stage.h"
+#include "tests/contract/contract_stage.h"
 
 namespace contract {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/sim/sim.h"
-#include "tests/wine/contract_stage.h"
+#include "tests/contract/contract_stage.h"
 
 namespace contract {
 
