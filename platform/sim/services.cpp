@@ -58,17 +58,14 @@ int Fail(long code) {
     return 0;
 }
 
-int Succeed() {
-    S().lastError = 0;
-    return 1;
-}
+// A call that succeeds leaves the last error as it was, as the system's do.
+int Succeed() { return 1; }
 
 ScHandle NewHandle(const sim::ScOpen& open) {
     const ScHandle handle = S().nextHandle;
     S().nextHandle += 4;
     S().handles[handle] = open;
     S().opens.push_back(open);
-    S().lastError = 0;
     return handle;
 }
 
@@ -215,7 +212,9 @@ std::uint64_t BufferAddress(const void*) { return BufferBase(); }
 
 ScHandle OpenManager(const std::string& machine, const std::string& database, std::uint32_t access) {
     if (long error = StagedFailure(sim::ServiceCall::OpenManager)) return Fail(error);
-    if (!database.empty() && sim::Fold(database) != "servicesactive") return Fail(kErrorDatabaseDoesNotExist);
+    // The manager knows two databases and opens only the active one.
+    if (!database.empty() && sim::Fold(database) != "servicesactive")
+        return Fail(sim::Fold(database) == "servicesfailed" ? long{kErrorDatabaseDoesNotExist} : long{kErrorInvalidName});
     if (access & ~S().managerRights) return Fail(kErrorAccessDenied);
     return NewHandle(sim::ScOpen{true, machine, database, "", access});
 }
@@ -236,6 +235,10 @@ int Close(ScHandle handle) {
 
 int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer, std::uint32_t size,
                  std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned, std::uint32_t* resumeHandle) {
+    if (long error = Check(manager, true, 0)) return Fail(error);
+    // The manager answers a refused listing with no size and no services.
+    *bytesNeeded = 0;
+    *servicesReturned = 0;
     if (long error = Check(manager, true, kManagerEnumerate)) return Fail(error);
     S().listingSizes.push_back(size);
     if (long error = StagedFailure(sim::ServiceCall::EnumServices)) return Fail(error);
@@ -244,14 +247,15 @@ int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void
         if ((service.status.serviceType & type) && StateMatches(service.status.currentState, state))
             listed.push_back(&service);
     const std::size_t first = resumeHandle ? std::min<std::size_t>(*resumeHandle, listed.size()) : 0;
-    // A listing into no buffer asks for its size, even where there is nothing to list.
+    // A listing into no buffer asks for its size; where there is nothing to
+    // list, it has given all there is and succeeds.
     if (size == 0) {
         std::uint32_t needed = 0;
         for (std::size_t i = first; i < listed.size(); ++i) needed += EnumSize(*listed[i]);
         *bytesNeeded = needed;
         *servicesReturned = 0;
         BetweenCalls();
-        return Fail(kErrorMoreData);
+        return needed ? Fail(kErrorMoreData) : Succeed();
     }
     return FillRecords(listed, first, buffer, size, bytesNeeded, servicesReturned, resumeHandle);
 }
