@@ -122,10 +122,12 @@ void BetweenCalls() {
 }
 
 // The status as the manager reports it: a service that is stopped or still
-// starting accepts no controls.
+// starting accepts no controls, and one never started says so.
 ServiceStatus Reported(const SimService& service) {
     ServiceStatus status = service.status;
     if (status.currentState == kStopped || status.currentState == kStartPending) status.controlsAccepted = 0;
+    if (status.currentState == kStopped && !service.moved && status.win32ExitCode == 0)
+        status.win32ExitCode = sim::kNeverStarted;
     return status;
 }
 
@@ -185,6 +187,7 @@ void Apply(SimService& service, const ServiceStep& step) {
 // Starts the script of a request that was accepted.
 int Move(SimService& service, sim::ServiceRequest request, std::uint32_t target) {
     S().requests.emplace_back(service.name, request);
+    service.moved = true;
     auto script = service.scripts.find(request);
     service.toCome.clear();
     if (script == service.scripts.end() || script->second.empty()) {

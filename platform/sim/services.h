@@ -43,13 +43,18 @@ enum class ServiceCall {
     Control,
 };
 
+// ERROR_SERVICE_NEVER_STARTED, the exit code of a service not started since the system started.
+inline constexpr std::uint32_t kNeverStarted = 1077;
+
 struct SimService {
     std::string name;
     std::string displayName;
     // Its controlsAccepted are the controls the service takes once it runs:
-    // while it is stopped or starting, the manager reports none.
+    // while it is stopped or starting, the manager reports none. While it is
+    // stopped and no request has moved it, it reports the exit code 1077.
     platform::svc::ServiceStatus status{platform::svc::kOwnProcess, platform::svc::kStopped,
                                         platform::svc::kAcceptStop | platform::svc::kAcceptPauseContinue};
+    bool moved = false;
     std::uint32_t startType = 3;
     std::uint32_t errorControl = 1;
     std::uint32_t tagId = 0;

@@ -345,6 +345,9 @@ void ControlRows(svc::ScHandle manager) {
     Row("QueryStatus of the stopped service", svc::QueryStatus(service, &status), 1);
     Row("QueryStatus of the stopped service: the last error", Error(), kMarker);
     StatusRow("QueryStatus of the stopped service", status, svc::kStopped);
+    Row("QueryStatus of the stopped service: exit codes, of a service never started",
+        std::to_string(status.win32ExitCode) + " " + std::to_string(status.serviceSpecificExitCode),
+        std::string("1077 0"));
     Mark();
     Row("Control to stop the stopped service", svc::Control(service, svc::kControlStop, &status), 0);
     Row("... the last error", Error(), std::uint32_t{svc::kErrorServiceNotActive});
