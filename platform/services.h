@@ -3,7 +3,8 @@
 // Win32's handles, access rights, states and result codes. Each call returns
 // what the system call returns (a handle, or nonzero for success); the error
 // code of the call is kept at once and read with LastError(), so that nothing
-// done in between can change it.
+// done in between can change it. A call that succeeds leaves the last error
+// as it was: read it only after a call that failed.
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,7 @@ namespace platform::svc {
 using ScHandle = Handle;
 
 // Access rights.
+inline constexpr std::uint32_t kManagerConnect = 0x0001;
 inline constexpr std::uint32_t kManagerEnumerate = 0x0004;
 inline constexpr std::uint32_t kManagerAllAccess = 0xF003F;
 inline constexpr std::uint32_t kQueryConfig = 0x0001;
@@ -148,7 +150,8 @@ ScHandle Open(ScHandle manager, const std::string& name, std::uint32_t access);
 // CloseServiceHandle.
 int Close(ScHandle handle);
 
-// EnumServicesStatusA: as many records as fit, their texts after them.
+// EnumServicesStatusA: as many records as fit, their texts after them. With
+// no resume handle the listing starts at the first service.
 int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer,
                        std::uint32_t size, std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned,
                        std::uint32_t* resumeHandle);

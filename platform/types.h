@@ -32,6 +32,7 @@ enum : long {
     kErrorServiceNotActive = 1062,
     kErrorDatabaseDoesNotExist = 1065,
     kErrorServiceSpecificError = 1066,
+    kErrorServiceNeverStarted = 1077,
     kErrorInvalidWindowHandle = 1400,
     kErrorHotkeyAlreadyRegistered = 1409,
     kErrorHotkeyNotRegistered = 1419,

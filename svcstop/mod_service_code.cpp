@@ -149,10 +149,13 @@ bool EnumerateServices(const std::string& machine, std::uint32_t stateFilter, st
         return false;
     }
     std::uint32_t needed = 0, returned = 0, resume = 0;
-    svc::EnumServices(manager.get(), typeFilter, stateFilter, nullptr, 0, &needed, &returned, &resume);
-    if (const long code = svc::LastError(); code != platform::kErrorMoreData) {
-        ShowBoxB(code);
-        return false;
+    // A size query that succeeds found nothing to list; only a failed one
+    // has an error code to read.
+    if (!svc::EnumServices(manager.get(), typeFilter, stateFilter, nullptr, 0, &needed, &returned, &resume)) {
+        if (const long code = svc::LastError(); code != platform::kErrorMoreData) {
+            ShowBoxB(code);
+            return false;
+        }
     }
     const std::uint32_t recordSize = svc::Layout().enumRecordSize;
     ServiceBuffer buffer(std::size_t{RecordCount(needed, recordSize)} * recordSize);

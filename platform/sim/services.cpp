@@ -47,17 +47,14 @@ int Fail(long code) {
     return 0;
 }
 
-int Succeed() {
-    S().lastError = 0;
-    return 1;
-}
+// A call that succeeds leaves the last error as it was, as the system's do.
+int Succeed() { return 1; }
 
 ScHandle NewHandle(const sim::ScOpen& open) {
     const ScHandle handle = S().nextHandle;
     S().nextHandle += 4;
     S().handles[handle] = open;
     S().opens.push_back(open);
-    S().lastError = 0;
     return handle;
 }
 
@@ -114,10 +111,12 @@ void BetweenCalls() {
 }
 
 // The status as the manager reports it: a service that is stopped or still
-// starting accepts no controls.
+// starting accepts no controls, and one never started says so.
 ServiceStatus Reported(const SimService& service) {
     ServiceStatus status = service.status;
     if (status.currentState == kStopped || status.currentState == kStartPending) status.controlsAccepted = 0;
+    if (status.currentState == kStopped && !service.moved && status.win32ExitCode == 0)
+        status.win32ExitCode = platform::kErrorServiceNeverStarted;
     return status;
 }
 
@@ -177,6 +176,7 @@ void Apply(SimService& service, const ServiceStep& step) {
 // Starts the script of a request that was accepted.
 int Move(SimService& service, sim::ServiceRequest request, std::uint32_t target) {
     S().requests.emplace_back(service.name, request);
+    service.moved = true;
     auto script = service.scripts.find(request);
     service.toCome.clear();
     if (script == service.scripts.end() || script->second.empty()) {
@@ -204,7 +204,9 @@ std::uint64_t BufferAddress(const void*) { return BufferBase(); }
 
 ScHandle OpenManager(const std::string& machine, const std::string& database, std::uint32_t access) {
     if (long error = StagedFailure(sim::ServiceCall::OpenManager)) return Fail(error);
-    if (!database.empty() && sim::Fold(database) != "servicesactive") return Fail(kErrorDatabaseDoesNotExist);
+    // The manager knows two databases and opens only the active one.
+    if (!database.empty() && sim::Fold(database) != "servicesactive")
+        return Fail(sim::Fold(database) == "servicesfailed" ? long{kErrorDatabaseDoesNotExist} : long{kErrorInvalidName});
     if (access & ~S().managerRights) return Fail(kErrorAccessDenied);
     return NewHandle(sim::ScOpen{true, machine, database, "", access});
 }
@@ -225,6 +227,10 @@ int Close(ScHandle handle) {
 
 int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer, std::uint32_t size,
                  std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned, std::uint32_t* resumeHandle) {
+    if (long error = Check(manager, true, 0)) return Fail(error);
+    // The manager answers a refused listing with no size and no services.
+    *bytesNeeded = 0;
+    *servicesReturned = 0;
     if (long error = Check(manager, true, kManagerEnumerate)) return Fail(error);
     S().listingSizes.push_back(size);
     if (long error = StagedFailure(sim::ServiceCall::EnumServices)) return Fail(error);
@@ -233,14 +239,15 @@ int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void
         if ((service.status.serviceType & type) && StateMatches(service.status.currentState, state))
             listed.push_back(&service);
     const std::size_t first = resumeHandle ? std::min<std::size_t>(*resumeHandle, listed.size()) : 0;
-    // A listing into no buffer asks for its size, even where there is nothing to list.
+    // A listing into no buffer asks for its size; where there is nothing to
+    // list, it has given all there is and succeeds.
     if (size == 0) {
         std::uint32_t needed = 0;
         for (std::size_t i = first; i < listed.size(); ++i) needed += EnumSize(*listed[i]);
         *bytesNeeded = needed;
         *servicesReturned = 0;
         BetweenCalls();
-        return Fail(kErrorMoreData);
+        return needed ? Fail(kErrorMoreData) : Succeed();
     }
     return FillRecords(listed, first, buffer, size, bytesNeeded, servicesReturned, resumeHandle);
 }

@@ -47,9 +47,11 @@ struct SimService {
     std::string name;
     std::string displayName;
     // Its controlsAccepted are the controls the service takes once it runs:
-    // while it is stopped or starting, the manager reports none.
+    // while it is stopped or starting, the manager reports none. While it is
+    // stopped and no request has moved it, it reports the exit code 1077.
     platform::svc::ServiceStatus status{platform::svc::kOwnProcess, platform::svc::kStopped,
                                         platform::svc::kAcceptStop | platform::svc::kAcceptPauseContinue};
+    bool moved = false;
     std::uint32_t startType = platform::svc::kDemandStart;
     std::uint32_t errorControl = 1;
     std::uint32_t tagId = 0;

@@ -65,13 +65,15 @@ int Close(ScHandle handle) { return Kept(CloseServiceHandle(To<SC_HANDLE>(handle
 int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer,
                        std::uint32_t size, std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned,
                        std::uint32_t* resumeHandle) {
-    DWORD needed = *bytesNeeded, returned = *servicesReturned, resume = *resumeHandle;
+    // A listing without a resume handle passes none: the system then starts
+    // at the first service.
+    DWORD needed = *bytesNeeded, returned = *servicesReturned, resume = resumeHandle ? *resumeHandle : 0;
     const BOOL ok = Kept(EnumServicesStatusA(To<SC_HANDLE>(manager), type, state,
                                              static_cast<ENUM_SERVICE_STATUSA*>(buffer), size, &needed,
-                                             &returned, &resume));
+                                             &returned, resumeHandle ? &resume : nullptr));
     *bytesNeeded = needed;
     *servicesReturned = returned;
-    *resumeHandle = resume;
+    if (resumeHandle) *resumeHandle = resume;
     return ok;
 }
 

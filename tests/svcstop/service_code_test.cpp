@@ -117,8 +117,13 @@ TEST_F(ServiceCodeTest, NoServicesOfTheTypeEmptiesTheListAndSucceeds) {
     StageMessenger();
     ASSERT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
     scm().services.clear();
+    // The size query of an empty listing succeeds and leaves the last error
+    // where the failed open of a missing service put it.
+    modServiceCode::GetServiceStatus("", "Missing");
+    ASSERT_EQ(svc::LastError(), platform::kErrorServiceDoesNotExist);
     EXPECT_TRUE(EnumerateServices("", svc::kStateAll, svc::kWin32));
     EXPECT_EQ(colServices.Count(), 0u);
+    EXPECT_TRUE(p().messageBoxes.empty()) << p().messageBoxes.front().text;
 }
 
 // bytes needed -> the buffer of the second call: n = needed / 36 + 1, halves to even.

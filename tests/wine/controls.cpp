@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/forms/form.h"
-#include "tests/wine/contract_check.h"
+#include "tests/contract/contract_check.h"
 #include "tests/wine/tool_tip_read.h"
 
 namespace {

@@ -27,8 +27,8 @@
 #include "platform/win32/registry_key.h"
 #include "svcstop/mod_ip.h"
 #include "svcstop/net_send.h"
-#include "tests/wine/contract_check.h"
-#include "tests/wine/contract_stage.h"
+#include "tests/contract/contract_check.h"
+#include "tests/contract/contract_stage.h"
 
 namespace {
 

@@ -241,10 +241,17 @@ rows() {
     fi
 }
 
-# wcontract.exe checks, row by row, that the real registry, file system and
-# version record answer as the simulation the host tests run on does.
+# wcontract.exe checks, row by row, that the real registry, file system,
+# version record and service manager answer as the simulation the host tests
+# run on does. Its service rows work on a test service of their own, which
+# Wine's manager starts only once the wineserver has restarted; they delete
+# it at their end.
 platform_contract() {
     echo "# the platform contract"
+    check "the contract's test service is installed as QmContract" \
+        timeout 60 wine "$(program_path Tools/wsvc.exe)" install QmContract quick \
+        >>"$ARTIFACTS/service-install.log" 2>&1 </dev/null &&
+        check "the wineserver restarts" restart_held_wineserver
     rows contract wcontract.exe
 }
 

@@ -19,7 +19,7 @@
 
 #include "platform/error_text.h"
 #include "svcstop/mod_service_code.h"
-#include "tests/wine/contract_check.h"
+#include "tests/contract/contract_check.h"
 
 namespace {
 

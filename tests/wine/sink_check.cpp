@@ -14,7 +14,7 @@
 #include "blocker/shared_state.h"
 #include "platform/error.h"
 #include "platform/win32/browser_sink.h"
-#include "tests/wine/contract_check.h"
+#include "tests/contract/contract_check.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "svcstop/frm_main.h"
 #include "svcstop/frm_sc_msg_box.h"
 #include "svcstop/mod_service_code.h"
-#include "tests/wine/contract_check.h"
+#include "tests/contract/contract_check.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "platform/win32/registry_key.h"
-#include "tests/wine/contract_stage.h"
+#include "tests/contract/contract_stage.h"
 
 namespace contract {
 
@@ -65,5 +65,32 @@ platform::Handle MakeWindow() {
 }
 
 void DestroyWindow(platform::Handle window) { ::DestroyWindow(reinterpret_cast<HWND>(window)); }
+
+void MarkLastError(std::uint32_t marker) { SetLastError(marker); }
+
+bool InstallService(const std::string& name, const std::string& displayName, const std::string& command) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    if (!manager) return false;
+    SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS);
+    if (!service)
+        service = CreateServiceA(manager, name.c_str(), displayName.c_str(), SERVICE_ALL_ACCESS,
+                                 SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
+                                 command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
+    if (service) CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return service != nullptr;
+}
+
+void RemoveService(const std::string& name) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    if (!manager) return;
+    if (SC_HANDLE service = OpenServiceA(manager, name.c_str(), DELETE)) {
+        DeleteService(service);
+        CloseServiceHandle(service);
+    }
+    CloseServiceHandle(manager);
+}
+
+void Pause(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
 }  // namespace contract

@@ -28,4 +28,17 @@ void RemoveTree(const std::string& path);
 platform::Handle MakeWindow();
 void DestroyWindow(platform::Handle window);
 
+// The thread's last error set to `marker`, so that a call which leaves it shows.
+void MarkLastError(std::uint32_t marker);
+
+// A service of the rows' own: own process, demand start, normal error
+// control, run as LocalSystem by `command`; one already installed under that
+// name is kept. The simulation stages it as the manager of a fresh prefix
+// would list it, beside services of the system's.
+bool InstallService(const std::string& name, const std::string& displayName, const std::string& command);
+// Deletes it; nothing when it is missing.
+void RemoveService(const std::string& name);
+// Lets the system run for that long; the simulation moves no time.
+void Pause(std::uint32_t milliseconds);
+
 }  // namespace contract

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/sim/sim.h"
-#include "tests/wine/contract_stage.h"
+#include "tests/contract/contract_stage.h"
 
 namespace contract {
 
@@ -54,5 +54,37 @@ platform::Handle MakeWindow() {
 }
 
 void DestroyWindow(platform::Handle window) { sim::DestroyWindowRecord(window); }
+
+void MarkLastError(std::uint32_t marker) { sim::Services().lastError = static_cast<long>(marker); }
+
+bool InstallService(const std::string& name, const std::string& displayName, const std::string& command) {
+    namespace svc = platform::svc;
+    auto& manager = sim::Services();
+    if (manager.find(name)) return false;
+    // Services of the system's, listed before the rows' own.
+    if (manager.services.empty()) {
+        for (const char* system : {"PlugPlay", "RpcSs"}) {
+            sim::SimService& running = manager.add(system, system);
+            running.status.serviceType = svc::kShareProcess;
+            running.status.currentState = svc::kRunning;
+            running.startType = 2;
+        }
+    }
+    sim::SimService& service = manager.add(name, displayName);
+    service.binaryPath = command;
+    return true;
+}
+
+void RemoveService(const std::string& name) {
+    auto& services = sim::Services().services;
+    for (auto it = services.begin(); it != services.end(); ++it) {
+        if (sim::Fold(it->name) == sim::Fold(name)) {
+            services.erase(it);
+            return;
+        }
+    }
+}
+
+void Pause(std::uint32_t) {}
 
 }  // namespace contract

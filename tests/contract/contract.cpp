@@ -8,7 +8,8 @@
 // It works in HKCU\Software\Quillmere-contract, in the settings store's
 // "Quillmere-contract" application and in a "contract" folder in the program's
 // folder, and removes all three before and after; the window rows make two
-// hidden windows of their own and hold Win+Z and Win+X while they run. Exit
+// hidden windows of their own and hold Win+Z and Win+X while they run; the
+// service rows install a service of their own and delete it again. Exit
 // status 1 when a row failed.
 #include <algorithm>
 #include <cctype>
@@ -26,8 +27,9 @@
 #include "platform/text.h"
 #include "platform/version.h"
 #include "platform/window.h"
-#include "tests/wine/contract_check.h"
-#include "tests/wine/contract_stage.h"
+#include "tests/contract/contract_check.h"
+#include "tests/contract/contract_services.h"
+#include "tests/contract/contract_stage.h"
 
 namespace {
 
@@ -712,6 +714,7 @@ int main() {
     Utf8CodePage();
     Version();
     Windows();
+    contract::Services();
     std::printf("%d passed, %d failed\n", contract::passed, contract::failed);
     return contract::failed == 0 ? 0 : 1;
 }
