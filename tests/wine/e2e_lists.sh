@@ -63,6 +63,8 @@ windhover_unmarked_utf16_list() {
     check "File > Exit ends windhover" process_ended || return
     check "allowed.txt keeps its bytes at the exit" same_bytes Windhover/allowed.txt "$nul"
     cat "$kept" >"$list"
+}
+
 # --- an Add or a Delete changes one line of the file as it is on disk ----------
 
 # list_file BYTES: allowed.txt holds exactly BYTES (printf's escapes).
