@@ -16,16 +16,11 @@ set -uo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$REPO/scripts/lib/build.sh"
 source "$REPO/scripts/lib/wine.sh"
-source "$REPO/tests/wine/e2e_lists.sh"
-source "$REPO/tests/wine/e2e_settings.sh"
-source "$REPO/tests/wine/e2e_tray.sh"
-source "$REPO/tests/wine/e2e_browsers.sh"
-source "$REPO/tests/wine/e2e_long_list.sh"
-source "$REPO/tests/wine/e2e_pictures.sh"
-source "$REPO/tests/wine/e2e_services.sh"
-source "$REPO/tests/wine/e2e_keys.sh"
-source "$REPO/tests/wine/e2e_paths.sh"
-source "$REPO/tests/wine/e2e_tips.sh"
+# A file that does not parse would leave its scenarios undefined and their
+# rows uncounted: the run fails before it starts.
+for part in lists settings tray browsers long_list pictures services keys paths tips; do
+    source "$REPO/tests/wine/e2e_$part.sh" || { echo "tests/wine/e2e_$part.sh does not load"; echo "0 passed, 1 failed"; exit 1; }
+done
 ARTIFACTS_ROOT=$REPO/build/wine-artifacts
 # Set for each width by run_width.
 WIDTH=
