@@ -86,10 +86,10 @@ windhover_options() {
     check "the status bar says \"Sounds Disabled\"" status_is "Sounds Disabled"
     check "ticking \"Automation\"" driver click "$WINDHOVER" "$BOX_RUN"
     check "the run-at-log-on command is written quoted" \
-        reg_data_is "$RUN_KEY" Windhover "\"$WINDOWS_FOLDER\\windhover.exe\""
+        registry_value_is "$RUN_KEY" Windhover "\"$WINDOWS_FOLDER\\windhover.exe\"" REG_SZ
     check "the status bar says \"Run On Startup Enabled\"" status_is "Run On Startup Enabled"
     check "unticking \"Automation\"" driver click "$WINDHOVER" "$BOX_RUN"
-    check "the run-at-log-on value goes" test -z "$(reg_data "$RUN_KEY" Windhover)"
+    check "the run-at-log-on value goes" test -z "$(registry_value "$RUN_KEY" Windhover REG_SZ)"
     check "ticking \"Exceptions\" (stored at the exit)" driver click "$WINDHOVER" "$BOX_LINKS"
     check "unticking \"Setup Mode\" (stored at the exit)" driver click "$WINDHOVER" "$BOX_SETUP"
     check "chkLinks waits for the exit" test -z "$(setting Windhover chkLinks)"
@@ -127,9 +127,9 @@ windhover_allow_next() {
 
 windhover_tools_menu() {
     check "Tools > Add Program to IE Tools Menu" driver menu "$WINDHOVER" "Add Program to IE Tools Menu"
-    check "the toolbar button runs windhover.exe" reg_data_is "$BUTTON_KEY" Exec "$WINDOWS_FOLDER\\windhover.exe"
-    check "the toolbar button's text" reg_data_is "$BUTTON_KEY" ButtonText Windhover
-    check "the toolbar button's icon" reg_data_is "$BUTTON_KEY" Icon "$WINDOWS_FOLDER\\icon.ico"
+    check "the toolbar button runs windhover.exe" registry_value_is "$BUTTON_KEY" Exec "$WINDOWS_FOLDER\\windhover.exe" REG_SZ
+    check "the toolbar button's text" registry_value_is "$BUTTON_KEY" ButtonText Windhover REG_SZ
+    check "the toolbar button's icon" registry_value_is "$BUTTON_KEY" Icon "$WINDOWS_FOLDER\\icon.ico" REG_SZ
     check "Tools > Remove Program from IE Tools Menu" driver menu "$WINDHOVER" "Remove Program from IE Tools Menu"
     check "the toolbar button's key goes" reg_key_absent "$BUTTON_KEY"
 }

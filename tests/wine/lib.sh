@@ -170,35 +170,37 @@ SETTINGS_KEY='HKCU\Software\VB and VBA Program Settings'
 # Both programs' run-at-log-on values.
 RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 
-# setting PRODUCT NAME: prints the value, nothing if there is none.
-setting() {
-    timeout 60 wine reg query "$SETTINGS_KEY\\$1\\Settings" /v "$2" 2>/dev/null |
-        tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
+# registry_value KEY NAME [TYPE]: the value's data as reg.exe shows it (a
+# number as 0x...); nothing if there is none or, with TYPE (REG_SZ), if it is
+# of another type. An empty NAME reads the key's default value.
+registry_value() {
+    local query=(/v "$2")
+    [[ -n $2 ]] || query=(/ve)
+    timeout 60 wine reg query "$1" "${query[@]}" 2>/dev/null | tr -d '\r' |
+        awk -v name="$2" -v type="${3:-REG_[A-Z_]*}" '
+            { line = $0; sub(/^ +/, "", line) }
+            name == "" && !sub(/^\([^)]*\) +/, "", line) { next }
+            name != "" && index(line, name " ") != 1 { next }
+            name != "" { line = substr(line, length(name) + 2); sub(/^ +/, "", line) }
+            match(line, "^" type "( +|$)") { print substr(line, RLENGTH + 1); exit }'
 }
 
-setting_is() {
+# registry_value_is KEY NAME DATA [TYPE]: registry_value reads exactly DATA.
+registry_value_is() {
     local actual
-    actual=$(setting "$1" "$2")
+    actual=$(registry_value "$1" "$2" "${4:-}")
     [[ $actual == "$3" ]] || { echo "     $1 $2 is \"$actual\", not \"$3\""; return 1; }
 }
+
+# setting PRODUCT NAME: one of the program's stored settings, as registry_value.
+setting() { registry_value "$SETTINGS_KEY\\$1\\Settings" "$2"; }
+
+setting_is() { registry_value_is "$SETTINGS_KEY\\$1\\Settings" "$2" "$3"; }
 
 check_state_is() {
     local actual
     actual=$(driver checked "$1" "$2" | tr -d '\r')
     [[ $actual == "$3" ]] || { echo "     \"$2\" on \"$1\" is \"$actual\", not \"$3\""; return 1; }
-}
-
-# reg_data KEY NAME: the data of a REG_SZ value, nothing if there is none.
-reg_data() {
-    timeout 60 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        awk -v name="$2" '{ line = $0; sub(/^ +/, "", line) }
-            index(line, name " ") == 1 && line ~ /REG_SZ/ { sub(/^.*REG_SZ +/, "", line); print line }'
-}
-
-reg_data_is() {
-    local actual
-    actual=$(reg_data "$1" "$2")
-    [[ $actual == "$3" ]] || { echo "     $2 under $1 is \"$actual\", not \"$3\""; return 1; }
 }
 
 reg_key_absent() { ! timeout 60 wine reg query "$1" >/dev/null 2>&1; }
@@ -244,18 +246,6 @@ screenshot() {
 
 SPLASH_SIZE=400x240   # 6000x3600 twips
 TRAY="Wine System Tray"  # Wine's own notification area, shown while it holds an icon
-
-# registry_value KEY NAME: the value's data as reg.exe shows it; nothing if there is none.
-registry_value() {
-    timeout 60 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 \{1,\}REG_[A-Z_]* \{1,\}//p"
-}
-
-registry_value_is() {
-    local actual
-    actual=$(registry_value "$1" "$2")
-    [[ $actual == "$3" ]] || { echo "     $1 $2 is \"$actual\", not \"$3\""; return 1; }
-}
 
 quietly() { "$@" >/dev/null 2>&1; }
 
