@@ -11,6 +11,12 @@
 # Every wait has a bound. Screenshots and logs go to build/wine-artifacts/win32
 # and win64. Ends with "N passed, M failed" over all widths and fails if
 # anything failed.
+#
+# This file lists the scenarios in the order they run (run_width) and drives
+# the run; the helpers every scenario uses (check, driver, launch, the
+# registry reader, ...) are in lib.sh, windhover's and nightjar's own
+# scenarios in e2e_windhover.sh and e2e_nightjar.sh, and those of one subject
+# (site lists, settings, the tray, ...) in the other e2e_*.sh files.
 set -uo pipefail
 
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
