@@ -27,6 +27,7 @@ source "$REPO/scripts/lib/wine.sh"
 # fails before it starts.
 for part in lib e2e_windhover e2e_nightjar e2e_lists e2e_settings e2e_tray e2e_browsers e2e_long_list \
     e2e_pictures e2e_services e2e_keys e2e_paths e2e_tips; do
+    # shellcheck disable=SC1090  # the files of this folder named above
     source "$REPO/tests/wine/$part.sh" || { echo "tests/wine/$part.sh does not load"; echo "0 passed, 1 failed"; exit 1; }
 done
 
