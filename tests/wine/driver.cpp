@@ -610,14 +610,14 @@ int Status(bool done) { return done ? 0 : 1; }
 
 DWORD Milliseconds(const std::string& text) { return std::strtoul(text.c_str(), nullptr, 10); }
 
-// The <title> <ms> [WxH] of the commands that wait for a window; false when
-// the size does not read as one.
+// The <title> <ms> [WxH] of the commands that wait for a window.
 struct Awaited {
     std::string title;
     DWORD ms = 0;
     Size size;
 };
 
+// False when the size does not read as one.
 bool ReadAwaited(const Arguments& arguments, Awaited* awaited) {
     awaited->title = arguments[0];
     awaited->ms = Milliseconds(arguments[1]);
