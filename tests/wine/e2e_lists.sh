@@ -172,10 +172,20 @@ list_is_empty() { driver wait "$WINDHOVER" 0 && read_is "$WINDHOVER" @ListBox:1 
 
 # UTF-16 of odd length cannot be read whole: the start says so, an Add is
 # refused with a message that names the file, and the file keeps its bytes.
+# The list the scenario found comes back at its end: left unreadable, it
+# would hold every later start at the box that tells so.
 windhover_unreadable_list() {
+    local list kept=$ARTIFACTS/allowed-before-odd-utf16.txt
+    list=$(program_path Windhover/allowed.txt)
+    cp "$list" "$kept" 2>/dev/null || : >"$kept"
+    odd_utf16_list
+    end_program
+    cat "$kept" >"$list"
+}
+
+odd_utf16_list() {
     echo "# windhover with a UTF-16 allowed.txt of odd length"
-    local bytes='\xff\xfeo\x00n\x00e\x00\r\x00\n\x00x' path
-    path=$(program_path Windhover/allowed.txt)
+    local bytes='\xff\xfeo\x00n\x00e\x00\r\x00\n\x00x'
     list_file "$bytes"
     plain_start
     launch windhover Windhover/windhover.exe
