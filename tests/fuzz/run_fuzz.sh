@@ -4,7 +4,7 @@
 #
 #   tests/fuzz/run_fuzz.sh [seconds-each] [target...]     (default 180, every target)
 #
-# The targets are the tests/fuzz/*_fuzz.cpp files. The build goes to
+# The targets are those tests/CMakeLists.txt lists. The build goes to
 # build/fuzz, each target's corpus to build/fuzz-corpus/<target> (seeded
 # from tests/fuzz/seeds.sh), a crash leaves its input in
 # build/fuzz-artifacts/<target>-*. Ends with one line per target and fails
@@ -19,15 +19,13 @@ CORPORA=$REPO/build/fuzz-corpus
 ARTIFACTS=$REPO/build/fuzz-artifacts
 LOGS=$REPO/build/fuzz-logs
 
-targets=("$@")
-if [[ ${#targets[@]} -eq 0 ]]; then
-    for source in "$REPO"/tests/fuzz/*_fuzz.cpp; do targets+=("$(basename "$source" .cpp)"); done
-fi
-
 command -v clang++ >/dev/null || { echo "clang++ is needed (Debian: clang, libclang-rt-14-dev)" >&2; exit 2; }
 cmake -S "$REPO" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DBUILD_FUZZERS=ON -DBUILD_BENCHMARKS=OFF >/dev/null || exit 1
+
+targets=("$@")
+[[ ${#targets[@]} -gt 0 ]] || mapfile -t targets <"$BUILD/fuzz-targets.txt"
 cmake --build "$BUILD" -j4 --target "${targets[@]}" || exit 1
 
 source "$REPO/tests/fuzz/seeds.sh"

@@ -2,73 +2,10 @@
 // end-to-end run. It runs in the same desktop as the programs and only ever
 // touches visible top-level windows, found by their exact caption.
 //
-//   wdriver wait    <title> <ms> [WxH]  0 once such a window shows (WxH: its outer size)
-//   wdriver watch   <title> <ms> [WxH]  as wait, printing "armed" once its first look is done:
-//                                       a program started after that line cannot show the
-//                                       window before the watch looks
-//   wdriver gone    <title> <ms>        0 once no such window shows
-//   wdriver absent  <title> <ms>        0 if none shows within ms
-//   wdriver click   <title> <text>      clicks the child with that text (BM_CLICK on a
-//                                       button, a posted left click on anything else)
-//   wdriver enter   <title> <text> <new> sets the edit reading <text> to <new>, then presses Enter in it
-//   wdriver push    <title> <text>      BM_CLICK on that child, posted: returns before the
-//                                       click's handler ends
-//   wdriver message <title>             prints the text of the message box with that title
-//   wdriver answer  <title> <text>      clicks that button of the message box with that title
-//   wdriver checked <title> <text>      prints the check state of that child (0/1/2)
-//   wdriver texts   <title>             prints "class<TAB>text" for every child
-//   wdriver menu    <title> <item>      chooses that item of the menu bar (needs wmenuhook.dll)
-//   wdriver close   <title>             posts WM_CLOSE
-//   wdriver settle  <title>             returns once all its program's windows are painted
-//   wdriver list                        prints every visible top-level window
-//   wdriver hold                        stays on the desktop with two threads until ended;
-//                                       prints "holding <pid>", the desktop's process id
-//   wdriver desktop                     prints the id of the process that keeps the desktop
-//   wdriver hotkey  taken|free          0 when Win+Z is so: taken when registering it
-//                                       here fails with 1409, free when it succeeds
-//   wdriver type    <title> <target> <text>  sets the edit's text, as typing it does
-//   wdriver select  <title> <target> <n> selects item n (from 0) of the list box, as a click does
-//   wdriver read    <title> <target>    prints a status bar's parts or a list box's items,
-//                                       a line each, or a control's text and, for a button
-//                                       holding a picture, "picture WxH colour|grey"
-//                                       (needs wmenuhook.dll)
-//   wdriver tip     <title> <target>    prints the tool tip the window's tooltip control holds
-//                                       for that child and a line end, nothing when it holds
-//                                       none (needs wmenuhook.dll)
-//   wdriver centre  <title> <target>    prints "x y", the middle of that child on the screen
-//   wdriver shown-tip <title> <ms>      prints the text of a tooltip of that window's once one
-//                                       shows (the pointer resting on a control)
-//   wdriver popup   <n>                 in the pop-up menu that is open, goes down to
-//                                       item n (from 1) and presses Enter
-//   wdriver endsession <title>          WM_QUERYENDSESSION, then WM_ENDSESSION, as a log-off
-//   wdriver focus   <title>             prints "@Class:n<TAB>text" of the child with the keyboard
-//                                       focus in its program's thread, "none" when no child has it
-//   wdriver trayicons                   prints how many icons Wine's notification area shows
-//   A <target> is a child's text, or "@Class:n": the n-th child of that window class
-//   in the order the program made them. A <title> ending in "#n" names the window of
-//   that caption in the n-th copy of its program, in the order the copies started.
-//   wdriver trayforget <title> <ms>     learns the id of the window's notification-area
-//                                       icon from its next callback (needs wmenuhook.dll;
-//                                       prints "armed" when watching, then the mouse must
-//                                       come over the icon within ms) and takes the icon
-//                                       away, as a taskbar that ends does
-//   wdriver traymove <title> <ms>       0 when a mouse-move callback of the window's
-//                                       notification-area icon reaches it within ms
-//                                       (needs wmenuhook.dll; prints "armed" when
-//                                       watching) and no pop-up menu opens in the 3 s
-//                                       after it, the icon told of moves meanwhile
-//   wdriver trayclick                   a right click on the first icon of Wine's notification
-//                                       area, posted to the icon's own window, which calls the
-//                                       icon's owner back as for the pointer's click
-//   wdriver broadcast <name>            posts every top-level window the message
-//                                       registered by that name ("TaskbarCreated")
-//   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
-//                                       posts a picture box a plain mouse move (needs
-//                                       wmenuhook.dll); prints "armed" when watching,
-//                                       then the user's Win+Z must come within ms
+//   wdriver <command> <arguments>
 //
-// Exit status: 0 done or true, 1 not so (timed out, no such window), 2 misuse.
-// The commands that act on a window give it up to kFindMs to show first.
+// The commands, their arguments and what each does are the table kCommands
+// at the end of this file; run without arguments, the driver prints it.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -77,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -600,29 +538,6 @@ int HotKey(const std::string& wanted) {
     return asWanted ? 0 : 1;
 }
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: wdriver wait|watch|gone|absent <title> <ms> [WxH]\n"
-                 "       wdriver click|checked|push|answer <title> <text>\n"
-                 "       wdriver enter <title> <text> <new>\n"
-                 "       wdriver message <title>\n"
-                 "       wdriver texts|close|settle <title>\n"
-                 "       wdriver menu <title> <item>\n"
-                 "       wdriver type|select <title> <target> <text|n>\n"
-                 "       wdriver read|tip|centre <title> <target>\n"
-                 "       wdriver shown-tip <title> <ms>\n"
-                 "       wdriver popup <n>\n"
-                 "       wdriver endsession|focus <title>\n"
-                 "       wdriver list|trayicons|hold|desktop\n"
-                 "       wdriver hotkey taken|free\n"
-                 "       wdriver hotkeymove <title> <ms>\n"
-                 "       wdriver trayforget <title> <ms>\n"
-                 "       wdriver traymove <title> <ms>\n"
-                 "       wdriver trayclick\n"
-                 "       wdriver broadcast <name>\n");
-    return 2;
-}
-
 BOOL CALLBACK PrintTop(HWND window, LPARAM) {
     if (!IsWindowVisible(window)) return TRUE;
     char caption[512] = {};
@@ -685,150 +600,296 @@ int Hold() {
     return 0;
 }
 
+// --- the commands -----------------------------------------------------------
+
+// A command's arguments after its name; for a command that acts on a window,
+// the window's <title> comes first.
+using Arguments = std::vector<std::string>;
+
+int Status(bool done) { return done ? 0 : 1; }
+
+DWORD Milliseconds(const std::string& text) { return std::strtoul(text.c_str(), nullptr, 10); }
+
+// The <title> <ms> [WxH] of the commands that wait for a window.
+struct Awaited {
+    std::string title;
+    DWORD ms = 0;
+    Size size;
+};
+
+// False when the size does not read as one.
+bool ReadAwaited(const Arguments& arguments, Awaited* awaited) {
+    awaited->title = arguments[0];
+    awaited->ms = Milliseconds(arguments[1]);
+    return arguments.size() < 3 || ParseSize(arguments[2].c_str(), &awaited->size);
+}
+
+bool Shows(const Awaited& awaited) { return FindTop(awaited.title, awaited.size) != nullptr; }
+
+int Wait(HWND, const Arguments& arguments) {
+    Awaited awaited;
+    if (!ReadAwaited(arguments, &awaited)) return 2;
+    return Status(PollFor(awaited.ms, [&] { return Shows(awaited); }));
+}
+
+int Watch(HWND, const Arguments& arguments) {
+    Awaited awaited;
+    if (!ReadAwaited(arguments, &awaited)) return 2;
+    return Status(WatchForTop(awaited.title, awaited.size, awaited.ms));
+}
+
+int Gone(HWND, const Arguments& arguments) {
+    Awaited awaited;
+    if (!ReadAwaited(arguments, &awaited)) return 2;
+    return Status(PollFor(awaited.ms, [&] { return !Shows(awaited); }));
+}
+
+int Absent(HWND, const Arguments& arguments) {
+    Awaited awaited;
+    if (!ReadAwaited(arguments, &awaited)) return 2;
+    return Status(!PollFor(awaited.ms, [&] { return Shows(awaited); }));
+}
+
+// A control's text on one line of the driver's output.
+std::string OnOneLine(std::string text, bool tabs) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n' || (tabs && c == '\t')) c = ' ';
+    return text;
+}
+
+// A message box shows its text in the static control 0xFFFF.
+int Message(HWND top, const Arguments&) {
+    std::printf("%s\n", OnOneLine(Text(GetDlgItem(top, 0xFFFF)), false).c_str());
+    return 0;
+}
+
+int Answer(HWND top, const Arguments& arguments) {
+    HWND control = FindChild(top, arguments[1]);
+    return Status(control && PostMessageA(top, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                                          reinterpret_cast<LPARAM>(control)));
+}
+
+int Click(HWND top, const Arguments& arguments) {
+    HWND control = FindChild(top, arguments[1]);
+    if (!control) return 1;
+    if (ClassOf(control) != "Button") return Status(PostClick(control));
+    DWORD_PTR result = 0;
+    return Status(SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result));
+}
+
+int Push(HWND top, const Arguments& arguments) {
+    HWND control = FindChild(top, arguments[1]);
+    return Status(control && PostMessageA(control, BM_CLICK, 0, 0));
+}
+
+int Checked(HWND top, const Arguments& arguments) {
+    HWND control = FindChild(top, arguments[1]);
+    DWORD_PTR result = 0;
+    if (!control || !SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result))
+        return 1;
+    std::printf("%lu\n", static_cast<unsigned long>(result));
+    return 0;
+}
+
+int Texts(HWND top, const Arguments&) {
+    for (HWND child : Children(top))
+        std::printf("%s\t%s\n", ClassOf(child).c_str(), OnOneLine(Text(child), true).c_str());
+    return 0;
+}
+
+// Sets the text of the edit named by the second argument to the third.
+bool SetEditText(HWND top, const Arguments& arguments, HWND* edit) {
+    DWORD_PTR result = 0;
+    *edit = FindChild(top, arguments[1]);
+    return *edit && SendMessageTimeoutA(*edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arguments[2].c_str()),
+                                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+}
+
+int Type(HWND top, const Arguments& arguments) {
+    HWND edit = nullptr;
+    return Status(SetEditText(top, arguments, &edit));
+}
+
+int Enter(HWND top, const Arguments& arguments) {
+    HWND edit = nullptr;
+    return Status(SetEditText(top, arguments, &edit) && PostMessageA(edit, WM_CHAR, '\r', 1));
+}
+
+int Select(HWND top, const Arguments& arguments) {
+    HWND list = FindChild(top, arguments[1]);
+    return Status(list && SelectItem(list, std::atoi(arguments[2].c_str())));
+}
+
+int Read(HWND top, const Arguments& arguments) {
+    HWND control = FindChild(top, arguments[1]);
+    return Status(control && ReadControl(top, control));
+}
+
+int Tip(HWND top, const Arguments& arguments) {
+    HWND control = FindChild(top, arguments[1]);
+    return Status(control && ReadToolTip(top, control));
+}
+
+int Centre(HWND top, const Arguments& arguments) {
+    HWND control = FindChild(top, arguments[1]);
+    RECT area{};
+    if (!control || !GetWindowRect(control, &area)) return 1;
+    std::printf("%ld %ld\n", (area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    return 0;
+}
+
+int Broadcast(HWND, const Arguments& arguments) {
+    const UINT message = RegisterWindowMessageA(arguments[0].c_str());
+    return message ? Status(PostMessageA(HWND_BROADCAST, message, 0, 0)) : 2;
+}
+
+// What a command needs found before it runs: the window of its <title>,
+// given up to kFindMs to show, or a message box of that title.
+enum class Needs { nothing, window, messageBox };
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // its arguments
+    const char* help;      // what it does, a line each
+    std::size_t least, most;  // how many arguments it takes
+    Needs needs;
+    int (*run)(HWND top, const Arguments& arguments);  // 0 done or true, 1 not so, 2 misuse
+};
+
+// Every command the driver takes; the usage is printed from this table.
+constexpr Command kCommands[] = {
+    {"wait", "<title> <ms> [WxH]", "0 once such a window shows (WxH: its outer size)", 2, 3, Needs::nothing, Wait},
+    {"watch", "<title> <ms> [WxH]",
+     "as wait, printing \"armed\" once its first look is done:\n"
+     "a program started after that line cannot show the window before the watch looks",
+     2, 3, Needs::nothing, Watch},
+    {"gone", "<title> <ms> [WxH]", "0 once no such window shows", 2, 3, Needs::nothing, Gone},
+    {"absent", "<title> <ms> [WxH]", "0 if none shows within ms", 2, 3, Needs::nothing, Absent},
+    {"click", "<title> <text>",
+     "clicks the child with that text (BM_CLICK on a button, a posted left click on anything else)", 2, 2,
+     Needs::window, Click},
+    {"enter", "<title> <text> <new>", "sets the edit reading <text> to <new>, then presses Enter in it", 3, 3,
+     Needs::window, Enter},
+    {"push", "<title> <text>", "BM_CLICK on that child, posted: returns before the click's handler ends", 2, 2,
+     Needs::window, Push},
+    {"message", "<title>", "prints the text of the message box with that title", 1, 1, Needs::messageBox, Message},
+    {"answer", "<title> <text>", "clicks that button of the message box with that title", 2, 2, Needs::messageBox,
+     Answer},
+    {"checked", "<title> <text>", "prints the check state of that child (0/1/2)", 2, 2, Needs::window, Checked},
+    {"texts", "<title>", "prints \"class<TAB>text\" for every child", 1, 1, Needs::window, Texts},
+    {"menu", "<title> <item>", "chooses that item of the menu bar (hook)", 2, 2, Needs::window,
+     [](HWND top, const Arguments& arguments) { return Status(ChooseMenuItem(top, arguments[0], arguments[1])); }},
+    {"close", "<title>", "posts WM_CLOSE", 1, 1, Needs::window,
+     [](HWND top, const Arguments&) { return Status(PostMessageA(top, WM_CLOSE, 0, 0)); }},
+    {"settle", "<title>", "returns once all its program's windows are painted", 1, 1, Needs::window,
+     [](HWND top, const Arguments&) {
+         Settle(top);
+         return 0;
+     }},
+    {"list", "", "prints every visible top-level window", 0, 0, Needs::nothing,
+     [](HWND, const Arguments&) { return List(); }},
+    {"hold", "",
+     "stays on the desktop with two threads until ended;\n"
+     "prints \"holding <pid>\", the desktop's process id",
+     0, 0, Needs::nothing, [](HWND, const Arguments&) { return Hold(); }},
+    {"desktop", "", "prints the id of the process that keeps the desktop", 0, 0, Needs::nothing,
+     [](HWND, const Arguments&) {
+         std::printf("%lu\n", DesktopProcess());
+         return 0;
+     }},
+    {"hotkey", "taken|free",
+     "0 when Win+Z is so: taken when registering it here fails with 1409, free when it succeeds", 1, 1,
+     Needs::nothing, [](HWND, const Arguments& arguments) { return HotKey(arguments[0]); }},
+    {"type", "<title> <target> <text>", "sets the edit's text, as typing it does", 3, 3, Needs::window, Type},
+    {"select", "<title> <target> <n>", "selects item n (from 0) of the list box, as a click does", 3, 3,
+     Needs::window, Select},
+    {"read", "<title> <target>",
+     "prints a status bar's parts or a list box's items, a line each, or a control's text and,\n"
+     "for a button holding a picture, \"picture WxH colour|grey\" (hook)",
+     2, 2, Needs::window, Read},
+    {"tip", "<title> <target>",
+     "prints the tool tip the window's tooltip control holds for that child and a line end,\n"
+     "nothing when it holds none (hook)",
+     2, 2, Needs::window, Tip},
+    {"centre", "<title> <target>", "prints \"x y\", the middle of that child on the screen", 2, 2, Needs::window,
+     Centre},
+    {"shown-tip", "<title> <ms>",
+     "prints the text of a tooltip of that window's once one shows (the pointer resting on a control)", 2, 2,
+     Needs::window,
+     [](HWND top, const Arguments& arguments) { return Status(AwaitShownToolTip(top, Milliseconds(arguments[1]))); }},
+    {"popup", "<n>", "in the pop-up menu that is open, goes down to item n (from 1) and presses Enter", 1, 1,
+     Needs::nothing,
+     [](HWND, const Arguments& arguments) { return Status(ChoosePopupItem(std::atoi(arguments[0].c_str()))); }},
+    {"endsession", "<title>", "WM_QUERYENDSESSION, then WM_ENDSESSION, as a log-off", 1, 1, Needs::window,
+     [](HWND top, const Arguments&) { return Status(EndSession(top)); }},
+    {"focus", "<title>",
+     "prints \"@Class:n<TAB>text\" of the child with the keyboard focus in its program's thread,\n"
+     "\"none\" when no child has it",
+     1, 1, Needs::window, [](HWND top, const Arguments&) { return Status(PrintFocus(top)); }},
+    {"trayicons", "", "prints how many icons Wine's notification area shows", 0, 0, Needs::nothing,
+     [](HWND, const Arguments&) { return TrayIcons(); }},
+    {"trayforget", "<title> <ms>",
+     "learns the id of the window's notification-area icon from its next callback (hook; prints\n"
+     "\"armed\" when watching, then the mouse must come over the icon within ms) and takes the icon\n"
+     "away, as a taskbar that ends does",
+     2, 2, Needs::window,
+     [](HWND top, const Arguments& arguments) { return Status(ForgetTrayIcon(top, Milliseconds(arguments[1]))); }},
+    {"traymove", "<title> <ms>",
+     "0 when a mouse-move callback of the window's notification-area icon reaches it within ms\n"
+     "(hook; prints \"armed\" when watching) and no pop-up menu opens in the 3 s after it, the icon\n"
+     "told of moves meanwhile",
+     2, 2, Needs::window,
+     [](HWND top, const Arguments& arguments) {
+         return Status(TrayMoveOpensNothing(top, Milliseconds(arguments[1])));
+     }},
+    {"trayclick", "",
+     "a right click on the first icon of Wine's notification area, posted to the icon's own window,\n"
+     "which calls the icon's owner back as for the pointer's click",
+     0, 0, Needs::nothing, [](HWND, const Arguments&) { return Status(RightClickFirstTrayIcon()); }},
+    {"broadcast", "<name>", "posts every top-level window the message registered by that name (\"TaskbarCreated\")",
+     1, 1, Needs::nothing, Broadcast},
+    {"hotkeymove", "<title> <ms>",
+     "0 once the window's program, after a WM_HOTKEY, posts a picture box a plain mouse move (hook);\n"
+     "prints \"armed\" when watching, then the user's Win+Z must come within ms",
+     2, 2, Needs::window,
+     [](HWND top, const Arguments& arguments) { return Status(HotKeyMove(top, Milliseconds(arguments[1]))); }},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: wdriver <command> <arguments>\n");
+    for (const Command& command : kCommands) {
+        std::fprintf(stderr, "  %s%s%s\n", command.name, *command.synopsis ? " " : "", command.synopsis);
+        for (const char* line = command.help; *line;) {
+            const std::size_t length = std::strcspn(line, "\n");
+            std::fprintf(stderr, "        %.*s\n", static_cast<int>(length), line);
+            line += length + (line[length] == '\n');
+        }
+    }
+    std::fprintf(stderr,
+                 "A <target> is a child's text, or \"@Class:n\": the n-th child of that window class in the\n"
+                 "order the program made them. A <title> ending in \"#n\" names the window of that caption in\n"
+                 "the n-th copy of its program, in the order the copies started. The commands that act on a\n"
+                 "window give it up to %lu s to show first. (hook): the command looks inside the program\n"
+                 "through the hook library beside the driver.\n"
+                 "Exit status: 0 done or true, 1 not so (timed out, no such window), 2 misuse.\n",
+                 static_cast<unsigned long>(kFindMs / 1000));
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
-    const std::string command = argv[1];
-    if (command == "list") return List();
-    if (command == "trayicons") return TrayIcons();
-    if (command == "hold") return argc == 2 ? Hold() : Usage();
-    if (command == "desktop") {
-        if (argc != 2) return Usage();
-        std::printf("%lu\n", DesktopProcess());
-        return 0;
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const Command& command) { return argv[1] == std::string(command.name); });
+    const Arguments arguments(argv + 2, argv + argc);
+    if (found == std::end(kCommands) || arguments.size() < found->least || arguments.size() > found->most)
+        return Usage();
+    HWND top = nullptr;
+    if (found->needs != Needs::nothing) {
+        top = AwaitTop(arguments[0], found->needs == Needs::messageBox ? kMessageBoxClass : nullptr);
+        if (!top) return 1;
     }
-    if (command == "trayclick") return argc == 2 ? (RightClickFirstTrayIcon() ? 0 : 1) : Usage();
-    if (argc < 3) return Usage();
-    if (command == "hotkey") {
-        const int result = argc == 3 ? HotKey(argv[2]) : 2;
-        return result == 2 ? Usage() : result;
-    }
-    if (command == "popup") return argc == 3 ? (ChoosePopupItem(std::atoi(argv[2])) ? 0 : 1) : Usage();
-    if (command == "broadcast") {
-        const UINT message = argc == 3 ? RegisterWindowMessageA(argv[2]) : 0;
-        return message ? (PostMessageA(HWND_BROADCAST, message, 0, 0) ? 0 : 1) : Usage();
-    }
-    const std::string title = argv[2];
-
-    if (command == "wait" || command == "watch" || command == "gone" || command == "absent") {
-        if (argc < 4 || argc > 5) return Usage();
-        const DWORD ms = std::strtoul(argv[3], nullptr, 10);
-        Size size;
-        if (argc == 5 && !ParseSize(argv[4], &size)) return Usage();
-        if (command == "wait") return PollFor(ms, [&] { return FindTop(title, size) != nullptr; }) ? 0 : 1;
-        if (command == "watch") return WatchForTop(title, size, ms) ? 0 : 1;
-        if (command == "gone") return PollFor(ms, [&] { return FindTop(title, size) == nullptr; }) ? 0 : 1;
-        return PollFor(ms, [&] { return FindTop(title, size) != nullptr; }) ? 1 : 0;
-    }
-
-    const bool messageBox = command == "message" || command == "answer";
-    HWND top = AwaitTop(title, messageBox ? kMessageBoxClass : nullptr);
-    if (!top) return 1;
-
-    if (command == "message" && argc == 3) {
-        // A message box shows its text in the static control 0xFFFF.
-        std::string text = Text(GetDlgItem(top, 0xFFFF));
-        for (char& c : text)
-            if (c == '\r' || c == '\n') c = ' ';
-        std::printf("%s\n", text.c_str());
-        return 0;
-    }
-
-    if (command == "close" && argc == 3) return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
-
-    if (command == "endsession" && argc == 3) return EndSession(top) ? 0 : 1;
-
-    if (command == "focus" && argc == 3) return PrintFocus(top) ? 0 : 1;
-
-    if (command == "hotkeymove" && argc == 4) return HotKeyMove(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
-
-    if (command == "shown-tip" && argc == 4)
-        return AwaitShownToolTip(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
-
-    if (command == "trayforget" && argc == 4)
-        return ForgetTrayIcon(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
-
-    if (command == "traymove" && argc == 4)
-        return TrayMoveOpensNothing(top, std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
-
-    if (command == "settle" && argc == 3) {
-        Settle(top);
-        return 0;
-    }
-
-    if (command == "texts" && argc == 3) {
-        for (HWND child : Children(top)) {
-            std::string text = Text(child);
-            for (char& c : text)
-                if (c == '\r' || c == '\n' || c == '\t') c = ' ';
-            std::printf("%s\t%s\n", ClassOf(child).c_str(), text.c_str());
-        }
-        return 0;
-    }
-
-    if (command == "enter" && argc == 5) {
-        HWND edit = FindChild(top, argv[3]);
-        DWORD_PTR result = 0;
-        return edit && SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG,
-                                           kSendTimeoutMs, &result) &&
-                       PostMessageA(edit, WM_CHAR, '\r', 1)
-                   ? 0
-                   : 1;
-    }
-
-    if (command == "type" && argc == 5) {
-        HWND edit = FindChild(top, argv[3]);
-        DWORD_PTR result = 0;
-        return edit && SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG,
-                                           kSendTimeoutMs, &result)
-                   ? 0
-                   : 1;
-    }
-
-    if (command == "select" && argc == 5) {
-        HWND list = FindChild(top, argv[3]);
-        return list && SelectItem(list, std::atoi(argv[4])) ? 0 : 1;
-    }
-
-    if (argc != 4) return Usage();
-    const std::string target = argv[3];
-
-    if (command == "read" || command == "tip") {
-        HWND control = FindChild(top, target);
-        if (!control) return 1;
-        return (command == "read" ? ReadControl(top, control) : ReadToolTip(top, control)) ? 0 : 1;
-    }
-
-    if (command == "centre") {
-        HWND control = FindChild(top, target);
-        RECT area{};
-        if (!control || !GetWindowRect(control, &area)) return 1;
-        std::printf("%ld %ld\n", (area.left + area.right) / 2, (area.top + area.bottom) / 2);
-        return 0;
-    }
-
-    if (command == "click" || command == "checked" || command == "push" || command == "answer") {
-        HWND control = FindChild(top, target);
-        if (!control) return 1;
-        if (command == "push") return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
-        if (command == "answer")
-            return PostMessageA(top, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
-                                reinterpret_cast<LPARAM>(control))
-                       ? 0
-                       : 1;
-        DWORD_PTR result = 0;
-        if (command == "click" && ClassOf(control) != "Button") return PostClick(control) ? 0 : 1;
-        if (command == "click")
-            return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) ? 0 : 1;
-        if (!SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) return 1;
-        std::printf("%lu\n", static_cast<unsigned long>(result));
-        return 0;
-    }
-
-    if (command == "menu") {
-        return ChooseMenuItem(top, title, target) ? 0 : 1;
-    }
-
-    return Usage();
+    const int status = found->run(top, arguments);
+    return status == 2 ? Usage() : status;
 }

@@ -57,10 +57,7 @@ start_watching() {
 panel_is() { read_is "$WINDHOVER" "$STATUS" "$STOPPED_AT_START Popups blocked to date|$1"; }
 
 # shell_server: the library registered as the class's server, if any.
-shell_server() {
-    timeout 60 wine reg query "$SHELL_WINDOWS_SERVER" /ve 2>/dev/null | tr -d '\r' |
-        sed -n 's/^ *([^)]*) \{1,\}REG_[A-Z_]* \{1,\}//p'
-}
+shell_server() { registry_value "$SHELL_WINDOWS_SERVER" ""; }
 
 register_standin() {
     SHELL_SERVER_BEFORE=$(shell_server)

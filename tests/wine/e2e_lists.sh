@@ -32,15 +32,27 @@ same_bytes() {
     cmp -s "$(program_path "$1")" "$2" || { echo "     $1 holds: $(od -An -c "$(program_path "$1")" | tr -s ' ')"; return 1; }
 }
 
+# keeping_list SCENARIO: runs the scenario, then gives allowed.txt back as
+# the scenario found it, also when it stopped at a step: a list left
+# unreadable would hold every later start at the box that tells so.
+keeping_list() {
+    local list kept=$ARTIFACTS/allowed-before-$1.txt
+    list=$(program_path Windhover/allowed.txt)
+    cp "$list" "$kept" 2>/dev/null || : >"$kept"
+    "$1"
+    end_program
+    cat "$kept" >"$list"
+}
+
 # UTF-16 LE without a byte-order mark is told by its NUL bytes and loads its
 # sites; a file that holds NUL bytes in any other way is refused with the
 # reason, loads nothing and keeps its bytes.
-windhover_unmarked_utf16_list() {
+windhover_unmarked_utf16_list() { keeping_list unmarked_utf16_list; }
+
+unmarked_utf16_list() {
     echo "# windhover with allowed.txt in UTF-16 without a byte-order mark, and with a NUL byte"
-    local list kept=$ARTIFACTS/allowed-before-utf16.txt unmarked=$ARTIFACTS/allowed-utf16-no-mark.txt
-    local nul=$ARTIFACTS/allowed-with-nul.txt
+    local list unmarked=$ARTIFACTS/allowed-utf16-no-mark.txt nul=$ARTIFACTS/allowed-with-nul.txt
     list=$(program_path Windhover/allowed.txt)
-    cp "$list" "$kept" 2>/dev/null || : >"$kept"
     printf 'one.example\r\ntwo.example\r\n' | iconv -f ASCII -t UTF-16LE >"$unmarked"
     printf 'one.example\r\n\0two.example\r\n' >"$nul"
 
@@ -62,7 +74,8 @@ windhover_unmarked_utf16_list() {
     check "File > Exit" driver menu "$WINDHOVER" "Exit"
     check "File > Exit ends windhover" process_ended || return
     check "allowed.txt keeps its bytes at the exit" same_bytes Windhover/allowed.txt "$nul"
-    cat "$kept" >"$list"
+}
+
 # --- an Add or a Delete changes one line of the file as it is on disk ----------
 
 # list_file BYTES: allowed.txt holds exactly BYTES (printf's escapes).
@@ -170,10 +183,11 @@ list_is_empty() { driver wait "$WINDHOVER" 0 && read_is "$WINDHOVER" @ListBox:1 
 
 # UTF-16 of odd length cannot be read whole: the start says so, an Add is
 # refused with a message that names the file, and the file keeps its bytes.
-windhover_unreadable_list() {
+windhover_unreadable_list() { keeping_list odd_utf16_list; }
+
+odd_utf16_list() {
     echo "# windhover with a UTF-16 allowed.txt of odd length"
-    local bytes='\xff\xfeo\x00n\x00e\x00\r\x00\n\x00x' path
-    path=$(program_path Windhover/allowed.txt)
+    local bytes='\xff\xfeo\x00n\x00e\x00\r\x00\n\x00x'
     list_file "$bytes"
     plain_start
     launch windhover Windhover/windhover.exe

@@ -46,7 +46,7 @@ windhover_long_folder() {
     check "the main window shows, named from the version information" driver wait "$WINDHOVER" "$WAIT_MS" || return
     check "no list file is made in the long folder" test ! -e "$(program_path "$folder")/allowed.txt"
     check "nor in the folder above it" test ! -e "$(program_path "${folder%/*}")/allowed.txt"
-    check "the run value names the whole path" reg_data_is "$RUN_KEY" Windhover "\"$windows\\windhover.exe\""
+    check "the run value names the whole path" registry_value_is "$RUN_KEY" Windhover "\"$windows\\windhover.exe\"" REG_SZ
     check "File > Exit" driver menu "$WINDHOVER" "Exit"
     check "File > Exit ends windhover" process_ended
     # The next starts run from the usual folder, without run at log-on.

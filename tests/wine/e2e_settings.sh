@@ -60,9 +60,9 @@ nightjar_auto_dword() {
     check "\"$AUTO_BOX\" is unticked" check_state_is "$NIGHTJAR" "$AUTO_BOX" 0
     check "\"Auto\" is left as it is" registry_value_is "$MACHINE_KEY" Auto 0x1
     check "ticking \"$AUTO_BOX\"" driver click "$NIGHTJAR" "$AUTO_BOX"
-    check "\"Auto\" is the text \"1\" now" reg_data_is "$MACHINE_KEY" Auto 1
+    check "\"Auto\" is the text \"1\" now" registry_value_is "$MACHINE_KEY" Auto 1 REG_SZ
     check "unticking it" driver click "$NIGHTJAR" "$AUTO_BOX"
-    check "\"Auto\" is \"0\"" reg_data_is "$MACHINE_KEY" Auto 0
+    check "\"Auto\" is \"0\"" registry_value_is "$MACHINE_KEY" Auto 0 REG_SZ
     check "File > Exit" driver menu "$NIGHTJAR" "Exit"
     check "File > Exit ends nightjar" process_ended
 }
