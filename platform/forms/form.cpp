@@ -1,6 +1,7 @@
 #include "platform/forms/form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "platform/dialogs.h"
@@ -36,6 +37,14 @@ std::vector<Form*> AllForms() {
     for (detail::Slot* slot : Slots())
         if (slot->form) forms.push_back(slot->form.get());
     return forms;
+}
+
+float ScreenTwipsPerPixelX() { return backend::TwipsPerPixelX(); }
+
+// The backend gives the icon's mouse message as the X of a mouse event, a
+// pixel per unit, converted to twips as every X is.
+std::int32_t TrayMouseMessage(float x) {
+    return static_cast<std::int32_t>(std::lround(x / ScreenTwipsPerPixelX()));
 }
 
 void DestroyAllForms() {

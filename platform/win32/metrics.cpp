@@ -50,9 +50,3 @@ COLORREF ColorRef(std::uint32_t color) {
 }
 
 }  // namespace forms::win32
-
-namespace forms {
-
-float ScreenTwipsPerPixelX() { return win32::TwipsX(1); }
-
-}  // namespace forms
