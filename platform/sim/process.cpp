@@ -1,4 +1,4 @@
-#include "platform/sim/process.h"
+#include "platform/sim/process_starts.h"
 #include "platform/sim/sim.h"
 
 #include "platform/files.h"
