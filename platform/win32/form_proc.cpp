@@ -6,7 +6,7 @@
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/forms_backend_keys.h"
-#include "platform/win32/menus.h"
+#include "platform/win32/menu_peer.h"
 #include "platform/win32/metrics.h"
 
 // Each handler ends in a user* call, which may unload the form and with it

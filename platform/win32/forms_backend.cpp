@@ -8,7 +8,7 @@
 #include "platform/win32/form_style.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/idle.h"
-#include "platform/win32/menus.h"
+#include "platform/win32/menu_peer.h"
 #include "platform/win32/metrics.h"
 #include "platform/win32/peer_factory.h"
 #include "platform/win32/tool_tips.h"
