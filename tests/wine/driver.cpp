@@ -17,7 +17,7 @@
 //   wdriver answer  <title> <text>      clicks that button of the message box with that title
 //   wdriver checked <title> <text>      prints the check state of that child (0/1/2)
 //   wdriver texts   <title>             prints "class<TAB>text" for every child
-//   wdriver menu    <title> <item>      chooses that item of the menu bar (needs wmenuhook.dll)
+//   wdriver menu    <title> <item>      chooses that item of the menu bar (needs whooks.dll)
 //   wdriver close   <title>             posts WM_CLOSE
 //   wdriver settle  <title>             returns once all its program's windows are painted
 //   wdriver list                        prints every visible top-level window
@@ -31,10 +31,10 @@
 //   wdriver read    <title> <target>    prints a status bar's parts or a list box's items,
 //                                       a line each, or a control's text and, for a button
 //                                       holding a picture, "picture WxH colour|grey"
-//                                       (needs wmenuhook.dll)
+//                                       (needs whooks.dll)
 //   wdriver tip     <title> <target>    prints the tool tip the window's tooltip control holds
 //                                       for that child and a line end, nothing when it holds
-//                                       none (needs wmenuhook.dll)
+//                                       none (needs whooks.dll)
 //   wdriver centre  <title> <target>    prints "x y", the middle of that child on the screen
 //   wdriver shown-tip <title> <ms>      prints the text of a tooltip of that window's once one
 //                                       shows (the pointer resting on a control)
@@ -48,13 +48,13 @@
 //   in the order the program made them. A <title> ending in "#n" names the window of
 //   that caption in the n-th copy of its program, in the order the copies started.
 //   wdriver trayforget <title> <ms>     learns the id of the window's notification-area
-//                                       icon from its next callback (needs wmenuhook.dll;
+//                                       icon from its next callback (needs whooks.dll;
 //                                       prints "armed" when watching, then the mouse must
 //                                       come over the icon within ms) and takes the icon
 //                                       away, as a taskbar that ends does
 //   wdriver traymove <title> <ms>       0 when a mouse-move callback of the window's
 //                                       notification-area icon reaches it within ms
-//                                       (needs wmenuhook.dll; prints "armed" when
+//                                       (needs whooks.dll; prints "armed" when
 //                                       watching) and no pop-up menu opens in the 3 s
 //                                       after it, the icon told of moves meanwhile
 //   wdriver trayclick                   a right click on the first icon of Wine's notification
@@ -64,7 +64,7 @@
 //                                       registered by that name ("TaskbarCreated")
 //   wdriver hotkeymove <title> <ms>     0 once the window's program, after a WM_HOTKEY,
 //                                       posts a picture box a plain mouse move (needs
-//                                       wmenuhook.dll); prints "armed" when watching,
+//                                       whooks.dll); prints "armed" when watching,
 //                                       then the user's Win+Z must come within ms
 //
 // Exit status: 0 done or true, 1 not so (timed out, no such window), 2 misuse.
@@ -264,14 +264,14 @@ bool PrintFocus(HWND top) {
     return true;
 }
 
-// Hooks the window's thread with a procedure of wmenuhook.dll, which must lie
+// Hooks the window's thread with a procedure of whooks.dll, which must lie
 // beside the driver: the hook runs in the window's own thread. Null when the
 // library or the hook fails.
 HHOOK HookThreadOf(HWND top, const char* procedure) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     std::string library = path;
-    library = library.substr(0, library.find_last_of('\\') + 1) + "wmenuhook.dll";
+    library = library.substr(0, library.find_last_of('\\') + 1) + "whooks.dll";
     HMODULE module = LoadLibraryA(library.c_str());
     auto* proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, procedure))) : nullptr;
     if (!proc) {
@@ -497,7 +497,7 @@ bool ForgetTrayIcon(HWND top, DWORD ms) {
     return false;
 }
 
-// Asks a hook of wmenuhook.dll inside the program about a control: posts the
+// Asks a hook of whooks.dll inside the program about a control: posts the
 // window "wdriver.<what>.request" (wParam the control, lParam this thread)
 // and prints the global atom of the reply, after its marker.
 bool AskAboutControl(HWND top, HWND control, const std::string& what, const char* procedure) {
