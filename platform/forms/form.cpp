@@ -1,3 +1,5 @@
+// A form: its life (load, show, hide, unload), its properties and events, the single instances,
+// the dispatcher every handler runs through, and the tray callback's mouse message.
 #include "platform/forms/form.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The forms' window class and its window procedure: each message turned into the form's event.
 #include "platform/win32/form_proc.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Twips and pixels at the screen's resolution, the mouse's buttons and shift keys, and colours,
+// in Win32 terms.
 #include "platform/win32/metrics.h"
 
 #include "platform/forms/form.h"
