@@ -1,8 +1,8 @@
 #pragma once
 // What the forms layer asks of its backend: native windows for forms, a peer
 // for each control (see peer.h), the keyboard focus, the modal loop, pop-up
-// menus and the screen's twips per pixel. The Win32
-// backend makes real windows; the simulation keeps them in memory.
+// menus and the screen's twips per pixel. The Win32 backend makes real
+// windows; the simulation keeps them in memory.
 #include "platform/forms/form.h"
 
 namespace forms::backend {
