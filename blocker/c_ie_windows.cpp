@@ -1,3 +1,4 @@
+// The shell's windows followed, with a popup-decision sink kept on each.
 #include "blocker/c_ie_windows.h"
 
 #include <cstdint>

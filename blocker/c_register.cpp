@@ -1,3 +1,4 @@
+// Generic registry routines for one value at a time.
 #include "blocker/c_register.h"
 
 #include <cstdint>

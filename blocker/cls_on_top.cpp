@@ -1,3 +1,4 @@
+// A window put into the topmost band or taken out of it.
 #include "blocker/cls_on_top.h"
 
 #include "frame/mod_on_top.h"

@@ -298,7 +298,7 @@ void Form1::Form_Resize() {
 }
 
 void Form1::Form_MouseMove(int, int, float X, float) {
-    const long message = std::lround(X / forms::ScreenTwipsPerPixelX());
+    const std::int32_t message = forms::TrayMouseMessage(X);
     if (message == platform::msg::kLButtonDown || message == platform::msg::kLButtonUp ||
         message == platform::msg::kRButtonUp)
         PopupMenu(Popup);

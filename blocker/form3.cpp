@@ -1,3 +1,4 @@
+// The setup-mode prompt: let a site's popup through or block it, once or for good.
 #include "blocker/form3.h"
 
 #include "blocker/form1.h"

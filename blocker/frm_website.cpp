@@ -1,3 +1,4 @@
+// windhover's website window: the home page handed to the default browser.
 #include "blocker/frm_website.h"
 
 #include "blocker/shared_state.h"

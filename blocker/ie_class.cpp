@@ -1,3 +1,4 @@
+// The event sink of one shell window: its last status text and the decision on each new window.
 #include "blocker/ie_class.h"
 
 #include <cstdint>

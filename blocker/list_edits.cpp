@@ -1,3 +1,4 @@
+// The Add and Delete of a list file, made to its bytes as they are.
 #include "blocker/list_edits.h"
 
 #include <cstddef>

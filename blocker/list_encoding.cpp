@@ -1,3 +1,4 @@
+// The encodings a site-list file may come in, read and written back as they came.
 #include "blocker/list_encoding.h"
 
 #include <cstdint>

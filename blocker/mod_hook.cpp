@@ -1,3 +1,4 @@
+// The Win+Z hot key and the main window's subclass that takes its message.
 #include "blocker/mod_hook.h"
 
 #include "platform/messages.h"

@@ -1,3 +1,4 @@
+// A window's large and small icons from an icon resource of the program.
 #include "blocker/mod_icon.h"
 
 #include "platform/messages.h"

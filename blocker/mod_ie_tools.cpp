@@ -1,3 +1,4 @@
+// Internet Explorer's toolbar button and Tools-menu item that start windhover.
 #include "blocker/mod_ie_tools.h"
 
 #include <string>

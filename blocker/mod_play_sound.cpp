@@ -1,3 +1,4 @@
+// Playing a wave file to its end.
 #include "blocker/mod_play_sound.h"
 
 #include "platform/sound.h"

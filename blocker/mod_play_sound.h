@@ -1,4 +1,5 @@
 #pragma once
+// Playing a wave file to its end.
 #include <string>
 
 namespace windhover::modPlaySound {

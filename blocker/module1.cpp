@@ -1,3 +1,4 @@
+// The two site lists: their files, their list boxes and the text the popup decision searches.
 #include "blocker/module1.h"
 
 #include <algorithm>

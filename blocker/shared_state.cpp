@@ -1,3 +1,4 @@
+// The blocker's shared state and its start values.
 #include "blocker/shared_state.h"
 
 #include "platform/process_globals.h"

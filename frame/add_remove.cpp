@@ -1,3 +1,4 @@
+// The run-at-log-on value and the installed-programs entry, on generic registry members.
 #include "frame/add_remove.h"
 
 #include "frame/registry_text.h"

@@ -1,3 +1,4 @@
+// The help window: Help.rtf from the program folder.
 #include "frame/form8.h"
 
 #include <charconv>

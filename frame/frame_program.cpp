@@ -1,3 +1,4 @@
+// The running program's record the frame reaches its windows through, and the frame's start.
 #include "frame/frame_program.h"
 
 #include "frame/frm_splash.h"

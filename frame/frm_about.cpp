@@ -1,3 +1,4 @@
+// The about box.
 #include "frame/frm_about.h"
 
 #include "frame/frame_program.h"

@@ -1,3 +1,4 @@
+// The start-up window, which shows the main window when its ticks are counted.
 #include "frame/frm_splash.h"
 
 #include "frame/guard.h"

@@ -1,3 +1,4 @@
+// A form or window moved into the topmost band or out of it.
 #include "frame/mod_on_top.h"
 
 #include "platform/window.h"

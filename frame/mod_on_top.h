@@ -1,4 +1,5 @@
 #pragma once
+// A form or window moved into the topmost band or out of it.
 #include "platform/forms/form.h"
 
 namespace modOnTop {

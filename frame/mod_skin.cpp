@@ -1,3 +1,4 @@
+// Glue to the outside skinning library, which neither build carries.
 #include "frame/mod_skin.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// nightjar's skin step: one attempt, and one more after the splash window is loaded again.
 #include "frame/frm_splash.h"
 #include "frame/mod_skin.h"
 #include "platform/program.h"

@@ -1,3 +1,4 @@
+// The main window's icon in the notification area.
 #include "frame/mod_taskbar.h"
 
 #include <algorithm>

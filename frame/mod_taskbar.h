@@ -1,6 +1,7 @@
 #pragma once
 // The main window's icon in the notification area. Its mouse events come back
-// to the window as mouse-move events whose X coordinate is the mouse message.
+// to the window as tray mouse-move events, whose X forms::TrayMouseMessage
+// reads as the mouse message.
 #include <cstdint>
 #include <string>
 

@@ -1,3 +1,4 @@
+// The running program's product identity, from its version information.
 #include "frame/product_info.h"
 
 #include "platform/process_globals.h"

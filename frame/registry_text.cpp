@@ -1,3 +1,4 @@
+// String values in the registry, read and written.
 #include "frame/registry_text.h"
 
 namespace reg = platform::reg;

@@ -1,3 +1,4 @@
+// The settings a program stores on its own, and the user told once of those refused.
 #include "frame/setting_writes.h"
 
 #include <vector>

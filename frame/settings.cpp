@@ -1,3 +1,4 @@
+// The per-user settings store under HKEY_CURRENT_USER.
 #include "frame/settings.h"
 
 #include "frame/registry_text.h"

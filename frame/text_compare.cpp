@@ -1,3 +1,4 @@
+// ANSI text compared without regard to letter case.
 #include "frame/text_compare.h"
 
 #include "frame/text_search.h"

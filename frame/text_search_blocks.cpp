@@ -1,3 +1,4 @@
+// FindNoCase's search sixteen places at a time, with SSE2.
 #include "frame/text_search.h"
 
 #if defined(__i386__) || defined(__x86_64__)

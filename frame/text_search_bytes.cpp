@@ -1,3 +1,4 @@
+// FindNoCase's search a byte at a time, and the folding table both searches share.
 #include "frame/text_search.h"
 
 #include "platform/text_fold.h"

@@ -1,3 +1,4 @@
+// Ordinary files looked up by exact name, and the name part of a path.
 #include "frame/xfile_exists.h"
 
 #include "frame/text_compare.h"

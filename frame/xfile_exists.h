@@ -1,4 +1,5 @@
 #pragma once
+// Ordinary files looked up by exact name, and the name part of a path.
 #include <string>
 
 namespace xfileExists {

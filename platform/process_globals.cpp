@@ -1,3 +1,4 @@
+// The registry of module-global resets, and the run of them all at a new process's start.
 #include "platform/process_globals.h"
 
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// Handles as the portable code holds them, and the Win32 result codes the programs look at.
 #include <cstdint>
 
 namespace platform {

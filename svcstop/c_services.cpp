@@ -1,3 +1,4 @@
+// A service's record, and the collection of them keyed by name.
 #include "svcstop/c_services.h"
 
 #include "platform/text_fold.h"

@@ -1,3 +1,4 @@
+// The running Windows version described as text.
 #include "svcstop/cls_os.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 // notification-area callback, the menus and the tray items.
 #include "svcstop/frm_main.h"
 
-#include <cmath>
 #include <iterator>
 
 #include "frame/form8.h"
@@ -229,7 +228,7 @@ void frmMain::chkStartup_Click() {
 
 void frmMain::Form_MouseMove(int Button, int, float X, float) {
     if (Button != 1 && Button != 2) return;
-    lngTrayMsg = static_cast<std::int32_t>(std::lround(X / forms::ScreenTwipsPerPixelX()));
+    lngTrayMsg = forms::TrayMouseMessage(X);
     if (lngTrayMsg >= kFirstTrayMessage && lngTrayMsg <= kLastTrayMessage) PopupMenu(Popup);
 }
 

@@ -1,3 +1,4 @@
+// The modal box that waits for a service to reach the state a command asked for.
 #include "svcstop/frm_sc_msg_box.h"
 
 #include <algorithm>

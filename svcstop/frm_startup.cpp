@@ -1,3 +1,4 @@
+// The service properties window.
 #include "svcstop/frm_startup.h"
 
 #include "platform/forms/design.h"

@@ -1,3 +1,4 @@
+// nightjar's built-in browser window.
 #include "svcstop/frm_website.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// A window put in the topmost band where it stands.
 #include "svcstop/mod_general.h"
 
 #include "frame/mod_on_top.h"

@@ -1,4 +1,5 @@
 #pragma once
+// A window put in the topmost band where it stands.
 #include "platform/types.h"
 
 namespace nightjar::modGeneral {

@@ -1,3 +1,4 @@
+// One IPv4 address of this machine, for the test message.
 #include "svcstop/mod_ip.h"
 
 #include <array>

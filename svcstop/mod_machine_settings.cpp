@@ -1,3 +1,4 @@
+// Settings for every user of the machine, under HKEY_LOCAL_MACHINE.
 #include "svcstop/mod_machine_settings.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// nightjar's one door to the Service Control Manager.
 #include "svcstop/mod_service_code.h"
 
 #include <algorithm>

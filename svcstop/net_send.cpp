@@ -1,3 +1,4 @@
+// The command line of the test message.
 #include "svcstop/net_send.h"
 
 namespace nightjar {

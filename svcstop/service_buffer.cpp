@@ -1,3 +1,4 @@
+// The service listings' and configuration's byte buffers, read field by field.
 #include "svcstop/service_buffer.h"
 
 #include <cstring>

@@ -1,7 +1,8 @@
 #pragma once
 // What the forms layer asks of its backend: native windows for forms, a peer
-// for each control (see peer.h), the modal loop and pop-up menus. The Win32
-// backend makes real windows; the simulation keeps them in memory.
+// for each control (see peer.h), the keyboard focus, the modal loop, pop-up
+// menus and the screen's twips per pixel. The Win32 backend makes real
+// windows; the simulation keeps them in memory.
 #include "platform/forms/form.h"
 
 namespace forms::backend {
@@ -23,5 +24,7 @@ void RunModal(Form& form);
 // Shows the menu as a pop-up of the form and returns when it closed; the item
 // chosen, if any, has had its onClick run.
 void ShowPopupMenu(Form& form, Menu& menu);
+// The screen's twips per pixel across: 15 at 96 dots per inch.
+float TwipsPerPixelX();
 
 }  // namespace forms::backend

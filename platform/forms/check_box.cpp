@@ -1,3 +1,4 @@
+// The check box: its value, its click from the user or from code, its keys and its design.
 #include "platform/forms/check_box.h"
 
 #include "platform/error.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The check box: clear, checked or grey; a new value raises its click.
 #include <functional>
 
 #include "platform/forms/control.h"

@@ -1,3 +1,4 @@
+// The click of a control that only reports it.
 #include "platform/forms/click.h"
 
 #include "platform/forms/form.h"

@@ -1,3 +1,4 @@
+// The command button: its click, its keys, the picture it shows and its design.
 #include "platform/forms/command_button.h"
 
 #include "platform/forms/click.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The command button, plain or graphical with its pictures.
 #include <functional>
 #include <string>
 

@@ -1,3 +1,4 @@
+// The base of every control: the properties all kinds share, and their mirror in the peer.
 #include "platform/forms/control.h"
 
 #include "platform/forms/form.h"

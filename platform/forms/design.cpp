@@ -1,3 +1,5 @@
+// The few shapes the windows' designs take: a place with caption and tip, Verdana, bold, hidden,
+// and a place within a group.
 #include "platform/forms/design.h"
 
 #include <utility>

@@ -1,6 +1,9 @@
+// A form: its life (load, show, hide, unload), its properties and events, the single instances,
+// the dispatcher every handler runs through, and the tray callback's mouse message.
 #include "platform/forms/form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "platform/dialogs.h"
@@ -37,6 +40,14 @@ std::vector<Form*> AllForms() {
     for (detail::Slot* slot : Slots())
         if (slot->form) forms.push_back(slot->form.get());
     return forms;
+}
+
+float ScreenTwipsPerPixelX() { return backend::TwipsPerPixelX(); }
+
+// The backend gives the icon's mouse message as the X of a mouse event, a
+// pixel per unit, converted to twips as every X is.
+std::int32_t TrayMouseMessage(float x) {
+    return static_cast<std::int32_t>(std::lround(x / ScreenTwipsPerPixelX()));
 }
 
 void DestroyAllForms() {

@@ -189,6 +189,9 @@ private:
 
 // The screen's twips per pixel across: 15 at 96 dots per inch.
 float ScreenTwipsPerPixelX();
+// The mouse message (msg::kLButtonDown, ...) a notification-area icon's
+// callback carries, from the X that onTrayMouseMove is given.
+std::int32_t TrayMouseMessage(float x);
 
 // Every form ever created by The<F>, in order of creation.
 std::vector<Form*> AllForms();

@@ -1,3 +1,4 @@
+// The frame: a captioned border around a group of controls.
 #include "platform/forms/frame.h"
 
 namespace forms {

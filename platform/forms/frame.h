@@ -1,4 +1,5 @@
 #pragma once
+// The frame: a captioned border around a group of controls.
 #include "platform/forms/control.h"
 
 namespace forms {

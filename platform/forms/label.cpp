@@ -1,3 +1,4 @@
+// The label: a caption that reports its click.
 #include "platform/forms/label.h"
 
 #include "platform/forms/click.h"

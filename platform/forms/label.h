@@ -1,4 +1,5 @@
 #pragma once
+// The label: a caption that reports its click.
 #include <functional>
 
 #include "platform/forms/control.h"

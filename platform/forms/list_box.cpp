@@ -1,3 +1,4 @@
+// The list box: its items, their order and the selection.
 #include "platform/forms/list_box.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The report-view list: its columns, keyed rows, sub-items, colours and the selection.
 #include "platform/forms/list_view.h"
 
 #include <algorithm>

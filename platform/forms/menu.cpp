@@ -1,3 +1,4 @@
+// The menu: a top-level menu of the bar or an item of another, with its check mark and click.
 #include "platform/forms/menu.h"
 
 #include "platform/forms/click.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The menu: the menu bar's menus and their items, and the pop-up menus.
 #include <functional>
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// The picture box: its picture, the mouse over it and its click.
 #include "platform/forms/picture_box.h"
 
 #include "platform/forms/click.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The picture box: an icon or bitmap resource, the mouse over it and its click.
 #include <functional>
 #include <string>
 

@@ -1,3 +1,4 @@
+// The rich-text box: its document, loaded from a file or given as RTF.
 #include "platform/forms/rich_text_box.h"
 
 #include "platform/error.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The rich-text box: a document loaded from a file or given as RTF.
 #include <string>
 
 #include "platform/forms/control.h"

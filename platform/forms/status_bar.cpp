@@ -1,3 +1,4 @@
+// The status bar: its panels, their text and width.
 #include "platform/forms/status_bar.h"
 
 #include "platform/error.h"

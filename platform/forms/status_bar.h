@@ -1,4 +1,5 @@
 #pragma once
+// The status bar: its panels, their text and width.
 #include <string>
 #include <vector>
 

@@ -1,3 +1,4 @@
+// The text box: its text, the user's typing and key presses, and its design.
 #include "platform/forms/text_box.h"
 
 #include "platform/forms/form.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The text box, plain or for a password.
 #include <functional>
 
 #include "platform/forms/control.h"

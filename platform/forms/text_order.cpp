@@ -1,3 +1,4 @@
+// The order of texts in sorted lists and the matching of list keys, ignoring ASCII case.
 #include "platform/forms/text_order.h"
 
 #include "platform/text_fold.h"

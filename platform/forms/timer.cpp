@@ -1,3 +1,4 @@
+// The timer: its interval, whether it runs, and its tick.
 #include "platform/forms/timer.h"
 
 #include "platform/error.h"

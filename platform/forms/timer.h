@@ -1,4 +1,5 @@
 #pragma once
+// The timer: an interval in milliseconds and a tick while it is enabled.
 #include <functional>
 
 #include "platform/forms/control.h"

@@ -1,3 +1,4 @@
+// The embedded web browser: navigation through its peer, and its events raised to the form.
 #include "platform/forms/web_browser.h"
 
 #include "platform/error.h"

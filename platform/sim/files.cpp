@@ -1,3 +1,5 @@
+// The simulated file system: its folders and files, name lookups and
+// attributes, and the file calls of files.h on top of it.
 #include "platform/files.h"
 
 #include "platform/sim/sim.h"

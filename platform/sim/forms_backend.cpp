@@ -124,10 +124,6 @@ void ShowPopupMenu(Form&, Menu& menu) {
     if (choice) choice->userClick();
 }
 
+float TwipsPerPixelX() { return 15.0f; }
+
 }  // namespace forms::backend
-
-namespace forms {
-
-float ScreenTwipsPerPixelX() { return 15.0f; }
-
-}  // namespace forms

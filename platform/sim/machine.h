@@ -16,7 +16,7 @@
 #include "platform/sim/files.h"
 #include "platform/sim/journal.h"
 #include "platform/sim/network.h"
-#include "platform/sim/process.h"
+#include "platform/sim/process_starts.h"
 #include "platform/sim/registry.h"
 #include "platform/sim/services.h"
 #include "platform/types.h"

@@ -1,3 +1,4 @@
+// The simulated local IPv4 address table, answered as GetIpAddrTable answers.
 #include "platform/sim/network.h"
 #include "platform/sim/sim.h"
 

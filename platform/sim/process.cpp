@@ -1,4 +1,6 @@
-#include "platform/sim/process.h"
+// Starting another program on the simulated machine: each start is recorded (process_starts.h)
+// and fails as Windows fails it for a program that is not there.
+#include "platform/sim/process_starts.h"
 #include "platform/sim/sim.h"
 
 #include "platform/files.h"

@@ -1,3 +1,5 @@
+// The simulated registry: its keys and values, and the ANSI registry calls of registry.h on it,
+// with their result codes and the key handles the process holds.
 #include <sstream>
 
 #include "platform/registry.h"

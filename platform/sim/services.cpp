@@ -1,3 +1,5 @@
+// The simulated Service Control Manager: its services' scripted states, and the service calls of
+// services.h on them with their result codes and record layouts.
 #include "platform/sim/services.h"
 
 #include <algorithm>

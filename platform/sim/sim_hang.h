@@ -1,4 +1,5 @@
 #pragma once
+// sim::Hang: what the simulation throws when the program would wait for ever.
 #include <string>
 
 namespace sim {

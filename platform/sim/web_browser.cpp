@@ -1,3 +1,4 @@
+// The simulated WebBrowser control: its navigations, its history and the events of its pages.
 #include "platform/sim/web_browser.h"
 
 #include "platform/error.h"

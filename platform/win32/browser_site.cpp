@@ -1,3 +1,5 @@
+// The container side of the embedded WebBrowser control: its client, in-place site and frame,
+// and its event sink.
 #include "platform/win32/browser_site.h"
 
 #include <exdisp.h>

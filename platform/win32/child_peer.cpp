@@ -1,3 +1,4 @@
+// What every Win32 control peer shares: its child window, font, brush and common properties.
 #include "platform/win32/child_peer.h"
 
 #include "platform/win32/handles.h"

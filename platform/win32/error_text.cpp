@@ -1,3 +1,4 @@
+// The system's own text for a result code, from FormatMessage.
 #include "platform/error_text.h"
 
 #include <windows.h>

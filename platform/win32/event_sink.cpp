@@ -1,3 +1,4 @@
+// COM event sinks: the IDispatch a connection point calls, and advising and unadvising it.
 #include "platform/win32/event_sink.h"
 
 #include "platform/error.h"

@@ -1,3 +1,4 @@
+// The forms' window class and its window procedure: each message turned into the form's event.
 #include "platform/win32/form_proc.h"
 
 #include <cmath>
@@ -6,7 +7,7 @@
 #include "platform/win32/child_peer.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/forms_backend_keys.h"
-#include "platform/win32/menus.h"
+#include "platform/win32/menu_peer.h"
 #include "platform/win32/metrics.h"
 
 // Each handler ends in a user* call, which may unload the form and with it

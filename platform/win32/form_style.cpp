@@ -1,3 +1,4 @@
+// A form's properties as a top-level window's styles, outer rectangle and icons.
 #include "platform/win32/form_style.h"
 
 #include <algorithm>

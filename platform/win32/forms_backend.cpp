@@ -1,5 +1,6 @@
 // The forms' top-level windows: made hidden when a form loads, changed with
-// its properties, destroyed when it unloads; and the modal loop.
+// its properties, destroyed when it unloads; the modal loop; and the screen's
+// twips per pixel.
 #include "platform/error.h"
 #include "platform/forms/backend.h"
 #include "platform/win32/child_peer.h"
@@ -7,7 +8,8 @@
 #include "platform/win32/form_style.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/idle.h"
-#include "platform/win32/menus.h"
+#include "platform/win32/menu_peer.h"
+#include "platform/win32/metrics.h"
 #include "platform/win32/peer_factory.h"
 #include "platform/win32/tool_tips.h"
 
@@ -145,5 +147,7 @@ void RunModal(Form& form) {
     }
     if (NativeForm* native = Find(form)) EndModal(*native);
 }
+
+float TwipsPerPixelX() { return win32::TwipsX(1); }
 
 }  // namespace forms::backend

@@ -1,3 +1,5 @@
+// The keyboard in the forms' windows: each form's saved focus, and the dialog keys every message
+// loop hands the forms first.
 #include "platform/win32/forms_backend_keys.h"
 
 #include "platform/forms/keys.h"

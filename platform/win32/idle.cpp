@@ -1,3 +1,5 @@
+// The one idle step of every wait on Windows: the waiting messages handed out, each to the dialog
+// keys first, after a bounded wait for the next.
 #include "platform/win32/idle.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 // the pop-up menus are built from the controls whenever one changes.
 #include "platform/forms/backend.h"
 #include "platform/forms/menu.h"
-#include "platform/win32/menus.h"
+#include "platform/win32/menu_peer.h"
 #include "platform/win32/peer_factory.h"
 
 namespace forms::win32 {

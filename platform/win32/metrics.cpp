@@ -1,3 +1,5 @@
+// Twips and pixels at the screen's resolution, the mouse's buttons and shift keys, and colours,
+// in Win32 terms.
 #include "platform/win32/metrics.h"
 
 #include "platform/forms/form.h"
@@ -50,9 +52,3 @@ COLORREF ColorRef(std::uint32_t color) {
 }
 
 }  // namespace forms::win32
-
-namespace forms {
-
-float ScreenTwipsPerPixelX() { return win32::TwipsX(1); }
-
-}  // namespace forms

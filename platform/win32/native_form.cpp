@@ -1,3 +1,4 @@
+// The native side of the loaded forms: their records, and the lookups by form and by window.
 #include "platform/win32/native_form.h"
 
 #include <memory>

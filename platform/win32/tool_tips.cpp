@@ -1,3 +1,4 @@
+// The tool tips of a form's controls: one tooltip control a form, one tool a control with a tip.
 #include "platform/win32/tool_tips.h"
 
 #include <commctrl.h>

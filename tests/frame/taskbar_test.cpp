@@ -9,7 +9,7 @@ namespace {
 
 struct Window : forms::Form {
     Window() : Form("Window") {
-        onTrayMouseMove = [this](int, int, float x, float) { messages.push_back(static_cast<int>(x / 15)); };
+        onTrayMouseMove = [this](int, int, float x, float) { messages.push_back(forms::TrayMouseMessage(x)); };
         onMouseMove = [this](int, int, float x, float) { plainMoves.push_back(static_cast<int>(x / 15)); };
     }
     std::vector<int> messages;

@@ -5,7 +5,7 @@
 
 #include "platform/process.h"
 #include "platform/sim/network.h"
-#include "platform/sim/process.h"
+#include "platform/sim/process_starts.h"
 #include "svcstop/mod_ip.h"
 #include "svcstop/net_send.h"
 #include "tests/support/sim_test.h"

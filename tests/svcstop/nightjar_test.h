@@ -3,7 +3,7 @@
 // program and its help file, a running Messenger service in a shared
 // process, and the program started through its splash when the test says.
 #include "platform/program.h"
-#include "platform/sim/process.h"
+#include "platform/sim/process_starts.h"
 #include "svcstop/frm_main.h"
 #include "svcstop/frm_sc_msg_box.h"
 #include "tests/svcstop/service_test.h"

@@ -202,14 +202,14 @@ bool PrintFocus(HWND top) {
     return true;
 }
 
-// Hooks the window's thread with a procedure of wmenuhook.dll, which must lie
+// Hooks the window's thread with a procedure of whooks.dll, which must lie
 // beside the driver: the hook runs in the window's own thread. Null when the
 // library or the hook fails.
 HHOOK HookThreadOf(HWND top, const char* procedure) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     std::string library = path;
-    library = library.substr(0, library.find_last_of('\\') + 1) + "wmenuhook.dll";
+    library = library.substr(0, library.find_last_of('\\') + 1) + "whooks.dll";
     HMODULE module = LoadLibraryA(library.c_str());
     auto* proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, procedure))) : nullptr;
     if (!proc) {
@@ -435,7 +435,7 @@ bool ForgetTrayIcon(HWND top, DWORD ms) {
     return false;
 }
 
-// Asks a hook of wmenuhook.dll inside the program about a control: posts the
+// Asks a hook of whooks.dll inside the program about a control: posts the
 // window "wdriver.<what>.request" (wParam the control, lParam this thread)
 // and prints the global atom of the reply, after its marker.
 bool AskAboutControl(HWND top, HWND control, const std::string& what, const char* procedure) {

@@ -1,4 +1,6 @@
-// wmenuhook.dll: chooses a menu item from inside the program that owns it.
+// whooks.dll holds the driver's hooks inside the program under test (this
+// one, tray_hook.cpp and tip_hook.cpp). This one chooses a menu item from
+// inside the program that owns it.
 //
 // Wine keeps a menu's items in the process that made it, so the driver can
 // not read another program's menu bar. It hooks the program's thread with

@@ -110,7 +110,7 @@ run_width() {
     mkdir -p "$ARTIFACTS"
     for file in blocker/windhover.exe blocker/Help.rtf blocker/icon.ico blocker/hoticon.ico \
         blocker/sounds/pop.wav svcstop/nightjar.exe svcstop/Help.rtf \
-        tests/wine/wdriver.exe tests/wine/wmenuhook.dll; do
+        tests/wine/wdriver.exe tests/wine/whooks.dll; do
         [[ -f $BUILD/$file ]] || { fail "$BUILD/$file is built"; return; }
     done
     check "windhover.exe is a $bits-bit program needing only system DLLs" built_for "$bits" "$BUILD/blocker/windhover.exe"

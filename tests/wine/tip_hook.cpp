@@ -1,4 +1,4 @@
-// Part of wmenuhook.dll: reads a control's tool tip for the driver, inside
+// A hook of whooks.dll: reads a control's tool tip for the driver, inside
 // the program, where its tooltip controls' records can be passed.
 //
 // Posted kTipRequest (wParam the control, lParam the driver's thread) on a

@@ -1,4 +1,4 @@
-// Part of wmenuhook.dll: learns the id of a program's notification-area icon
+// A hook of whooks.dll: learns the id of a program's notification-area icon
 // for the driver, which needs it to take the icon away as a restarting
 // taskbar does.
 //

@@ -1,5 +1,6 @@
 #pragma once
-// The form's menu bar, built from its Menu controls.
+// What the Menu controls' peers give the rest of the backend: the form's menu
+// bar built from them, and the control a menu command comes from.
 #include "platform/win32/native_form.h"
 
 namespace forms::win32 {
