@@ -230,28 +230,17 @@ median_within() {
     [[ -n $median ]] && ((median <= DECISION_GOAL_US))
 }
 
-# The shipped 32-bit build searches the list as fast as the 64-bit one where
-# the processor has SSE2 (every one that runs the 64-bit build does), so its
-# median is held to twice the 64-bit one, measured in the same run.
-medians_alike() {
-    local median32 median64
-    median32=$(median_of "${DECISION_TIMES[32]:-}") median64=$(median_of "${DECISION_TIMES[64]:-}")
-    if [[ -z $median32 || -z $median64 ]] || ((median32 > 2 * median64)); then
-        echo "     32-bit: ${DECISION_TIMES[32]:-not timed}; 64-bit: ${DECISION_TIMES[64]:-not timed}"
-        return 1
-    fi
-}
-
 # decision_times_side_by_side WIDTHS...: called once the run has taken
-# every width; with both widths, the 32-bit median is held to the 64-bit one.
+# every width; prints each width's timing line. The two are measured minutes
+# apart on a machine that may be busy, so they are not held to each other:
+# the search's speed on each width is a benchmark's to hold
+# (build/host/bench/frame_bench --benchmark_filter=Find).
 decision_times_side_by_side() {
     local bits
     echo "# the popup decision's time on each width"
     for bits in "$@"; do
         echo "popup decision through COM, $bits-bit: ${DECISION_TIMES[$bits]:-not timed (see the rows above)}"
     done
-    [[ " $* " == *" 32 "* && " $* " == *" 64 "* ]] || return 0
-    check "the 32-bit median decision takes at most twice the 64-bit one" medians_alike
 }
 
 # host_decision_time: the host benchmark's time of one decision against the
