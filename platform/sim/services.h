@@ -48,7 +48,7 @@ struct SimService {
     std::string displayName;
     // Its controlsAccepted are the controls the service takes once it runs:
     // while it is stopped or starting, the manager reports none. While it is
-    // stopped and no request has moved it, it reports the exit code 1077.
+    // stopped and no request has moved it, it reports the exit code kErrorServiceNeverStarted.
     platform::svc::ServiceStatus status{platform::svc::kOwnProcess, platform::svc::kStopped,
                                         platform::svc::kAcceptStop | platform::svc::kAcceptPauseContinue};
     bool moved = false;
