@@ -22,8 +22,7 @@ BENCHMARK(BM_GetSetting);
 
 static void BM_FileExistsInFolder(benchmark::State& state) {
     sim::Reset();
-    for (int i = 0; i < state.range(0); ++i)
-        sim::M().files.addFile("C:\\App\\file" + std::to_string(i) + ".txt", "");
+    for (int i = 0; i < state.range(0); ++i) sim::M().files.addFile("C:\\App\\file" + std::to_string(i) + ".txt", "");
     sim::M().files.addFile("C:\\App\\Help.rtf", "");
     for (auto _ : state) benchmark::DoNotOptimize(xfileExists::fileExists("C:\\App\\help.rtf"));
 }
@@ -49,10 +48,9 @@ void SearchSiteList(benchmark::State& state, std::size_t (*find)(std::string_vie
 
 std::size_t FindBySearch(std::string_view text, std::string_view part, std::size_t from) {
     const auto& folds = textSearch::Folds();
-    const auto at = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), part.begin(), part.end(),
-                                [&](char a, char b) {
-                                    return folds[static_cast<unsigned char>(a)] == folds[static_cast<unsigned char>(b)];
-                                });
+    const auto at = std::search(
+        text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), part.begin(), part.end(),
+        [&](char a, char b) { return folds[static_cast<unsigned char>(a)] == folds[static_cast<unsigned char>(b)]; });
     return at == text.end() ? std::string_view::npos : static_cast<std::size_t>(at - text.begin());
 }
 

@@ -16,11 +16,12 @@ static void BM_EnumerateServices(benchmark::State& state) {
         service.dependencies = {"RpcSs", "LanmanWorkstation"};
     }
     for (auto _ : state) {
-        const bool listed = nightjar::modServiceCode::EnumerateServices("", platform::svc::kStateAll,
-                                                                        platform::svc::kWin32);
+        const bool listed =
+            nightjar::modServiceCode::EnumerateServices("", platform::svc::kStateAll, platform::svc::kWin32);
         benchmark::DoNotOptimize(listed);
     }
-    if (nightjar::colServices.Count() != static_cast<std::size_t>(state.range(0))) state.SkipWithError("not all listed");
+    if (nightjar::colServices.Count() != static_cast<std::size_t>(state.range(0)))
+        state.SkipWithError("not all listed");
     sim::Reset();
 }
 BENCHMARK(BM_EnumerateServices)->Arg(300)->Unit(benchmark::kMillisecond);

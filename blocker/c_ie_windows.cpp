@@ -104,18 +104,20 @@ void cIEWindows::RefreshBrowsers() {
 void cIEWindows::Rebuild() {
     DropSinks();
     auto windows = platform::browser::OpenShellWindows();
-    windows->ForEachWindow([this](std::shared_ptr<platform::browser::Browser> window) { AddBrowser(std::move(window)); });
+    windows->ForEachWindow(
+        [this](std::shared_ptr<platform::browser::Browser> window) { AddBrowser(std::move(window)); });
     if (!boolHooked) {
         std::weak_ptr<cIEWindows> tracker = weak_from_this();
-        winShellEvents = platform::browser::Connect(
-            *windows, {
-                          [tracker](long lCookie) {
-                              if (auto self = tracker.lock()) self->winShell_WindowRegistered(lCookie);
-                          },
-                          [tracker](long lCookie) {
-                              if (auto self = tracker.lock()) self->winShell_WindowRevoked(lCookie);
-                          },
-                      });
+        winShellEvents = platform::browser::Connect(*windows, {
+                                                                  [tracker](long lCookie) {
+                                                                      if (auto self = tracker.lock())
+                                                                          self->winShell_WindowRegistered(lCookie);
+                                                                  },
+                                                                  [tracker](long lCookie) {
+                                                                      if (auto self = tracker.lock())
+                                                                          self->winShell_WindowRevoked(lCookie);
+                                                                  },
+                                                              });
         winShell = windows;
     }
     boolHooked = true;

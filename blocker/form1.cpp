@@ -289,7 +289,8 @@ void Form1::Form_Resize() {
     if (loading_) return;
     if (runRefusedAtStart_) {
         runRefusedAtStart_ = false;
-        platform::MessageBox(ProductInfo.ProductName + " could not be set to run at startup: this account may not "
+        platform::MessageBox(ProductInfo.ProductName +
+                                 " could not be set to run at startup: this account may not "
                                  "change the programs that Windows starts. The option \"Automation: Run at "
                                  "startup\" is now off.",
                              platform::kMbOk | platform::kMbIconWarning, ProductInfo.ProductName);

@@ -44,7 +44,8 @@ public:
 
     // The option rows, top to bottom; each box has no caption, the label
     // beside it carries the text and both carry the tooltip.
-    forms::Frame Frame2{*this, "Frame2", {.caption = "Program Options", .bounds = {120, 60, 8175, 2385}, .fontName = kFont}};
+    forms::Frame Frame2{
+        *this, "Frame2", {.caption = "Program Options", .bounds = {120, 60, 8175, 2385}, .fontName = kFont}};
     forms::CheckBox Check1;  // popup blocking
     forms::Label Label5;
     forms::CheckBox Check2;  // setup mode
@@ -60,7 +61,8 @@ public:
 
     // The allowed sites (List1) and the disallowed sites (List2), each with
     // the box a site is typed into and its Add and Delete buttons.
-    forms::Frame Frame1{*this, "Frame1", {.caption = "Website Settings", .bounds = {120, 2520, 8175, 2925}, .fontName = kFont}};
+    forms::Frame Frame1{
+        *this, "Frame1", {.caption = "Website Settings", .bounds = {120, 2520, 8175, 2925}, .fontName = kFont}};
     forms::Label Label3;
     forms::ListBox List1;
     forms::TextBox Text1;

@@ -22,10 +22,12 @@ namespace windhover {
 
 namespace {
 
-const char* const kRunRefused = "Run On Startup could not be enabled: this account may not change the programs "
-                                "that Windows starts";
-const char* const kRunKept = "Run On Startup could not be disabled: this account may not change the programs that "
-                             "Windows starts";
+const char* const kRunRefused =
+    "Run On Startup could not be enabled: this account may not change the programs "
+    "that Windows starts";
+const char* const kRunKept =
+    "Run On Startup could not be disabled: this account may not change the programs that "
+    "Windows starts";
 
 // An option's effect beyond its stored value: null when Windows took the
 // change, else the message panel's text saying that it did not.

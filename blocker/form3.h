@@ -13,22 +13,26 @@ public:
     forms::Label Label3{*this, "Label3", {.caption = "Current Site:", .bounds = {120, 180, 1095, 255}}};
     forms::TextBox Text1{*this, "Text1", {.bounds = {1260, 120, 4215, 315}}};
     forms::Label Label1{
-        *this, "Label1",
+        *this,
+        "Label1",
         {.caption = "While in setup mode you can choose to allow or block new windows from certain sites.  Chosing "
                     "either \"Always\" option will prevent you from seeing this prompt again for the current site, "
                     "and add it to your allowed or disallowed list.",
          .bounds = {120, 600, 5355, 975}}};
     forms::CommandButton Command1{
-        *this, "Command1",
+        *this,
+        "Command1",
         {.caption = "Allow Always",
          .bounds = {120, 1740, 2595, 435},
          .toolTip = "allow this site to display popups.  you will not see this window again for this site."}};
     forms::CommandButton Command2{
-        *this, "Command2",
+        *this,
+        "Command2",
         {.caption = "Block Always",
          .bounds = {2880, 1740, 2595, 435},
          .toolTip = "prevents this site from displaying popups.  you will not see this window again for this site."}};
-    forms::CommandButton Command3{*this, "Command3",
+    forms::CommandButton Command3{*this,
+                                  "Command3",
                                   {.caption = "Allow Now",
                                    .bounds = {120, 2280, 2595, 435},
                                    .toolTip = "ignore this prompt for now.  this window will be displayed the next "

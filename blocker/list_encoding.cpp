@@ -60,8 +60,8 @@ std::string Utf8FromWide(const std::u16string& wide) {
     std::string bytes;
     for (std::size_t i = 0; i < wide.size(); ++i) {
         char32_t c = wide[i];
-        const bool pair = c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-                          wide[i + 1] <= 0xDFFF;
+        const bool pair =
+            c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF;
         if (pair) c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
         if (c < 0x80) {
             bytes += static_cast<char>(c);
@@ -175,9 +175,12 @@ struct Decoded {
 // UTF-16 units in the code page.
 Decoded FromUnits(ListEncoding encoding, const std::u16string& wide) {
     Decoded decoded{encoding, {}, nullptr};
-    if (!SurrogatesPaired(wide)) decoded.fault = kLoneSurrogate;
-    else if (wide.find(u'\0') != std::u16string::npos) decoded.fault = kNulCharacters;
-    else if (!platform::text::AnsiFromWide(wide, &decoded.text)) decoded.fault = kNotShown;
+    if (!SurrogatesPaired(wide))
+        decoded.fault = kLoneSurrogate;
+    else if (wide.find(u'\0') != std::u16string::npos)
+        decoded.fault = kNulCharacters;
+    else if (!platform::text::AnsiFromWide(wide, &decoded.text))
+        decoded.fault = kNotShown;
     return decoded;
 }
 

@@ -59,8 +59,8 @@ std::string PathOf(const SiteList& list) { return platform::files::ProgramFolder
     };
     for (const auto& reason : kReasons)
         if (reason.win32 == error)
-            throw platform::Error(reason.number, std::string("Cannot ") + action + " the site list " + path + ": " +
-                                                     reason.reason + ".");
+            throw platform::Error(
+                reason.number, std::string("Cannot ") + action + " the site list " + path + ": " + reason.reason + ".");
     throw platform::Error(platform::kErrPathFileAccess, std::string("Cannot ") + action + " the site list " + path +
                                                             " (system error " + std::to_string(error) + ").");
 }
@@ -111,8 +111,8 @@ void RefuseUnread(const SiteList& list) {
     if (list.file.unread.empty()) return;
     throw platform::Error(platform::kErrPathFileAccess,
                           "The site list " + PathOf(list) +
-                              " is left as it is: it could not be read whole at the start.\r\n\r\n" +
-                              list.file.unread + "\r\n\r\nMend the file, then start the program again.");
+                              " is left as it is: it could not be read whole at the start.\r\n\r\n" + list.file.unread +
+                              "\r\n\r\nMend the file, then start the program again.");
 }
 
 // The changed bytes of a file in that encoding, as they will read back. A
@@ -163,8 +163,9 @@ std::string Change(const SiteList& list, Edit edit, const std::string* made) {
         platform::files::RemoveBeside(beside);
         if (error != platform::kErrorSuccess && error != platform::kErrorFileNotFound) Fail(error, "read", path);
     }
-    throw platform::Error(platform::kErrPathFileAccess, "Cannot change the site list " + path +
-                                  ": another program changed it each time it was to be written. Try again.");
+    throw platform::Error(platform::kErrPathFileAccess,
+                          "Cannot change the site list " + path +
+                              ": another program changed it each time it was to be written. Try again.");
 }
 
 void Add(const SiteList& list, const std::string& site) {

@@ -7,8 +7,8 @@
 
 void platform::ProgramMain() {
     Program = {
-        [] () -> forms::Form& { return forms::The<windhover::Form1>(); },
-        [] () -> forms::Form& { return forms::The<windhover::frmWebsite>(); },
+        []() -> forms::Form& { return forms::The<windhover::Form1>(); },
+        []() -> forms::Form& { return forms::The<windhover::frmWebsite>(); },
         modSkin::ApplySkin,
     };
     StartProgram();

@@ -34,8 +34,7 @@ bool Removed(long result) { return result == 0 || result == platform::kErrorFile
 
 bool AddRemove::AddToList(const std::string& ProgramName, const std::string& UninstallCommand) {
     const bool name = SaveString(reg::kLocalMachine, UninstallKey(ProgramName), "DisplayName", ProgramName);
-    const bool command =
-        SaveString(reg::kLocalMachine, UninstallKey(ProgramName), "UninstallString", UninstallCommand);
+    const bool command = SaveString(reg::kLocalMachine, UninstallKey(ProgramName), "UninstallString", UninstallCommand);
     return name && command;
 }
 

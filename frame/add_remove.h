@@ -22,8 +22,7 @@ public:
     bool SaveKey(HKEY hKey, const std::string& strPath);
     // The text of a REG_SZ value; nothing for any other type or a missing value.
     Variant GetString(HKEY hKey, const std::string& strPath, const std::string& strValue);
-    bool SaveString(HKEY hKey, const std::string& strPath, const std::string& strValue,
-                    const std::string& strdata);
+    bool SaveString(HKEY hKey, const std::string& strPath, const std::string& strValue, const std::string& strdata);
     // Both results are always empty.
     Variant DeleteValue(HKEY hKey, const std::string& strPath, const std::string& strValue);
     Variant DeleteKey(HKEY hKey, const std::string& strPath);

@@ -12,8 +12,8 @@ namespace {
 }
 
 const FrameProgram kNoProgram{
-    [] () -> forms::Form& { NoProgram(); },
-    [] () -> forms::Form& { NoProgram(); },
+    []() -> forms::Form& { NoProgram(); },
+    []() -> forms::Form& { NoProgram(); },
     [](forms::Form&) { NoProgram(); },
 };
 

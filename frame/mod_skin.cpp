@@ -81,8 +81,8 @@ void SetRectRegion(forms::Form& window) {
 }
 
 void SetControlColors(forms::Form& window, std::uint32_t colour1, std::uint32_t colour2, std::uint32_t colour3) {
-    static const std::set<std::string> kLists = {"TextBox",      "ComboBox",     "FileListBox", "DirListBox",
-                                                 "DriveListBox", "ListBox",      "ListView"};
+    static const std::set<std::string> kLists = {"TextBox",      "ComboBox", "FileListBox", "DirListBox",
+                                                 "DriveListBox", "ListBox",  "ListView"};
     for (forms::Control* control : window.controls()) {
         const std::string& type = control->typeName();
         if (type == "CommandButton") {

@@ -24,7 +24,7 @@ public:
 class SkinControlObject {
 public:
     virtual ~SkinControlObject() = default;
-    virtual std::uint32_t Color(int dispatchId) = 0;  // properties 2, 3 and 4
+    virtual std::uint32_t Color(int dispatchId) = 0;          // properties 2, 3 and 4
     virtual void ApplyToWindow(platform::Handle window) = 0;  // method 0x60020006
 };
 

@@ -16,5 +16,4 @@ long WriteStringValue(platform::reg::Key key, const std::string& name, const std
 
 // Creates the key when it is missing and stores the text there as above.
 // Returns the first failing registry result, or 0.
-long WriteStringAt(platform::reg::Key root, const std::string& path, const std::string& name,
-                   const std::string& text);
+long WriteStringAt(platform::reg::Key root, const std::string& path, const std::string& name, const std::string& text);

@@ -47,7 +47,8 @@ void TellRefused() {
     platform::MessageBox(
         product + " could not store " + (refusals.keys.size() == 1 ? "the setting " : "the settings ") + names +
             ": the registry refused to write them under HKEY_CURRENT_USER\\Software\\VB and VBA Program "
-            "Settings\\" + product + "\\Settings (error " + std::to_string(refusals.error) + ").\r\n\r\n" + product +
+            "Settings\\" +
+            product + "\\Settings (error " + std::to_string(refusals.error) + ").\r\n\r\n" + product +
             " goes on, but the settings it cannot store are not kept for its next start.",
         platform::kMbOk | platform::kMbIconWarning, product);
 }

@@ -29,6 +29,6 @@ void SaveSetting(const std::string& application, const std::string& section, con
                  const std::string& value) {
     const long result = WriteStringAt(reg::kCurrentUser, SectionPath(application, section), key, value);
     if (result != 0)
-        throw platform::Error(result, "The setting \"" + key + "\" could not be saved (error " +
-                                          std::to_string(result) + ").");
+        throw platform::Error(result,
+                              "The setting \"" + key + "\" could not be saved (error " + std::to_string(result) + ").");
 }

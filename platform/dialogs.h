@@ -30,8 +30,7 @@ enum MessageBoxAnswer : int {
 
 // Shows a modal message box owned by the program's active window and returns
 // the button the user chose. An empty title gives the program's title.
-int MessageBox(const std::string& text, std::uint32_t flags = kMbOk,
-               const std::string& title = std::string());
+int MessageBox(const std::string& text, std::uint32_t flags = kMbOk, const std::string& title = std::string());
 
 // The title of the program: its product name.
 std::string ProgramTitle();

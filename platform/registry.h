@@ -44,11 +44,9 @@ long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* r
                  std::uint32_t* disposition = nullptr);
 // RegQueryValueExA. With data null only the type and size are returned; with a
 // buffer too small the size needed is returned with kErrorMoreData.
-long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data,
-                std::uint32_t* size);
+long QueryValue(Key key, const std::string& name, std::uint32_t* type, void* data, std::uint32_t* size);
 // RegSetValueExA: stores exactly `size` bytes of `data`.
-long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data,
-              std::uint32_t size);
+long SetValue(Key key, const std::string& name, std::uint32_t type, const void* data, std::uint32_t size);
 // RegDeleteValueA.
 long DeleteValue(Key key, const std::string& name);
 // RegDeleteKeyA: deletes a key that has no subkeys.

@@ -152,12 +152,11 @@ int Close(ScHandle handle);
 
 // EnumServicesStatusA: as many records as fit, their texts after them. With
 // no resume handle the listing starts at the first service.
-int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer,
-                       std::uint32_t size, std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned,
-                       std::uint32_t* resumeHandle);
+int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer, std::uint32_t size,
+                 std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned, std::uint32_t* resumeHandle);
 // EnumDependentServicesA.
-int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uint32_t size,
-                          std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned);
+int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uint32_t size, std::uint32_t* bytesNeeded,
+                   std::uint32_t* servicesReturned);
 // QueryServiceConfigA.
 int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_t* bytesNeeded);
 // QueryServiceStatus.

@@ -39,7 +39,7 @@ inline constexpr int kSwShowNormal = 1;
 
 // ShellExecuteA with no owner and the default verb. Returns the shell's
 // result: greater than 32 on success.
-std::intptr_t Execute(const std::string& file, const std::string& parameters,
-                      const std::string& directory, int showCommand);
+std::intptr_t Execute(const std::string& file, const std::string& parameters, const std::string& directory,
+                      int showCommand);
 
 }  // namespace platform::shell

@@ -14,8 +14,7 @@ inline constexpr std::uint32_t kSwpNoSize = 0x0001;
 inline constexpr std::uint32_t kSwpNoMove = 0x0002;
 
 // SetWindowPos: true on success (false for a handle that is not a window).
-bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
-                  std::uint32_t flags);
+bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy, std::uint32_t flags);
 
 // CreateRectRgn(0, 0, width, height) followed by SetWindowRgn(window, region,
 // redraw): the system owns the region afterwards. True on success.
@@ -41,8 +40,7 @@ long UnregisterHotKey(Handle window, int id);
 
 // A window procedure of the program's own: the window, the message and its
 // two parameters; the result is the message's, as wide as a pointer.
-using Procedure = std::intptr_t (*)(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                    std::intptr_t lParam);
+using Procedure = std::intptr_t (*)(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 // A window procedure as the system holds it, pointer-wide; 0 is none.
 using ProcedureRef = std::uintptr_t;
 

@@ -90,25 +90,25 @@ std::string ProductType(const OsVersionInfo& info) {
     const auto has = [&](std::uint16_t bit) { return (info.suiteMask & bit) != 0; };
     const bool nt4or2000 = major == 4 || (major == 5 && minor == 0);
     switch (info.productType) {
-    case 1:
-        if (major == 4) return "Workstation";
-        if (major == 5 && minor == 0) return "Professional";
-        if (major == 5 && minor == 1) return has(0x0200) ? "Home Edition" : "Professional";
-        return std::string();
-    case 2:
-        return nt4or2000 || (major == 5 && minor <= 2) ? "Domain Controller" : std::string();
-    case 3:
-        if (nt4or2000) return has(0x0002) ? "Advanced Server" : "Server";
-        if (major == 5 && minor == 1) return "Server";
-        if (major == 5 && minor == 2) {
-            if (has(0x0080)) return "DataCenter Server";
-            if (has(0x0002)) return "Enterprise Server";
-            if (has(0x0400)) return "Web Server";
-            return "Server";
-        }
-        return std::string();
-    default:
-        return std::string();
+        case 1:
+            if (major == 4) return "Workstation";
+            if (major == 5 && minor == 0) return "Professional";
+            if (major == 5 && minor == 1) return has(0x0200) ? "Home Edition" : "Professional";
+            return std::string();
+        case 2:
+            return nt4or2000 || (major == 5 && minor <= 2) ? "Domain Controller" : std::string();
+        case 3:
+            if (nt4or2000) return has(0x0002) ? "Advanced Server" : "Server";
+            if (major == 5 && minor == 1) return "Server";
+            if (major == 5 && minor == 2) {
+                if (has(0x0080)) return "DataCenter Server";
+                if (has(0x0002)) return "Enterprise Server";
+                if (has(0x0400)) return "Web Server";
+                return "Server";
+            }
+            return std::string();
+        default:
+            return std::string();
     }
 }
 

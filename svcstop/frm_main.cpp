@@ -165,8 +165,8 @@ void frmMain::Form_Load() {
             return modMachineSettings::GetMachineSetting(kSettingsApp, kSettingsSection, key, "0");
         } catch (const modMachineSettings::NotAString& e) {
             setAsideKey = e.key();
-            setAside += "\"" + std::string(key) + "\" (" + box.caption() + ") is a " + TypeName(e.type()) +
-                        " value.\r\n";
+            setAside +=
+                "\"" + std::string(key) + "\" (" + box.caption() + ") is a " + TypeName(e.type()) + " value.\r\n";
             return std::string("0");
         }
     };
@@ -189,9 +189,11 @@ void frmMain::Form_Load() {
     LoadServices();
     FillServiceList();
     if (lvServices.itemCount() == 0)
-        EndWithMessage("The Messenger service is not installed on this computer, so there are no popup messages "
-                       "for " + ProductInfo.ProductName + " to prevent. The program will now close.",
-                       platform::kMbIconInformation);
+        EndWithMessage(
+            "The Messenger service is not installed on this computer, so there are no popup messages "
+            "for " +
+                ProductInfo.ProductName + " to prevent. The program will now close.",
+            platform::kMbIconInformation);
 
     if (chkAuto.value() == 1 && cmdStop.enabled()) cmdStop_Click();
     bDoOnce = true;
@@ -247,7 +249,8 @@ void frmMain::Form_Unload(int&) {
     forms::The<frmAbout>().Unload();
     auto& browser = forms::The<frmWebsite>();
     if (!browser.visible()) {
-        if (ProductInfo.SkinsEnabled) SkipOnError([] {
+        if (ProductInfo.SkinsEnabled)
+            SkipOnError([] {
                 if (modSkin::EnsureSkinGlobal()) modSkin::SkinGlobal->Method6();
             });
         platform::EndProgram();

@@ -99,8 +99,7 @@ void frmMain::StartServiceByKey(const std::string& key) {
     CServices* record = colServices.Item(key);
     if (!record || record->Running()) return;
     Hourglass hourglass(*this);
-    RequestAndWait(kStart, record->ServiceName, "Enabling Windows Popup Messages", record->ServiceName,
-                   svc::kRunning);
+    RequestAndWait(kStart, record->ServiceName, "Enabling Windows Popup Messages", record->ServiceName, svc::kRunning);
     // The record takes the state the service is really in, so a start that
     // failed does not read as running.
     const svc::ServiceStatus now = modServiceCode::GetServiceStatus("", record->ServiceName);
@@ -120,8 +119,7 @@ void frmMain::PauseServiceByKey(const std::string& key) {
     const CServices* record = colServices.Item(key);
     if (!record || record->CurrentStatus != svc::kRunning) return;
     Hourglass hourglass(*this);
-    RequestAndWait(kPause, key,
-                   "Attempting to pause the " + record->DisplayName + " service.", key, svc::kPaused);
+    RequestAndWait(kPause, key, "Attempting to pause the " + record->DisplayName + " service.", key, svc::kPaused);
     UpdateServiceControls(key);
     lvServices.setFocus();
 }
@@ -130,8 +128,8 @@ void frmMain::ContinueServiceByKey(const std::string& key) {
     const CServices* record = colServices.Item(key);
     if (!record || record->CurrentStatus != svc::kPaused) return;
     Hourglass hourglass(*this);
-    RequestAndWait(kContinue, key,
-                   "Attempting to continue the " + record->DisplayName + " service.", key, svc::kRunning);
+    RequestAndWait(kContinue, key, "Attempting to continue the " + record->DisplayName + " service.", key,
+                   svc::kRunning);
     UpdateServiceControls(key);
     lvServices.setFocus();
 }
@@ -208,13 +206,15 @@ void frmMain::Command1_Click() {
     // The system's own net.exe, named in full: a program of that name in the
     // program's folder or the current folder is never run in its place.
     const std::string system = platform::files::SystemFolder();
-    const long error = system.empty() ? platform::kErrorPathNotFound
-                                      : platform::process::StartHidden(system + "\\net.exe",
-                                                                       NetSendCommandLine(address));
+    const long error = system.empty()
+                           ? platform::kErrorPathNotFound
+                           : platform::process::StartHidden(system + "\\net.exe", NetSendCommandLine(address));
     if (error != 0)
-        platform::MessageBox("The test message could not be sent: the system's \"net send\" command could not be "
-                             "started (error " + std::to_string(error) + ").",
-                             platform::kMbOk | platform::kMbIconError);
+        platform::MessageBox(
+            "The test message could not be sent: the system's \"net send\" command could not be "
+            "started (error " +
+                std::to_string(error) + ").",
+            platform::kMbOk | platform::kMbIconError);
 }
 
 }  // namespace nightjar

@@ -55,9 +55,9 @@ void frmStartup::Form_Load() {
     if (!record) return;
     lblServiceName.setCaption(record->DisplayName);
     if ((record->ServiceType & kShareProcess) == 0) return;
-    for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &optSystem, &optAccount, &cmdAccountLookup, &txtAccountName, &txtPassword, &txtConfirmPassword,
-             &Label2, &Label3})
+    for (forms::Control* control :
+         std::initializer_list<forms::Control*>{&optSystem, &optAccount, &cmdAccountLookup, &txtAccountName,
+                                                &txtPassword, &txtConfirmPassword, &Label2, &Label3})
         control->setEnabled(false);
     for (forms::TextBox* box : {&txtAccountName, &txtPassword, &txtConfirmPassword}) box->setBackColor(kButtonFace);
 }

@@ -114,17 +114,23 @@ void frmWebsite::Text1_KeyPress(int& KeyAscii) {
 
 void frmWebsite::Command3_Click() { WebBrowser1.Navigate(Text1.text()); }
 
-void frmWebsite::Command4_Click() { IgnoringErrors([this] { WebBrowser1.GoBack(); }); }
-
-void frmWebsite::Command5_Click() { IgnoringErrors([this] { WebBrowser1.GoForward(); }); }
-
-void frmWebsite::Command6_Click() { IgnoringErrors([this] { WebBrowser1.Stop(); }); }
-
-void frmWebsite::Command7_Click(int) { IgnoringErrors([this] { WebBrowser1.Refresh(); }); }
-
-void frmWebsite::WebBrowser1_DownloadBegin() {
-    StatusBar1.setPanelText(2, "Opening " + WebBrowser1.locationURL());
+void frmWebsite::Command4_Click() {
+    IgnoringErrors([this] { WebBrowser1.GoBack(); });
 }
+
+void frmWebsite::Command5_Click() {
+    IgnoringErrors([this] { WebBrowser1.GoForward(); });
+}
+
+void frmWebsite::Command6_Click() {
+    IgnoringErrors([this] { WebBrowser1.Stop(); });
+}
+
+void frmWebsite::Command7_Click(int) {
+    IgnoringErrors([this] { WebBrowser1.Refresh(); });
+}
+
+void frmWebsite::WebBrowser1_DownloadBegin() { StatusBar1.setPanelText(2, "Opening " + WebBrowser1.locationURL()); }
 
 void frmWebsite::WebBrowser1_DownloadComplete() {
     StatusBar1.setPanelText(2, "Completed " + WebBrowser1.locationURL());

@@ -34,8 +34,7 @@ bool ReadRows(const std::vector<std::uint8_t>& buffer, std::vector<net::IpAddrRo
     if (count > kMaxRows) return false;
     if (net::kIpAddrRowsOffset + count * sizeof(net::IpAddrRow) > buffer.size()) return false;
     rows->resize(count);
-    if (count > 0)
-        std::memcpy(rows->data(), buffer.data() + net::kIpAddrRowsOffset, count * sizeof(net::IpAddrRow));
+    if (count > 0) std::memcpy(rows->data(), buffer.data() + net::kIpAddrRowsOffset, count * sizeof(net::IpAddrRow));
     return true;
 }
 

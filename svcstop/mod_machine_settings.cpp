@@ -51,9 +51,7 @@ bool RetryAfterFailure() {
 
 // Error numbers are 32-bit on every build: a sum past the largest wraps
 // round, as it would in the 32-bit program, instead of overflowing.
-long Number(std::uint32_t offset) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(kErrorBase) + offset);
-}
+long Number(std::uint32_t offset) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(kErrorBase) + offset); }
 
 [[noreturn]] void Raise(std::uint32_t offset, const std::string& text) { throw platform::Error(Number(offset), text); }
 

@@ -290,6 +290,5 @@ std::string StringFromAnsiPtr(const ServiceBuffer& buffer, std::uint64_t address
 
 std::string TrimAtNul(const std::string& text) { return text.substr(0, text.find('\0')); }
 
-
 }  // namespace modServiceCode
 }  // namespace nightjar

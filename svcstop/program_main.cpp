@@ -7,8 +7,8 @@
 
 void platform::ProgramMain() {
     Program = {
-        [] () -> forms::Form& { return forms::The<nightjar::frmMain>(); },
-        [] () -> forms::Form& { return forms::The<nightjar::frmWebsite>(); },
+        []() -> forms::Form& { return forms::The<nightjar::frmMain>(); },
+        []() -> forms::Form& { return forms::The<nightjar::frmWebsite>(); },
         modSkin::ApplySkinRetry,
     };
     StartProgram();

@@ -46,9 +46,7 @@ float ScreenTwipsPerPixelX() { return backend::TwipsPerPixelX(); }
 
 // The backend gives the icon's mouse message as the X of a mouse event, a
 // pixel per unit, converted to twips as every X is.
-std::int32_t TrayMouseMessage(float x) {
-    return static_cast<std::int32_t>(std::lround(x / ScreenTwipsPerPixelX()));
-}
+std::int32_t TrayMouseMessage(float x) { return static_cast<std::int32_t>(std::lround(x / ScreenTwipsPerPixelX())); }
 
 void DestroyAllForms() {
     for (detail::Slot* slot : Slots()) {

@@ -42,7 +42,7 @@ public:
 
     // Lifecycle.
     bool loaded() const { return loaded_; }
-    void Load();                                  // runs onLoad once per load
+    void Load();                                    // runs onLoad once per load
     void Show(ShowMode mode = ShowMode::Modeless);  // loads first when needed
     void Hide();
     void Unload();  // QueryUnload, then Unload; either may cancel
@@ -135,7 +135,10 @@ public:
     std::map<std::string, std::function<void()>> onRegisteredMessage;
 
     // Backend and control use.
-    void attachNative(Handle native, Handle icon) { native_ = native; icon_ = icon; }
+    void attachNative(Handle native, Handle icon) {
+        native_ = native;
+        icon_ = icon;
+    }
     void addControl(Control* control);
     void removeControl(Control* control);
     void addMenu(Menu* menu) { menus_.push_back(menu); }
@@ -149,10 +152,12 @@ public:
 
 protected:
     // Design values, set by the derived window's constructor.
-    void design(const std::string& caption, int width, int height,
-                BorderStyle border = BorderStyle::Sizable);
+    void design(const std::string& caption, int width, int height, BorderStyle border = BorderStyle::Sizable);
     void setIconResource(const std::string& name) { iconResource_ = name; }
-    void setButtons(bool minButton, bool maxButton) { minButton_ = minButton; maxButton_ = maxButton; }
+    void setButtons(bool minButton, bool maxButton) {
+        minButton_ = minButton;
+        maxButton_ = maxButton;
+    }
     void setCentred(bool centred) { centred_ = centred; }
 
 private:

@@ -40,8 +40,8 @@ void ListBox::addItems(std::vector<std::string> items) {
         std::stable_sort(items.begin(), items.end(), LessIgnoringCase);
         if (listIndex_ >= 0) {
             const std::string& selected = items_[static_cast<std::size_t>(listIndex_)];
-            listIndex_ += static_cast<int>(
-                std::lower_bound(items.begin(), items.end(), selected, LessIgnoringCase) - items.begin());
+            listIndex_ += static_cast<int>(std::lower_bound(items.begin(), items.end(), selected, LessIgnoringCase) -
+                                           items.begin());
         }
     }
     items_.insert(items_.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));

@@ -11,9 +11,7 @@ namespace forms {
 
 namespace {
 
-[[noreturn]] void IndexOutOfBounds() {
-    throw platform::Error(platform::kErrIndexOutOfBounds, "Index out of bounds");
-}
+[[noreturn]] void IndexOutOfBounds() { throw platform::Error(platform::kErrIndexOutOfBounds, "Index out of bounds"); }
 
 bool RowBefore(const std::unique_ptr<ListItem>& a, const std::unique_ptr<ListItem>& b) {
     return LessIgnoringCase(a->text(), b->text());
@@ -67,9 +65,7 @@ void ListItem::setSelected(bool selected) {
         view_.select(nullptr);
 }
 
-bool ListView::KeyOrder::operator()(const std::string& a, const std::string& b) const {
-    return LessIgnoringCase(a, b);
-}
+bool ListView::KeyOrder::operator()(const std::string& a, const std::string& b) const { return LessIgnoringCase(a, b); }
 
 ListView::ListView(Form& form, std::string name, ControlDesign design)
     : Control(form, "ListView", std::move(name), std::move(design)) {}

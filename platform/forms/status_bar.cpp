@@ -9,8 +9,7 @@ StatusBar::StatusBar(Form& form, std::string name, ControlDesign design)
     : Control(form, "StatusBar", std::move(name), std::move(design)) {}
 
 StatusBar::Panel& StatusBar::at(int index) {
-    if (index < 1 || index > panelCount())
-        throw platform::Error(platform::kErrIndexOutOfBounds, "Index out of bounds");
+    if (index < 1 || index > panelCount()) throw platform::Error(platform::kErrIndexOutOfBounds, "Index out of bounds");
     return panels_[static_cast<std::size_t>(index - 1)];
 }
 

@@ -123,7 +123,8 @@ void Browsers::postStatusText(int id, const std::string& text) {
 int Browsers::connectedSinks(int id) const {
     auto it = std::find_if(windows_.begin(), windows_.end(), [id](const BrowserWindow& w) { return w.id == id; });
     if (it == windows_.end()) return 0;
-    return static_cast<int>(std::count_if(it->sinks.begin(), it->sinks.end(), [](const auto& s) { return s->connected; }));
+    return static_cast<int>(
+        std::count_if(it->sinks.begin(), it->sinks.end(), [](const auto& s) { return s->connected; }));
 }
 
 int Browsers::connectedShellSinks() const {

@@ -203,9 +203,13 @@ private:
 
 }  // namespace
 
-std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) { return std::make_unique<ListBoxPeer>(form, control); }
+std::unique_ptr<forms::Peer> Peers::make(forms::ListBox& control) {
+    return std::make_unique<ListBoxPeer>(form, control);
+}
 
-std::unique_ptr<forms::Peer> Peers::make(forms::TextBox& control) { return std::make_unique<TextBoxPeer>(form, control); }
+std::unique_ptr<forms::Peer> Peers::make(forms::TextBox& control) {
+    return std::make_unique<TextBoxPeer>(form, control);
+}
 
 std::unique_ptr<forms::Peer> Peers::make(forms::StatusBar& control) {
     return std::make_unique<ControlPeer>(form, control);

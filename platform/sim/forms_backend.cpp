@@ -14,7 +14,6 @@ namespace {
 
 std::map<const Form*, std::unique_ptr<sim::FormWindow>> loadedForms;
 
-
 // Each event ends in a user* call, which may unload the form and with it
 // free `native`: nothing may follow that call.
 std::intptr_t FormProc(sim::FormWindow& native, const sim::Message& message) {

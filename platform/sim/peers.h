@@ -76,7 +76,9 @@ struct MouseArguments {
 };
 inline MouseArguments MouseOf(const Message& message) {
     const std::uintptr_t keys = message.wParam;
-    const auto twips = [](std::intptr_t pixels) { return static_cast<float>(static_cast<std::int16_t>(pixels & 0xFFFF)) * 15.0f; };
+    const auto twips = [](std::intptr_t pixels) {
+        return static_cast<float>(static_cast<std::int16_t>(pixels & 0xFFFF)) * 15.0f;
+    };
     return {(keys & 1 ? 1 : 0) | (keys & 2 ? 2 : 0) | (keys & 0x10 ? 4 : 0), (keys & 4 ? 1 : 0) | (keys & 8 ? 2 : 0),
             twips(message.lParam), twips(message.lParam >> 16)};
 }

@@ -24,7 +24,7 @@ long StartHidden(const std::string& program, const std::string& commandLine) {
         return file->attributes & files::kDirectory ? kErrorAccessDenied : kErrorSuccess;
     const auto cut = program.find_last_of('\\');
     return cut != std::string::npos && sim::IsFolder(fs, program.substr(0, cut)) ? kErrorFileNotFound
-                                                                                : kErrorPathNotFound;
+                                                                                 : kErrorPathNotFound;
 }
 
 }  // namespace platform::process

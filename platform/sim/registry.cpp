@@ -52,8 +52,8 @@ RegistryKey* Registry::create(platform::reg::Key root, const std::string& path) 
     return key;
 }
 
-void Registry::setValue(platform::reg::Key root, const std::string& path, const std::string& name,
-                        std::uint32_t type, const std::string& data) {
+void Registry::setValue(platform::reg::Key root, const std::string& path, const std::string& name, std::uint32_t type,
+                        const std::string& data) {
     RegistryKey* key = create(root, path);
     key->values[Fold(name)] = RegistryValue{type, data};
 }
@@ -319,8 +319,7 @@ long DeleteValue(Key key, const std::string& name) {
 }
 
 long DeleteKey(Key key, const std::string& path) {
-    return Journaled(sim::RegistryWrite{sim::RegistryWrite::DeleteKey, Join(KeyName(key), path)},
-                     RemoveKey(key, path));
+    return Journaled(sim::RegistryWrite{sim::RegistryWrite::DeleteKey, Join(KeyName(key), path)}, RemoveKey(key, path));
 }
 
 long CloseKey(Key key) {

@@ -34,7 +34,7 @@ enum class RegistryCall {
 };
 
 struct RegistryKey {
-    std::string name;  // as created
+    std::string name;                             // as created
     std::map<std::string, RegistryValue> values;  // by folded name
     std::map<std::string, RegistryKey> subkeys;   // by folded name
 };
@@ -42,13 +42,12 @@ struct RegistryKey {
 class Registry {
 public:
     // Staging and reading back, by root and backslash path.
-    void setValue(platform::reg::Key root, const std::string& path, const std::string& name,
-                  std::uint32_t type, const std::string& data);
+    void setValue(platform::reg::Key root, const std::string& path, const std::string& name, std::uint32_t type,
+                  const std::string& data);
     void setString(platform::reg::Key root, const std::string& path, const std::string& name,
                    const std::string& text);  // REG_SZ with its NUL
     void createKey(platform::reg::Key root, const std::string& path);
-    std::optional<RegistryValue> value(platform::reg::Key root, const std::string& path,
-                                       const std::string& name) const;
+    std::optional<RegistryValue> value(platform::reg::Key root, const std::string& path, const std::string& name) const;
     bool keyExists(platform::reg::Key root, const std::string& path) const;
     // Every path of the root that exists, for tests that check nothing was created.
     std::vector<std::string> keyPaths(platform::reg::Key root) const;

@@ -208,7 +208,8 @@ ScHandle OpenManager(const std::string& machine, const std::string& database, st
     if (long error = StagedFailure(sim::ServiceCall::OpenManager)) return Fail(error);
     // The manager knows two databases and opens only the active one.
     if (!database.empty() && sim::Fold(database) != "servicesactive")
-        return Fail(sim::Fold(database) == "servicesfailed" ? long{kErrorDatabaseDoesNotExist} : long{kErrorInvalidName});
+        return Fail(sim::Fold(database) == "servicesfailed" ? long{kErrorDatabaseDoesNotExist}
+                                                            : long{kErrorInvalidName});
     if (access & ~S().managerRights) return Fail(kErrorAccessDenied);
     return NewHandle(sim::ScOpen{true, machine, database, "", access});
 }
@@ -254,8 +255,8 @@ int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void
     return FillRecords(listed, first, buffer, size, bytesNeeded, servicesReturned, resumeHandle);
 }
 
-int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uint32_t size,
-                   std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned) {
+int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uint32_t size, std::uint32_t* bytesNeeded,
+                   std::uint32_t* servicesReturned) {
     SimService* target = nullptr;
     if (long error = Check(service, false, kEnumerateDependents, &target)) return Fail(error);
     S().listingSizes.push_back(size);
@@ -276,9 +277,9 @@ int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_
     if (long error = Check(service, false, kQueryConfig, &s)) return Fail(error);
     const std::string dependencies = MultiText(s->dependencies);
     const std::uint32_t needed =
-        Records().configSize + static_cast<std::uint32_t>(s->binaryPath.size() + s->loadOrderGroup.size() +
-                                                          dependencies.size() + s->startName.size() +
-                                                          s->displayName.size() + 4);
+        Records().configSize +
+        static_cast<std::uint32_t>(s->binaryPath.size() + s->loadOrderGroup.size() + dependencies.size() +
+                                   s->startName.size() + s->displayName.size() + 4);
     if (long error = StagedFailure(sim::ServiceCall::QueryConfig)) {
         *bytesNeeded = needed;
         return Fail(error);

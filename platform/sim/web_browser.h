@@ -11,8 +11,8 @@
 namespace sim {
 
 // The errors the control raises, as HRESULTs.
-inline constexpr long kBrowserUnspecifiedError = -2147467259;   // E_FAIL
-inline constexpr long kBrowserInvalidArgument = -2147024809;    // E_INVALIDARG
+inline constexpr long kBrowserUnspecifiedError = -2147467259;  // E_FAIL
+inline constexpr long kBrowserInvalidArgument = -2147024809;   // E_INVALIDARG
 
 class Browser final : public ControlPeer, public forms::WebBrowserPeer {
 public:

@@ -135,7 +135,6 @@ std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam, 
     return sim::Send(sim::Message{window, message, wParam, lParam});
 }
 
-
 bool SetWindowPos(Handle window, Handle insertAfter, int, int, int, int, std::uint32_t flags) {
     sim::Window* record = sim::FindWindow(window);
     sim::Record(sim::SetWindowPosCall{window, insertAfter, flags, record != nullptr});

@@ -43,7 +43,7 @@ struct Window {
     bool visible = false;
     bool topmost = false;
     std::optional<std::pair<int, int>> region;  // width and height given to SetRectRegion
-    Handle image = 0;  // the picture a button shows (BM_SETIMAGE): a SharedIcon handle
+    Handle image = 0;                           // the picture a button shows (BM_SETIMAGE): a SharedIcon handle
     // A list control's native items (a report view's rows by their first
     // column), and how many item texts the program has written into it over
     // its life: each add or change of one item counts one, showing the whole

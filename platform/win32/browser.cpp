@@ -74,7 +74,7 @@ protected:
     HRESULT Call(const browser::ShellWindowsEvents& events, DISPID member, DISPPARAMS& params) override {
         const auto& handler = member == DISPID_WINDOWREGISTERED ? events.onWindowRegistered
                               : member == DISPID_WINDOWREVOKED  ? events.onWindowRevoked
-                                                                 : nullptr;
+                                                                : nullptr;
         if (!handler) return S_OK;
         long cookie = 0;
         if (params.cArgs >= 1 && params.rgvarg && params.rgvarg[0].vt == VT_I4) cookie = params.rgvarg[0].lVal;
@@ -171,8 +171,7 @@ std::shared_ptr<ShellWindows> OpenShellWindows() {
 std::unique_ptr<Connection> Connect(ShellWindows& windows, ShellWindowsEvents events) {
     auto* com = dynamic_cast<ComShellWindows*>(&windows);
     if (!com) throw Error(E_INVALIDARG, "No shell window list");
-    return win32::ConnectSink<win32::ShellWindowsEventSink>(com->object(), DIID_DShellWindowsEvents,
-                                                            std::move(events));
+    return win32::ConnectSink<win32::ShellWindowsEventSink>(com->object(), DIID_DShellWindowsEvents, std::move(events));
 }
 
 }  // namespace platform::browser

@@ -44,8 +44,7 @@ std::string TextArgument(const VARIANT& argument) {
 BSTR ToBstr(const std::string& text) {
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     BSTR wide = SysAllocStringLen(nullptr, static_cast<UINT>(length));
-    if (wide && length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide, length);
+    if (wide && length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide, length);
     return wide;
 }
 
@@ -109,8 +108,7 @@ HRESULT BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWin
 
 // ---- the event sink ----------------------------------------------------------
 
-BrowserEventSink::BrowserEventSink(BrowserEvents& events)
-    : EventSink(DIID_DWebBrowserEvents2), events_(&events) {}
+BrowserEventSink::BrowserEventSink(BrowserEvents& events) : EventSink(DIID_DWebBrowserEvents2), events_(&events) {}
 
 // The arguments come last first: rgvarg[0] is the event's last parameter.
 HRESULT BrowserEventSink::Handle(DISPID id, DISPPARAMS& params) {

@@ -18,8 +18,8 @@ RECT PixelBounds(const Control& control) {
 
 HFONT MakeFont(const Control& control) {
     // A negative height asks for the character height, as point sizes mean.
-    return CreateFontA(-FontPixels(control.fontSize()), 0, 0, 0, control.fontBold() ? FW_BOLD : FW_NORMAL, FALSE,
-                       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    return CreateFontA(-FontPixels(control.fontSize()), 0, 0, 0, control.fontBold() ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, control.fontName().c_str());
 }
 
@@ -38,8 +38,8 @@ void ChildPeer::create(const ChildClass& kind, void* createParams) {
                         (control_.enabled() ? 0 : WS_DISABLED);
     const RECT bounds = PixelBounds(control_);
     const char* text = kind.showsCaption ? control_.caption().c_str() : "";
-    window_ = CreateWindowExA(kind.exStyle, kind.name, text, style, bounds.left, bounds.top,
-                              bounds.right - bounds.left, bounds.bottom - bounds.top, native_.window,
+    window_ = CreateWindowExA(kind.exStyle, kind.name, text, style, bounds.left, bounds.top, bounds.right - bounds.left,
+                              bounds.bottom - bounds.top, native_.window,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(native_.nextChildId++)),
                               GetModuleHandleA(nullptr), createParams);
     if (!window_) return;
@@ -61,7 +61,8 @@ ChildPeer::~ChildPeer() {
 }
 
 void ChildPeer::settleZOrder(int layer) {
-    if (beneath_ == layer && window_) SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (beneath_ == layer && window_)
+        SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Handle ChildPeer::handle() const { return platform::win32::From(window_); }

@@ -52,8 +52,8 @@ long FindFiles(const std::string& pattern, const std::function<bool(const FindDa
 // Reads into a buffer of the file's size (and one byte more, to see its end),
 // in large steps; a file that grows meanwhile is read to its end all the same.
 long ReadFile(const std::string& path, std::string* contents) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
     constexpr std::size_t kStep = 1u << 20;
     LARGE_INTEGER size{};
@@ -146,8 +146,8 @@ long PutInPlace(const std::string& beside, const std::string& path) {
 void RemoveBeside(const std::string& beside) { DeleteFileA(beside.c_str()); }
 
 long CreateNewFile(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return static_cast<long>(GetLastError());
     const long result = WriteAllAndClose(file, bytes);
     // A half-made file would be taken for the whole one at the next start.

@@ -26,9 +26,9 @@ struct StateCommands {
 
 StateCommands CommandsFor(WindowState state) {
     static const StateCommands kCommands[] = {
-        {SW_SHOWNORMAL, SW_RESTORE},        // Normal
-        {SW_SHOWMINIMIZED, SW_MINIMIZE},    // Minimized
-        {SW_SHOWMAXIMIZED, SW_MAXIMIZE},    // Maximized
+        {SW_SHOWNORMAL, SW_RESTORE},      // Normal
+        {SW_SHOWMINIMIZED, SW_MINIMIZE},  // Minimized
+        {SW_SHOWMAXIMIZED, SW_MAXIMIZE},  // Maximized
     };
     return kCommands[static_cast<int>(state)];
 }

@@ -64,8 +64,8 @@ void SaveFocus(NativeForm& native) {
 bool RestoreFocus(const NativeForm& native) {
     HWND saved = native.savedFocus;
     // The child's own visibility: the window may be on its way to the screen.
-    const bool can = saved && IsChild(native.window, saved) && (GetWindowLongPtrA(saved, GWL_STYLE) & WS_VISIBLE) != 0 &&
-                     IsWindowEnabled(saved);
+    const bool can = saved && IsChild(native.window, saved) &&
+                     (GetWindowLongPtrA(saved, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(saved);
     if (!can) return false;
     SetFocus(saved);
     return GetFocus() == saved;

@@ -17,7 +17,8 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
         return 1;
     }
-    return own ? CallWindowProcA(own, window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+    return own ? CallWindowProcA(own, window, message, wParam, lParam)
+               : DefWindowProcA(window, message, wParam, lParam);
 }
 
 class FramePeer final : public ChildPeer {

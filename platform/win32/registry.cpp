@@ -9,12 +9,12 @@ namespace platform::win32 {
 
 HKEY NativeKey(reg::Key key) {
     switch (key) {
-    case reg::kCurrentUser:
-        return HKEY_CURRENT_USER;
-    case reg::kLocalMachine:
-        return HKEY_LOCAL_MACHINE;
-    default:
-        return To<HKEY>(key);
+        case reg::kCurrentUser:
+            return HKEY_CURRENT_USER;
+        case reg::kLocalMachine:
+            return HKEY_LOCAL_MACHINE;
+        default:
+            return To<HKEY>(key);
     }
 }
 
@@ -46,12 +46,10 @@ long CreateKey(Key root, const std::string& path, Key* result) {
     return status;
 }
 
-long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result,
-                 std::uint32_t* disposition) {
+long CreateKeyEx(Key root, const std::string& path, std::uint32_t access, Key* result, std::uint32_t* disposition) {
     HKEY key = nullptr;
     DWORD created = 0;
-    const LONG status =
-        RegCreateKeyExA(NativeKey(root), path.c_str(), 0, nullptr, 0, access, nullptr, &key, &created);
+    const LONG status = RegCreateKeyExA(NativeKey(root), path.c_str(), 0, nullptr, 0, access, nullptr, &key, &created);
     *result = From(key);
     if (disposition) *disposition = created;
     return status;

@@ -42,8 +42,13 @@ T Kept(T result) {
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
 void CopyStatus(const SERVICE_STATUS& from, ServiceStatus* to) {
-    *to = {from.dwServiceType,   from.dwCurrentState,           from.dwControlsAccepted, from.dwWin32ExitCode,
-           from.dwServiceSpecificExitCode, from.dwCheckPoint, from.dwWaitHint};
+    *to = {from.dwServiceType,
+           from.dwCurrentState,
+           from.dwControlsAccepted,
+           from.dwWin32ExitCode,
+           from.dwServiceSpecificExitCode,
+           from.dwCheckPoint,
+           from.dwWaitHint};
 }
 
 }  // namespace
@@ -62,27 +67,25 @@ ScHandle Open(ScHandle manager, const std::string& name, std::uint32_t access) {
 
 int Close(ScHandle handle) { return Kept(CloseServiceHandle(To<SC_HANDLE>(handle))); }
 
-int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer,
-                       std::uint32_t size, std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned,
-                       std::uint32_t* resumeHandle) {
+int EnumServices(ScHandle manager, std::uint32_t type, std::uint32_t state, void* buffer, std::uint32_t size,
+                 std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned, std::uint32_t* resumeHandle) {
     // A listing without a resume handle passes none: the system then starts
     // at the first service.
     DWORD needed = *bytesNeeded, returned = *servicesReturned, resume = resumeHandle ? *resumeHandle : 0;
-    const BOOL ok = Kept(EnumServicesStatusA(To<SC_HANDLE>(manager), type, state,
-                                             static_cast<ENUM_SERVICE_STATUSA*>(buffer), size, &needed,
-                                             &returned, resumeHandle ? &resume : nullptr));
+    const BOOL ok =
+        Kept(EnumServicesStatusA(To<SC_HANDLE>(manager), type, state, static_cast<ENUM_SERVICE_STATUSA*>(buffer), size,
+                                 &needed, &returned, resumeHandle ? &resume : nullptr));
     *bytesNeeded = needed;
     *servicesReturned = returned;
     if (resumeHandle) *resumeHandle = resume;
     return ok;
 }
 
-int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uint32_t size,
-                          std::uint32_t* bytesNeeded, std::uint32_t* servicesReturned) {
+int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uint32_t size, std::uint32_t* bytesNeeded,
+                   std::uint32_t* servicesReturned) {
     DWORD needed = *bytesNeeded, returned = *servicesReturned;
     const BOOL ok = Kept(EnumDependentServicesA(To<SC_HANDLE>(service), state,
-                                                static_cast<ENUM_SERVICE_STATUSA*>(buffer), size, &needed,
-                                                &returned));
+                                                static_cast<ENUM_SERVICE_STATUSA*>(buffer), size, &needed, &returned));
     *bytesNeeded = needed;
     *servicesReturned = returned;
     return ok;
@@ -90,8 +93,8 @@ int EnumDependents(ScHandle service, std::uint32_t state, void* buffer, std::uin
 
 int QueryConfig(ScHandle service, void* buffer, std::uint32_t size, std::uint32_t* bytesNeeded) {
     DWORD needed = *bytesNeeded;
-    const BOOL ok = Kept(QueryServiceConfigA(To<SC_HANDLE>(service), static_cast<QUERY_SERVICE_CONFIGA*>(buffer),
-                                             size, &needed));
+    const BOOL ok =
+        Kept(QueryServiceConfigA(To<SC_HANDLE>(service), static_cast<QUERY_SERVICE_CONFIGA*>(buffer), size, &needed));
     *bytesNeeded = needed;
     return ok;
 }

@@ -18,8 +18,7 @@ std::string WindowText(HWND window) {
 class TextBoxPeer final : public ChildPeer {
 public:
     TextBoxPeer(NativeForm& native, TextBox& box) : ChildPeer(native, box), box_(box) {
-        create({"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | (box.password() ? ES_PASSWORD : 0u),
-                WS_EX_CLIENTEDGE});
+        create({"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | (box.password() ? ES_PASSWORD : 0u), WS_EX_CLIENTEDGE});
         showText();
         if (!window()) return;
         SetWindowLongPtrA(window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

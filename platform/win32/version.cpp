@@ -21,8 +21,7 @@ namespace {
 std::wstring StringBlock(std::vector<char>& data) {
     void* entry = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &entry, &length) || length < 4)
-        return L"040904B0";
+    if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &entry, &length) || length < 4) return L"040904B0";
     const auto* translation = static_cast<const WORD*>(entry);
     wchar_t block[16];
     std::swprintf(block, sizeof block / sizeof block[0], L"%04X%04X", translation[0], translation[1]);

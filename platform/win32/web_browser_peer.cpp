@@ -112,8 +112,7 @@ private:
     // The control fills the host window.
     void fit() {
         IOleInPlaceObject* inPlace = nullptr;
-        if (!object_ ||
-            FAILED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace))))
+        if (!object_ || FAILED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace))))
             return;
         RECT area{};
         GetClientRect(window(), &area);
@@ -122,7 +121,8 @@ private:
     }
 
     IWebBrowser2& ready() const {
-        if (!browser_) throw platform::Error(static_cast<long>(REGDB_E_CLASSNOTREG), "This system has no web browser control");
+        if (!browser_)
+            throw platform::Error(static_cast<long>(REGDB_E_CLASSNOTREG), "This system has no web browser control");
         return *browser_;
     }
 
@@ -159,8 +159,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> Win32Peers::make(WebBrowser& control) {
-    return std::make_unique<BrowserPeer>(native, control);
-}
+std::unique_ptr<Peer> Win32Peers::make(WebBrowser& control) { return std::make_unique<BrowserPeer>(native, control); }
 
 }  // namespace forms::win32

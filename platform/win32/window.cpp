@@ -27,7 +27,8 @@ Handle Owner(Handle window) { return win32::From(GetWindow(To<HWND>(window), GW_
 int SystemMetric(int index) { return GetSystemMetrics(index); }
 
 Handle LoadSharedIcon(const std::string& resourceName, int width, int height) {
-    return win32::From(LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_ICON, width, height, LR_SHARED));
+    return win32::From(
+        LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_ICON, width, height, LR_SHARED));
 }
 
 std::uint32_t RegisterMessage(const std::string& name) { return RegisterWindowMessageA(name.c_str()); }

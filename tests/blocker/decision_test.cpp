@@ -68,7 +68,8 @@ TEST(SiteListMatch, IsACaseBlindPartOfTheListText) {
         {"", "", false},
         {"", "www.allowed.example", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(OnSiteList(c.list, c.site), c.listed) << "'" << c.site << "' in '" << c.list << "'";
+    for (const auto& c : cases)
+        EXPECT_EQ(OnSiteList(c.list, c.site), c.listed) << "'" << c.site << "' in '" << c.list << "'";
 }
 
 TEST_F(DecisionTest, OutsideSetupModeOnlyTheAllowedListOpens) {
@@ -102,11 +103,8 @@ TEST_F(DecisionTest, OnlyTheValueOneTurnsASwitchOn) {
         int blocking, setupMode, sound;
         bool cancelled, prompted, sounded;
     } cases[] = {
-        {0, 0, 0, false, false, false},
-        {2, 1, 1, false, false, false},
-        {1, 2, 2, true, false, false},
-        {1, 0, 0, true, false, false},
-        {1, 0, 1, true, false, true},
+        {0, 0, 0, false, false, false}, {2, 1, 1, false, false, false}, {1, 2, 2, true, false, false},
+        {1, 0, 0, true, false, false},  {1, 0, 1, true, false, true},
     };
     StageSound();
     for (const auto& c : cases) {

@@ -41,11 +41,11 @@ TEST_F(SetIconTest, SendsLargeThenSmallToTheTopOwnerFirst) {
     } cases[] = {{true, false}, {true, true}, {false, true}};
     for (const auto& c : cases) {
         const platform::Handle top = Window(), owner = Window(c.owned ? top : 0), window = Window(c.owned ? owner : 0);
-        const Sent expected = !c.setOnOwner ? Sent{{window, w::kIconBig}, {window, w::kIconSmall}}
-                              : c.owned     ? Sent{{top, w::kIconBig}, {window, w::kIconBig}, {top, w::kIconSmall},
-                                               {window, w::kIconSmall}}
-                                            : Sent{{window, w::kIconBig}, {window, w::kIconBig}, {window, w::kIconSmall},
-                                               {window, w::kIconSmall}};
+        const Sent expected =
+            !c.setOnOwner ? Sent{{window, w::kIconBig}, {window, w::kIconSmall}}
+            : c.owned
+                ? Sent{{top, w::kIconBig}, {window, w::kIconBig}, {top, w::kIconSmall}, {window, w::kIconSmall}}
+                : Sent{{window, w::kIconBig}, {window, w::kIconBig}, {window, w::kIconSmall}, {window, w::kIconSmall}};
         p().delivered.clear();
         modIcon::SetIcon(window, "AAA", c.setOnOwner);
         EXPECT_EQ(IconsSent(big, small), expected) << c.owned << c.setOnOwner;

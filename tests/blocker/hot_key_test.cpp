@@ -60,7 +60,9 @@ protected:
         return sim::FindWindow(window)->procedures;
     }
     static std::vector<sim::HotKeyCall> HotKeyCalls() { return sim::Journal<sim::HotKeyCall>(); }
-    void Exit() { sim::AsUser([&] { main().mnuFileItem1.userClick(); }); }
+    void Exit() {
+        sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    }
 
     std::vector<MouseMove> moves;
     std::vector<sim::Message> reachedOwn;
@@ -108,8 +110,8 @@ TEST_F(HotKeyTest, EachPressReachesThePictureBoxOnceAsAPlainMouseMoveAfterTheHot
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_EQ(moves[0], (MouseMove{0, 0, 0.0f, 0.0f})) << "no button, no shift key, the top-left corner";
     const auto toBox = std::count_if(p().delivered.begin(), p().delivered.end(), [&](const sim::Message& message) {
-        return message.window == main().pctHotkey.hwnd() && message.message == msg::kMouseMove &&
-               message.wParam == 0 && message.lParam == 0;
+        return message.window == main().pctHotkey.hwnd() && message.message == msg::kMouseMove && message.wParam == 0 &&
+               message.lParam == 0;
     });
     EXPECT_EQ(toBox, 1) << "one mouse move posted to the picture box";
     ASSERT_FALSE(reachedOwn.empty());

@@ -64,7 +64,8 @@ protected:
                 EXPECT_EQ(main().List1.items(), row.entries);
                 if (row.refusal) {
                     EXPECT_NE(fault.find("Cannot read the site list " + PathOf("allowed.txt") + ": "),
-                              std::string::npos) << fault;
+                              std::string::npos)
+                        << fault;
                     EXPECT_NE(fault.find(row.refusal), std::string::npos) << fault;
                     EXPECT_EQ(AllowedSites, "untouched\r\n");
                 } else {
@@ -82,42 +83,77 @@ const char* const kHalfUnmarked = "UTF-16 text without a byte-order mark that en
 
 TEST_F(ListEncodingTest, Utf16WithoutAMarkIsToldByItsNulsAndEveryOtherFileWithNulsIsRefused) {
     // "b\u00FCcher" is one 1252 byte for the u with umlaut; the euro sign is 0x80.
-    const Strings both = {"b\xFC" "cher.example", "\x80.example"};
+    const Strings both = {
+        "b\xFC"
+        "cher.example",
+        "\x80.example"};
     const std::u16string text = u"b\u00FCcher.example\r\n\u20AC.example\r\n";
     ExpectRows({
         {"UTF-16 LE without a mark", Le(text), ListEncoding::Utf16LeNoMark, both, nullptr},
         {"UTF-16 BE without a mark", Be(text), ListEncoding::Utf16BeNoMark, both, nullptr},
-        {"UTF-16 LE without a mark, LF only and no end", Le(u"one.example\n\ntwo.example"),
-         ListEncoding::Utf16LeNoMark, {"one.example", "two.example"}, nullptr},
+        {"UTF-16 LE without a mark, LF only and no end",
+         Le(u"one.example\n\ntwo.example"),
+         ListEncoding::Utf16LeNoMark,
+         {"one.example", "two.example"},
+         nullptr},
         {"one character of UTF-16 LE", "a\0"s, ListEncoding::Utf16LeNoMark, {"a"}, nullptr},
         {"one character of UTF-16 BE", "\0a"s, ListEncoding::Utf16BeNoMark, {"a"}, nullptr},
-        {"ANSI that pairs like UTF-16 but holds no NUL", "Bush hid the facts", ListEncoding::Ansi,
-         {"Bush hid the facts"}, nullptr},
+        {"ANSI that pairs like UTF-16 but holds no NUL",
+         "Bush hid the facts",
+         ListEncoding::Ansi,
+         {"Bush hid the facts"},
+         nullptr},
         {"ANSI of two-letter pairs", "abab\r\ncdcd\r\n", ListEncoding::Ansi, {"abab", "cdcd"}, nullptr},
         {"an empty file", "", ListEncoding::Ansi, {}, nullptr},
         {"ANSI with a single NUL, even length", "abc\0.example\r\n"s, ListEncoding::Ansi, {}, kNulBytes},
-        {"ANSI with a single NUL, odd length", "one.example\0\r\ntwo.example\r\n"s, ListEncoding::Ansi, {},
-         kNulBytes},
+        {"ANSI with a single NUL, odd length", "one.example\0\r\ntwo.example\r\n"s, ListEncoding::Ansi, {}, kNulBytes},
         {"ANSI ending in a NUL", "one.example\r\n\0"s, ListEncoding::Ansi, {}, kNulBytes},
         {"NUL bytes only", "\0\0\0\0"s, ListEncoding::Ansi, {}, kNulBytes},
         {"UTF-16 LE without a mark, odd length", "a\0b\0c"s, ListEncoding::Ansi, {}, kHalfUnmarked},
-        {"UTF-16 BE without a mark, cut in a character", Be(u"kept.example\r\n") + "\0"s, ListEncoding::Ansi, {},
+        {"UTF-16 BE without a mark, cut in a character",
+         Be(u"kept.example\r\n") + "\0"s,
+         ListEncoding::Ansi,
+         {},
          kHalfUnmarked},
-        {"UTF-16 without a mark of a character the code page lacks", Le(u"\u4F8B.example\r\nkept.example\r\n"),
-         ListEncoding::Ansi, {}, kNulBytes},
-        {"UTF-16 without a mark with a lone surrogate", Le(u"kept.example\r\n\xDC00"), ListEncoding::Ansi, {},
+        {"UTF-16 without a mark of a character the code page lacks",
+         Le(u"\u4F8B.example\r\nkept.example\r\n"),
+         ListEncoding::Ansi,
+         {},
          kNulBytes},
-        {"UTF-16 with its mark holding a NUL character", "\xFF\xFE"s + Le(u"one\0two\r\n"s),
-         ListEncoding::Utf16Le, {}, "it holds NUL characters"},
-        {"UTF-8 with its mark holding a NUL character", "\xEF\xBB\xBFone\0two\r\n"s, ListEncoding::Utf8, {},
+        {"UTF-16 without a mark with a lone surrogate",
+         Le(u"kept.example\r\n\xDC00"),
+         ListEncoding::Ansi,
+         {},
+         kNulBytes},
+        {"UTF-16 with its mark holding a NUL character",
+         "\xFF\xFE"s + Le(u"one\0two\r\n"s),
+         ListEncoding::Utf16Le,
+         {},
          "it holds NUL characters"},
-        {"UTF-16 with its mark of odd length", "\xFE\xFF"s + Be(u"kept\r\n") + "x", ListEncoding::Utf16Be, {},
+        {"UTF-8 with its mark holding a NUL character",
+         "\xEF\xBB\xBFone\0two\r\n"s,
+         ListEncoding::Utf8,
+         {},
+         "it holds NUL characters"},
+        {"UTF-16 with its mark of odd length",
+         "\xFE\xFF"s + Be(u"kept\r\n") + "x",
+         ListEncoding::Utf16Be,
+         {},
          "UTF-16 text that ends in the middle of a character"},
-        {"UTF-16 with its mark and a lone surrogate", "\xFF\xFE"s + Le(u"\xD800.example\r\n"), ListEncoding::Utf16Le,
-         {}, "half of a surrogate pair"},
-        {"UTF-16 with its mark of a character the code page lacks", "\xFF\xFE"s + Le(u"\u4F8B.example\r\n"),
-         ListEncoding::Utf16Le, {}, "this system's code page cannot show"},
-        {"UTF-8 with its mark and an overlong form", "\xEF\xBB\xBF\xC0\xAF.example\r\n", ListEncoding::Utf8, {},
+        {"UTF-16 with its mark and a lone surrogate",
+         "\xFF\xFE"s + Le(u"\xD800.example\r\n"),
+         ListEncoding::Utf16Le,
+         {},
+         "half of a surrogate pair"},
+        {"UTF-16 with its mark of a character the code page lacks",
+         "\xFF\xFE"s + Le(u"\u4F8B.example\r\n"),
+         ListEncoding::Utf16Le,
+         {},
+         "this system's code page cannot show"},
+        {"UTF-8 with its mark and an overlong form",
+         "\xEF\xBB\xBF\xC0\xAF.example\r\n",
+         ListEncoding::Utf8,
+         {},
          "holds bytes that are not UTF-8"},
     });
 }
@@ -127,11 +163,15 @@ TEST_F(ListEncodingTest, AnAddToUtf16WithoutAMarkAppendsInItsByteOrderAndAddsNoM
         FreshRow(bigEndian ? "BE" : "LE", [&] {
             StageAllowed(Units(u"one.example\r\n", bigEndian));
             Module1::LoadAllowedList();
-            Module1::AddAllowed("b\xFC" "cher.example");
+            Module1::AddAllowed(
+                "b\xFC"
+                "cher.example");
             EXPECT_EQ(FileText("allowed.txt"), Units(u"one.example\r\nb\u00FCcher.example\r\n", bigEndian));
             main().List1.clear();
             Module1::LoadAllowedList();
-            EXPECT_EQ(main().List1.items(), (Strings{"one.example", "b\xFC" "cher.example"}));
+            EXPECT_EQ(main().List1.items(), (Strings{"one.example",
+                                                     "b\xFC"
+                                                     "cher.example"}));
         });
     }
 }
@@ -150,9 +190,8 @@ TEST_F(ListEncodingTest, EveryEncodingWritesTextThatReadsBackAsItWasInItsByteOrd
         {"more characters that end a line in the other byte order", u"\u0D00\u0A00\u0D00x\r\n"},
         {"an empty text", u""},
     };
-    const ListEncoding encodings[] = {ListEncoding::Ansi,          ListEncoding::Utf8,
-                                      ListEncoding::Utf16Le,       ListEncoding::Utf16Be,
-                                      ListEncoding::Utf16LeNoMark, ListEncoding::Utf16BeNoMark};
+    const ListEncoding encodings[] = {ListEncoding::Ansi,    ListEncoding::Utf8,          ListEncoding::Utf16Le,
+                                      ListEncoding::Utf16Be, ListEncoding::Utf16LeNoMark, ListEncoding::Utf16BeNoMark};
     m().ansiCodePage = 65001;
     for (const auto& t : texts) {
         std::string text;
@@ -196,19 +235,30 @@ TEST_F(ListEncodingTest, AnsiTextThatBeginsLikeAMarkIsWrittenAfterAnEmptyLine) {
 // strings are UTF-8.
 TEST_F(ListEncodingTest, FilesInEveryEncodingLoadWhenTheAnsiCodePageIsUtf8) {
     const std::u16string text = u"b\u00FCcher.example\r\n\u4F8B.example\r\n";
-    const Strings both = {"b\xC3\xBC" "cher.example", "\xE4\xBE\x8B.example"};
+    const Strings both = {
+        "b\xC3\xBC"
+        "cher.example",
+        "\xE4\xBE\x8B.example"};
     const struct {
         const char* name;
         std::string file;
         std::string afterAdd;  // after an Add of "\u00FC.example"
     } cases[] = {
-        {"UTF-8 with its mark", "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\n\xE4\xBE\x8B.example\r\n",
-         "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\n\xE4\xBE\x8B.example\r\n\xC3\xBC.example\r\n"},
+        {"UTF-8 with its mark",
+         "\xEF\xBB\xBF"
+         "b\xC3\xBC"
+         "cher.example\r\n\xE4\xBE\x8B.example\r\n",
+         "\xEF\xBB\xBF"
+         "b\xC3\xBC"
+         "cher.example\r\n\xE4\xBE\x8B.example\r\n\xC3\xBC.example\r\n"},
         {"UTF-16 LE with its mark", "\xFF\xFE" + Le(text), "\xFF\xFE" + Le(text + u"\u00FC.example\r\n")},
         {"UTF-16 BE with its mark", "\xFE\xFF" + Be(text), "\xFE\xFF" + Be(text + u"\u00FC.example\r\n")},
         {"UTF-16 LE without a mark", Le(text), Le(text + u"\u00FC.example\r\n")},
-        {"ANSI, which is UTF-8 here", "b\xC3\xBC" "cher.example\r\n\xE4\xBE\x8B.example\r\n",
-         "b\xC3\xBC" "cher.example\r\n\xE4\xBE\x8B.example\r\n\xC3\xBC.example\r\n"},
+        {"ANSI, which is UTF-8 here",
+         "b\xC3\xBC"
+         "cher.example\r\n\xE4\xBE\x8B.example\r\n",
+         "b\xC3\xBC"
+         "cher.example\r\n\xE4\xBE\x8B.example\r\n\xC3\xBC.example\r\n"},
     };
     for (const auto& c : cases) {
         FreshRow(c.name, [&] {

@@ -33,7 +33,9 @@ public:
         sim::NewProcess();
         Start();
     }
-    void Exit() { sim::AsUser([&] { main().mnuFileItem1.userClick(); }); }
+    void Exit() {
+        sim::AsUser([&] { main().mnuFileItem1.userClick(); });
+    }
 
     windhover::Form1& main() { return forms::The<windhover::Form1>(); }
     Form8& help() { return forms::The<Form8>(); }

@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, StoredValuesTakeTheirPlacesAndOddOnesTheDefault) {
     const struct {
         const char* key;
         const char* stored;
-        int check1;       // chkStopPop's box, default 1
+        int check1;  // chkStopPop's box, default 1
         std::string panel1;
     } cases[] = {
         {"chkStopPop", "0", 0, "0 Popups blocked to date"},
@@ -223,11 +223,11 @@ TEST_F(MainWindowTest, TheStartSetsTheBoxesFromTheLinkExceptionToPopupBlocking) 
     Start();
     std::vector<std::string> order;
     for (const auto& call : sim::Journal<sim::CheckCall>())
-        for (forms::CheckBox* box : {&main().Check1, &main().Check2, &main().Check3, &main().Check4,
-                                     &main().Check5, &main().Check6})
+        for (forms::CheckBox* box :
+             {&main().Check1, &main().Check2, &main().Check3, &main().Check4, &main().Check5, &main().Check6})
             if (box->hwnd() == call.control) order.push_back(box->name() + "=" + std::to_string(call.value));
-    EXPECT_EQ(order, (std::vector<std::string>{"Check6=1", "Check5=1", "Check4=1", "Check3=1", "Check2=1",
-                                               "Check1=1"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"Check6=1", "Check5=1", "Check4=1", "Check3=1", "Check2=1", "Check1=1"}));
 }
 
 TEST_F(MainWindowTest, RunAtLogOnIsWrittenAgainAtEveryStartQuoted) {
@@ -246,7 +246,8 @@ TEST_F(MainWindowTest, StartUpCallsInTheirOrder) {
     // itself) and the window, before the notification-area icon.
     std::vector<std::uintptr_t> icons;
     for (const auto& message : p().delivered)
-        if (message.window == main().hwnd() && message.message == platform::msg::kSetIcon) icons.push_back(message.wParam);
+        if (message.window == main().hwnd() && message.message == platform::msg::kSetIcon)
+            icons.push_back(message.wParam);
     EXPECT_EQ(icons, (std::vector<std::uintptr_t>{1, 1, 0, 0}));
     const auto hotKeys = sim::Journal<sim::HotKeyCall>();
     ASSERT_EQ(hotKeys.size(), 1u);
@@ -354,9 +355,15 @@ TEST_F(MainWindowTest, TheEndStoresTheNineKeysInOrderAndTakesItsIconHotKeyAndTra
     const struct {
         const char* key;
         const char* value;
-    } stored[] = {{"chkRunAtStart", "0"}, {"chkOnTop", "0"}, {"chkAuto", "0"},
-                  {"chkStopPop", "1"},    {"intStopped", "42"}, {"strAllowed", "a.example\r\n"},
-                  {"strDisallowed", "b.example\r\n"}, {"chkLinks", "1"}, {"state", "up"}};
+    } stored[] = {{"chkRunAtStart", "0"},
+                  {"chkOnTop", "0"},
+                  {"chkAuto", "0"},
+                  {"chkStopPop", "1"},
+                  {"intStopped", "42"},
+                  {"strAllowed", "a.example\r\n"},
+                  {"strDisallowed", "b.example\r\n"},
+                  {"chkLinks", "1"},
+                  {"state", "up"}};
     for (const auto& s : stored) EXPECT_EQ(Stored(s.key), s.value) << s.key;
     EXPECT_TRUE(m().trayIcons.empty());
     EXPECT_EQ(sim::Journal<sim::HotKeyCall>().back().op, sim::HotKeyCall::Unregister);
@@ -464,8 +471,8 @@ TEST_F(MainWindowTest, WhatTheStartCouldNotDoIsToldOnceTheLoadIsDone) {
             EXPECT_NE(p().messageBoxes[0].text.find("could not be set to run at startup"), std::string::npos)
                 << p().messageBoxes[0].text;
             for (const char* key : {"\"chkSound\"", "\"state\"", "\"showHelp\""})
-                EXPECT_NE(p().messageBoxes[1].text.find(key), std::string::npos) << key << " in: "
-                                                                                 << p().messageBoxes[1].text;
+                EXPECT_NE(p().messageBoxes[1].text.find(key), std::string::npos)
+                    << key << " in: " << p().messageBoxes[1].text;
         });
     }
 }

@@ -35,9 +35,12 @@ TEST_F(PromptTest, ShowsTheSiteWithItsTextsAndTips) {
         const char* caption;
         const char* tip;
     } buttons[] = {
-        {p.Command1, "Allow Always", "allow this site to display popups.  you will not see this window again for this site."},
-        {p.Command2, "Block Always", "prevents this site from displaying popups.  you will not see this window again for this site."},
-        {p.Command3, "Allow Now", "ignore this prompt for now.  this window will be displayed the next time a popup window appears."},
+        {p.Command1, "Allow Always",
+         "allow this site to display popups.  you will not see this window again for this site."},
+        {p.Command2, "Block Always",
+         "prevents this site from displaying popups.  you will not see this window again for this site."},
+        {p.Command3, "Allow Now",
+         "ignore this prompt for now.  this window will be displayed the next time a popup window appears."},
         {p.Command4, "Block Now", ""},
     };
     for (const auto& b : buttons) {
@@ -58,9 +61,9 @@ TEST_F(PromptTest, TopmostCallsKeepTheMainWindowOnTopOnlyWhenItWas) {
             EXPECT_EQ(call.flags, platform::window::kSwpNoMove | platform::window::kSwpNoSize);
         }
         using Calls = decltype(calls);
-        const Calls expected = onTop ? Calls{{main().hwnd(), kNoTopmost}, {prompt().hwnd(), kTopmost},
-                                             {main().hwnd(), kTopmost}}
-                                     : Calls{{prompt().hwnd(), kTopmost}};
+        const Calls expected =
+            onTop ? Calls{{main().hwnd(), kNoTopmost}, {prompt().hwnd(), kTopmost}, {main().hwnd(), kTopmost}}
+                  : Calls{{prompt().hwnd(), kTopmost}};
         EXPECT_EQ(calls, expected) << "always on top: " << onTop;
         prompt().Command3.userClick();
     }

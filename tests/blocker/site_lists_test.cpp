@@ -125,8 +125,7 @@ TEST_F(SiteListTest, DeleteFailsOnAFileDeletedMeanwhileAndAddMakesItAgain) {
 }
 
 TEST_F(SiteListTest, ALoadOfAMissingFileFailsAndTheListIsThenNeverWritten) {
-    for (const auto& call : {Module1::LoadAllowedList, Module1::LoadDisallowedList})
-        EXPECT_EQ(ErrorNumber(call), 53);
+    for (const auto& call : {Module1::LoadAllowedList, Module1::LoadDisallowedList}) EXPECT_EQ(ErrorNumber(call), 53);
     EXPECT_EQ(ErrorNumber([] { Module1::AddAllowed("new.example"); }), platform::kErrPathFileAccess);
     EXPECT_EQ(FileText("allowed.txt"), "<missing>");
     EXPECT_EQ(main().List1.listCount(), 0);
@@ -290,12 +289,16 @@ TEST_F(ListChangeTest, AnAddOrDeleteChangesOnlyItsOwnLineAndKeepsEveryOtherByte)
         {"Add to mixed line ends takes the last one", "a.example\r\nb.example\n", Add("c.example"),
          "a.example\r\nb.example\nc.example\n"},
         {"Add to an empty file", "", Add("c.example"), "c.example\r\n"},
-        {"Add keeps empty lines, a line of one space and comments",
-         "# my sites\n\na.example\n \n\n", Add("c.example"), "# my sites\n\na.example\n \n\nc.example\n"},
+        {"Add keeps empty lines, a line of one space and comments", "# my sites\n\na.example\n \n\n", Add("c.example"),
+         "# my sites\n\na.example\n \n\nc.example\n"},
         {"Add after the empty line a whole rewrite used to leave", "a.example\r\n\r\n", Add("c.example"),
          "a.example\r\n\r\nc.example\r\n"},
-        {"Add to UTF-8 with its mark", "\xEF\xBB\xBF" "a.example\n", Add("b\xFC.example"),
-         "\xEF\xBB\xBF" "a.example\nb\xC3\xBC.example\n"},
+        {"Add to UTF-8 with its mark",
+         "\xEF\xBB\xBF"
+         "a.example\n",
+         Add("b\xFC.example"),
+         "\xEF\xBB\xBF"
+         "a.example\nb\xC3\xBC.example\n"},
         {"Add to UTF-16 LE with no final line end", Utf16(u"a.example", false), Add("c.example"),
          Utf16(u"a.example\r\nc.example\r\n", false)},
         {"Add to UTF-16 BE, CR only", Utf16(u"a.example\r", true), Add("c.example"),
@@ -313,12 +316,20 @@ TEST_F(ListChangeTest, AnAddOrDeleteChangesOnlyItsOwnLineAndKeepsEveryOtherByte)
         {"Delete of a line of two blanks", "a.example\n  \n", Delete("  "), "a.example\n"},
         {"Delete in UTF-16 BE", Utf16(u"a.example\nb.example\n", true), Delete("a.example"),
          Utf16(u"b.example\n", true)},
-        {"Delete of a first line that leaves ANSI text beginning like a mark", "a.example\r\xFE\xFF" "b.example\r",
-         Delete("a.example"), "\r\n\xFE\xFF" "b.example\r"},
+        {"Delete of a first line that leaves ANSI text beginning like a mark",
+         "a.example\r\xFE\xFF"
+         "b.example\r",
+         Delete("a.example"),
+         "\r\n\xFE\xFF"
+         "b.example\r"},
         {"Add to an empty file of a site beginning like a mark", "", Add("\xFF\xFE.example"),
          "\r\n\xFF\xFE.example\r\n"},
-        {"Delete in UTF-8 with its mark", "\xEF\xBB\xBF" "b\xC3\xBC.example\r\na.example\r\n", Delete("b\xFC.example"),
-         "\xEF\xBB\xBF" "a.example\r\n"},
+        {"Delete in UTF-8 with its mark",
+         "\xEF\xBB\xBF"
+         "b\xC3\xBC.example\r\na.example\r\n",
+         Delete("b\xFC.example"),
+         "\xEF\xBB\xBF"
+         "a.example\r\n"},
     };
     for (const auto& c : cases) {
         FreshRow(c.name, [&] {
@@ -345,27 +356,54 @@ TEST_F(ListChangeTest, DeleteTakesTheLineOfTheChosenItemAmongEqualOnes) {
 TEST_F(ListChangeTest, AChangeKeepsWhatAnotherProgramWroteMeanwhile) {
     const struct {
         const char* name;
-        std::string loaded;  // the file at the load
-        std::string edited;  // what the other program left before the change
+        std::string loaded;                 // the file at the load
+        std::string edited;                 // what the other program left before the change
         std::deque<std::string> meanwhile;  // what it writes as the change is written
         Action action;
         std::string after;
     } cases[] = {
-        {"another copy added a site", "a.example\r\n", "a.example\r\nother.example\r\n", {}, Add("mine.example"),
+        {"another copy added a site",
+         "a.example\r\n",
+         "a.example\r\nother.example\r\n",
+         {},
+         Add("mine.example"),
          "a.example\r\nother.example\r\nmine.example\r\n"},
-        {"an editor appended a line with no line end", "a.example\n", "a.example\nedited.example", {},
-         Add("mine.example"), "a.example\nedited.example\nmine.example\n"},
-        {"an editor took a line out", "a.example\nb.example\nc.example\n", "a.example\nc.example\n", {},
-         Delete("c.example"), "a.example\n"},
-        {"an editor took the deleted line out already", "a.example\nb.example\n", "a.example\n", {},
-         Delete("b.example"), "a.example\n"},
-        {"another copy writes as the Add is written", "a.example\n", "a.example\n", {"a.example\nother.example\n"},
-         Add("mine.example"), "a.example\nother.example\nmine.example\n"},
-        {"an editor writes twice as the Delete is written", "a.example\nb.example\n", "a.example\nb.example\n",
-         {"a.example\nb.example\nc.example\n", "z.example\nb.example\nc.example\n"}, Delete("b.example"),
+        {"an editor appended a line with no line end",
+         "a.example\n",
+         "a.example\nedited.example",
+         {},
+         Add("mine.example"),
+         "a.example\nedited.example\nmine.example\n"},
+        {"an editor took a line out",
+         "a.example\nb.example\nc.example\n",
+         "a.example\nc.example\n",
+         {},
+         Delete("c.example"),
+         "a.example\n"},
+        {"an editor took the deleted line out already",
+         "a.example\nb.example\n",
+         "a.example\n",
+         {},
+         Delete("b.example"),
+         "a.example\n"},
+        {"another copy writes as the Add is written",
+         "a.example\n",
+         "a.example\n",
+         {"a.example\nother.example\n"},
+         Add("mine.example"),
+         "a.example\nother.example\nmine.example\n"},
+        {"an editor writes twice as the Delete is written",
+         "a.example\nb.example\n",
+         "a.example\nb.example\n",
+         {"a.example\nb.example\nc.example\n", "z.example\nb.example\nc.example\n"},
+         Delete("b.example"),
          "z.example\nc.example\n"},
-        {"another program deletes the file as the Add is written", "a.example\n", "a.example\n", {""},
-         Add("mine.example"), "mine.example\r\n"},
+        {"another program deletes the file as the Add is written",
+         "a.example\n",
+         "a.example\n",
+         {""},
+         Add("mine.example"),
+         "mine.example\r\n"},
     };
     for (const auto& c : cases) {
         FreshRow(c.name, [&] {
@@ -387,8 +425,7 @@ TEST_F(ListChangeTest, AFileAnotherProgramKeepsChangingIsLeftToItAndTheUserIsTol
     m().files.writtenMeanwhile[sim::Fold(PathOf("allowed.txt"))] = versions;
     Do(Add("mine.example"));
     ASSERT_EQ(p().messageBoxes.size(), 1u);
-    EXPECT_NE(p().messageBoxes[0].text.find(PathOf("allowed.txt") + ": another program changed it"),
-              std::string::npos)
+    EXPECT_NE(p().messageBoxes[0].text.find(PathOf("allowed.txt") + ": another program changed it"), std::string::npos)
         << p().messageBoxes[0].text;
     const std::string last = FileText("allowed.txt");
     EXPECT_EQ(last.find("mine.example"), std::string::npos) << last;
@@ -482,26 +519,49 @@ TEST_F(SiteListTest, UnicodeFilesAreReadAsTextAndChangedInTheirOwnEncoding) {
         {"UTF-16 BE with LF", Utf16(u"b\u00FCcher.example\n\u20AC.example\n", true),
          Utf16(u"b\u00FCcher.example\n\u20AC.example\nnew.example\n", true),
          Utf16(u"b\u00FCcher.example\nnew.example\n", true)},
-        {"UTF-8 with its mark", "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\n\xE2\x82\xAC.example\r\n",
-         "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\n\xE2\x82\xAC.example\r\nnew.example\r\n",
-         "\xEF\xBB\xBF" "b\xC3\xBC" "cher.example\r\nnew.example\r\n"},
-        {"ANSI", "b\xFC" "cher.example\r\n\x80.example\r\n", "b\xFC" "cher.example\r\n\x80.example\r\nnew.example\r\n",
-         "b\xFC" "cher.example\r\nnew.example\r\n"},
+        {"UTF-8 with its mark",
+         "\xEF\xBB\xBF"
+         "b\xC3\xBC"
+         "cher.example\r\n\xE2\x82\xAC.example\r\n",
+         "\xEF\xBB\xBF"
+         "b\xC3\xBC"
+         "cher.example\r\n\xE2\x82\xAC.example\r\nnew.example\r\n",
+         "\xEF\xBB\xBF"
+         "b\xC3\xBC"
+         "cher.example\r\nnew.example\r\n"},
+        {"ANSI",
+         "b\xFC"
+         "cher.example\r\n\x80.example\r\n",
+         "b\xFC"
+         "cher.example\r\n\x80.example\r\nnew.example\r\n",
+         "b\xFC"
+         "cher.example\r\nnew.example\r\n"},
     };
     for (const auto& c : cases) {
         FreshRow(c.name, [&] {
             StageAllowed(c.file);
             Module1::LoadAllowedList();
-            EXPECT_EQ(Items(main().List1), (Strings{"b\xFC" "cher.example", "\x80.example"}));
-            EXPECT_EQ(AllowedSites, "b\xFC" "cher.example\r\n\x80.example\r\n");
-            EXPECT_TRUE(OnSiteList(AllowedSites, "B\xFC" "CHER.example")) << "the decision matches the site";
+            EXPECT_EQ(Items(main().List1), (Strings{"b\xFC"
+                                                    "cher.example",
+                                                    "\x80.example"}));
+            EXPECT_EQ(AllowedSites,
+                      "b\xFC"
+                      "cher.example\r\n\x80.example\r\n");
+            EXPECT_TRUE(OnSiteList(AllowedSites,
+                                   "B\xFC"
+                                   "CHER.example"))
+                << "the decision matches the site";
             Module1::AddAllowed("new.example");
             EXPECT_EQ(FileText("allowed.txt"), c.afterAdd);
             Select(main().List1, "\x80.example");
             main().Command2.userClick();
             EXPECT_EQ(FileText("allowed.txt"), c.afterDelete);
-            EXPECT_EQ(Items(main().List1), (Strings{"b\xFC" "cher.example", "new.example"}));
-            EXPECT_EQ(AllowedSites, "b\xFC" "cher.example\r\nnew.example\r\n");
+            EXPECT_EQ(Items(main().List1), (Strings{"b\xFC"
+                                                    "cher.example",
+                                                    "new.example"}));
+            EXPECT_EQ(AllowedSites,
+                      "b\xFC"
+                      "cher.example\r\nnew.example\r\n");
         });
     }
 }

@@ -162,7 +162,7 @@ TEST_F(MainWindowTest, OnlyTheTrayIconsClickAndRightReleaseOpenItsMenu) {
     const struct {
         std::uint32_t message;
         bool opens;
-    } cases[] = {{msg::kMouseMove, false},    {msg::kLButtonDown, true}, {msg::kLButtonUp, true},
+    } cases[] = {{msg::kMouseMove, false},     {msg::kLButtonDown, true},  {msg::kLButtonUp, true},
                  {msg::kLButtonDblClk, false}, {msg::kRButtonDown, false}, {msg::kRButtonUp, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE("mouse message " + std::to_string(c.message));
@@ -320,8 +320,8 @@ TEST_F(MainWindowTest, TrimPathAndFileExists) {
     const struct {
         std::string path;
         bool exists;
-    } files[] = {{PathOf("plain.TXT"), true}, {PathOf("hidden.txt"), false}, {PathOf("folder"), false},
-                 {PathOf("missing.txt"), false}, {PathOf("*.txt"), false}, {PathOf(""), false}};
+    } files[] = {{PathOf("plain.TXT"), true},    {PathOf("hidden.txt"), false}, {PathOf("folder"), false},
+                 {PathOf("missing.txt"), false}, {PathOf("*.txt"), false},      {PathOf(""), false}};
     for (const auto& f : files) EXPECT_EQ(main().fileExists(f.path), f.exists) << f.path;
     m().files.unreachable.insert("Z:");
     EXPECT_NE(ErrorNumber([&] { main().fileExists("Z:\\share\\allowed.txt"); }), 0)

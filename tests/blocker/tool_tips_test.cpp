@@ -46,7 +46,8 @@ TEST_F(MainWindowTest, EveryControlOfTheMainWindowCarriesItsToolTip) {
              "by default, shrikewatch.  adding a site to the disallowed list  prevents it from notifying you of popups "
              "while in setup mode."},
             {"List2",
-             "all sites that are not \"allowed\" are blocked by shrikewatch.  disallowed sites will not prompt you from "
+             "all sites that are not \"allowed\" are blocked by shrikewatch.  disallowed sites will not prompt you "
+             "from "
              "setup mode."},
             {"Text2", "Type the domain of a site to disallow, such as www.example.com, and click Add."},
             {"Command4", "Prevent popups from the site typed in the text box to the left."},
@@ -64,15 +65,16 @@ class PromptTipsTest : public BlockerTest {};
 
 TEST_F(PromptTipsTest, ThreeAnswersOfThePromptCarryTheirToolTips) {
     prompt().Show();
-    ExpectToolTips(prompt(),
-                   {
-                       {"Command1", "allow this site to display popups.  you will not see this window again for this site."},
-                       {"Command2",
-                        "prevents this site from displaying popups.  you will not see this window again for this site."},
-                       {"Command3",
-                        "ignore this prompt for now.  this window will be displayed the next time a popup window "
-                        "appears."},
-                   });
+    ExpectToolTips(
+        prompt(),
+        {
+            {"Command1", "allow this site to display popups.  you will not see this window again for this site."},
+            {"Command2",
+             "prevents this site from displaying popups.  you will not see this window again for this site."},
+            {"Command3",
+             "ignore this prompt for now.  this window will be displayed the next time a popup window "
+             "appears."},
+        });
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ bool KeyExists(reg::Key root, const std::string& path) {
 struct Value {
     const char* name;
     std::uint32_t type;
-    std::string given;  // the bytes SetValue is handed, with what follows them in memory
+    std::string given;   // the bytes SetValue is handed, with what follows them in memory
     std::uint32_t size;  // the size SetValue is told
     std::string stored;  // what the value holds afterwards
 };
@@ -208,8 +208,7 @@ void RegistryValues() {
     }
 
     std::uint32_t type = 0, size = 0;
-    Row("value names are compared without regard to case", reg::QueryValue(key, "WITHNUL", &type, nullptr, &size),
-        0L);
+    Row("value names are compared without regard to case", reg::QueryValue(key, "WITHNUL", &type, nullptr, &size), 0L);
     Row("QueryValue of a missing value", reg::QueryValue(key, "missing", &type, nullptr, &size), 2L);
     Row("DeleteValue of a missing value", reg::DeleteValue(key, "missing"), 2L);
     Row("DeleteValue of a value", reg::DeleteValue(key, "binaryNulAfter"), 0L);
@@ -269,10 +268,9 @@ void Settings() {
         const char* name;
         const char* expected;
     } reads[] = {
-        {"noNul", "text"},  {"nulAfter", "text"}, {"withNul", "text"},        {"innerNul", "ab"},
-        {"emptySz", ""},    {"nulOnly", ""},
-        {"expand", "dflt"},  // another type reads as missing
-        {"dword", "dflt"},  {"binaryNulAfter", "dflt"},
+        {"noNul", "text"}, {"nulAfter", "text"},       {"withNul", "text"}, {"innerNul", "ab"}, {"emptySz", ""},
+        {"nulOnly", ""},   {"expand", "dflt"},  // another type reads as missing
+        {"dword", "dflt"}, {"binaryNulAfter", "dflt"},
     };
     for (const auto& c : reads)
         Row(std::string("GetSetting of ") + c.name, GetSetting(kSettingsApplication, "Settings", c.name, "dflt"),
@@ -305,10 +303,10 @@ void AddRemoveStrings() {
         const char* value;
         std::optional<std::string> expected;
     } reads[] = {
-        {path, "noNul", "text"},          // all its characters
+        {path, "noNul", "text"},  // all its characters
         {path, "nulAfter", "text"},
         {path, "withNul", "text"},
-        {path, "innerNul", "ab"},         // the text before the NUL
+        {path, "innerNul", "ab"},  // the text before the NUL
         {path, "emptySz", ""},
         {path, "nulOnly", ""},
         {path, "expand", std::nullopt},
@@ -426,8 +424,7 @@ void FileWrites(const std::string& app) {
     Row("RemoveBeside: the file stays as it was", Contents(hidden), std::string("new"));
     Row("RemoveBeside: nothing stays beside", Contents(beside), std::string("<unread>"));
     Row("WriteBeside of a read-only file", files::WriteBeside(app + "\\readonly.txt", "new", &beside), 5L);
-    Row("WriteBeside of a path of 261 characters", files::WriteBeside(PathOfLength(app, 261), "new", &beside),
-        206L);
+    Row("WriteBeside of a path of 261 characters", files::WriteBeside(PathOfLength(app, 261), "new", &beside), 206L);
     // A file the calls can name can be changed: the name beside it is no
     // longer than its own. Windows makes a folder of up to 248 characters.
     for (const std::size_t length : {259u, 260u}) {
@@ -491,7 +488,8 @@ void Files() {
         const std::string row = std::string("FindFiles of ") + c.row;
         contract::RowOrWine(row, found.result, c.result, c.wineResult);
         const std::string entries = c.entries;
-        contract::RowOrWine(row + ": entries", found.entries, entries, std::string(c.wineEntries ? c.wineEntries : c.entries));
+        contract::RowOrWine(row + ": entries", found.entries, entries,
+                            std::string(c.wineEntries ? c.wineEntries : c.entries));
     }
 
     const struct {
@@ -552,7 +550,10 @@ void CodePage() {
         std::u16string wide;
     } both[] = {
         {"ASCII", "site.example", u"site.example"},
-        {"a letter with an umlaut", "b\xFC" "cher", u"b\u00FCcher"},
+        {"a letter with an umlaut",
+         "b\xFC"
+         "cher",
+         u"b\u00FCcher"},
         {"the euro sign", "\x80", u"\u20AC"},
         {"a byte 1252 leaves free", "\x81", u"\u0081"},
     };
@@ -596,7 +597,9 @@ void Utf8CodePage() {
     Row("WideToMultiByte into a code page that is none", text::WideToMultiByte(12345, 0, word, &bytes, nullptr), 87L);
     Row("WideToMultiByte into UTF-8 with kErrInvalidChars",
         text::WideToMultiByte(text::kUtf8CodePage, text::kErrInvalidChars, word, &bytes, nullptr), 0L);
-    Row("WideToMultiByte into UTF-8 with kErrInvalidChars: bytes", bytes, std::string("b\xC3\xBC" "cher"));
+    Row("WideToMultiByte into UTF-8 with kErrInvalidChars: bytes", bytes,
+        std::string("b\xC3\xBC"
+                    "cher"));
     Row("WideToMultiByte into UTF-8 of a lone surrogate with kErrInvalidChars",
         text::WideToMultiByte(text::kUtf8CodePage, text::kErrInvalidChars, u"a\xD800", &bytes, nullptr), 1113L);
 
@@ -608,10 +611,13 @@ void Utf8CodePage() {
         bool exact;
         std::string bytes;
     } exactly[] = {
-        {"a letter with an umlaut in 1252", 1252, word, true, "b\xFC" "cher"},
+        {"a letter with an umlaut in 1252", 1252, word, true,
+         "b\xFC"
+         "cher"},
         {"a Chinese character in 1252", 1252, u"\u4F8B", false, ""},
         {"a letter with an umlaut and a Chinese character in UTF-8", text::kUtf8CodePage, word + u"\u4F8B", true,
-         "b\xC3\xBC" "cher\xE4\xBE\x8B"},
+         "b\xC3\xBC"
+         "cher\xE4\xBE\x8B"},
         {"a surrogate pair in UTF-8", text::kUtf8CodePage, u"\U0001F600", true, "\xF0\x9F\x98\x80"},
         {"a lone surrogate in UTF-8", text::kUtf8CodePage, u"a\xDC00", false, ""},
     };
@@ -642,14 +648,14 @@ void Version() {
         Row(row, version::GetVersionEx(&info), c.result);
         if (c.result != 1) continue;
         // The prefix the Wine run makes reports Windows XP Service Pack 3.
-        Row(row + ": version", std::to_string(info.majorVersion) + "." + std::to_string(info.minorVersion) + "." +
-                                   std::to_string(info.buildNumber),
+        Row(row + ": version",
+            std::to_string(info.majorVersion) + "." + std::to_string(info.minorVersion) + "." +
+                std::to_string(info.buildNumber),
             std::string("5.1.2600"));
         Row(row + ": platform", info.platformId, version::kPlatformWin32Nt);
         Row(row + ": service pack", std::string(info.csdVersion), std::string("Service Pack 3"));
         Row(row + ": the size is kept", info.size, c.size);
-        Row(row + ": service pack number",
-            static_cast<std::uint32_t>(info.servicePackMajor),
+        Row(row + ": service pack number", static_cast<std::uint32_t>(info.servicePackMajor),
             static_cast<std::uint32_t>(c.size == version::kOsVersionInfoSize ? kMarker : 3));
     }
     Row("IsVistaOrLater on Windows XP", modSkin::IsVistaOrLater(), false);
@@ -707,8 +713,7 @@ int main() {
     Settings();
     AddRemoveStrings();
     RemoveScratchKeys();
-    Row("the scratch keys are gone afterwards", KeyExists(kUser, kScratchKey) || KeyExists(kUser, kSettingsKey),
-        false);
+    Row("the scratch keys are gone afterwards", KeyExists(kUser, kScratchKey) || KeyExists(kUser, kSettingsKey), false);
     Files();
     CodePage();
     Utf8CodePage();

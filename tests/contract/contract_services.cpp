@@ -32,9 +32,9 @@ namespace svc = platform::svc;
 const std::string kName = "QmContract";
 // As wsvc.exe names the services it installs.
 const std::string kDisplayName = "Nightjar test service " + kName;
-constexpr std::uint32_t kMarker = 0x2323;  // never a code of the service calls
+constexpr std::uint32_t kMarker = 0x2323;         // never a code of the service calls
 constexpr std::uint32_t kUnwritten = 0x23232323;  // '#' in each byte, as the buffers
-constexpr std::uint32_t kGuard = 16;  // bytes of '#' past the size a call is told
+constexpr std::uint32_t kGuard = 16;              // bytes of '#' past the size a call is told
 
 std::string Command() { return "\"" + platform::files::ProgramFolder() + "\\wsvc.exe\" serve " + kName + " quick"; }
 
@@ -184,8 +184,7 @@ void ConfigRows(svc::ScHandle manager) {
     // The record and its texts in their ANSI forms, each with its NUL; no
     // dependencies are an empty list, a NUL of its own. Wine asks for the
     // room of the wide texts, two bytes a character.
-    const std::uint32_t texts =
-        static_cast<std::uint32_t>(Command().size() + 1 + 1 + 1 + 12 + kDisplayName.size() + 1);
+    const std::uint32_t texts = static_cast<std::uint32_t>(Command().size() + 1 + 1 + 1 + 12 + kDisplayName.size() + 1);
     const std::uint32_t size = layout.configSize + texts;
     const std::uint32_t wideSize = layout.configSize + 2 * texts;
     needed = kUnwritten;
@@ -377,7 +376,8 @@ void ControlRows(svc::ScHandle manager) {
     status = {kUnwritten, kUnwritten, kUnwritten, kUnwritten, kUnwritten, kUnwritten, kUnwritten};
     svc::QueryStatus(service, &status);
     StatusRow("QueryStatus of the stopped service once more", status, svc::kStopped);
-    Row("... its exit codes", std::to_string(status.win32ExitCode) + " " + std::to_string(status.serviceSpecificExitCode),
+    Row("... its exit codes",
+        std::to_string(status.win32ExitCode) + " " + std::to_string(status.serviceSpecificExitCode),
         std::string("0 0"));
     Mark();
     Row("Close of the service", svc::Close(service), 1);

@@ -59,8 +59,8 @@ void RemoveTree(const std::string& path) {
 }
 
 platform::Handle MakeWindow() {
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     return reinterpret_cast<platform::Handle>(window);
 }
 
@@ -74,8 +74,8 @@ bool InstallService(const std::string& name, const std::string& displayName, con
     SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS);
     if (!service)
         service = CreateServiceA(manager, name.c_str(), displayName.c_str(), SERVICE_ALL_ACCESS,
-                                 SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
-                                 command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
+                                 SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, command.c_str(),
+                                 nullptr, nullptr, nullptr, nullptr, nullptr);
     if (service) CloseServiceHandle(service);
     CloseServiceHandle(manager);
     return service != nullptr;

@@ -60,8 +60,7 @@ TEST_F(AddRemoveTest, GetStringReadsOnlyStringValues) {
 TEST_F(AddRemoveTest, RunValueIsAddedReplacedAndRemoved) {
     EXPECT_TRUE(reg.AddToRun("Windhover", "C:\\old\\windhover.exe"));
     EXPECT_TRUE(reg.AddToRun("Windhover", "\"C:\\new\\windhover.exe\""));
-    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "Windhover"),
-              std::string("\"C:\\new\\windhover.exe\"\0", 23));
+    EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "Windhover"), std::string("\"C:\\new\\windhover.exe\"\0", 23));
 
     EXPECT_TRUE(reg.RemoveFromRun("Windhover"));
     EXPECT_EQ(StoredString(kLocalMachine, kRunKey, "Windhover"), "<none>");

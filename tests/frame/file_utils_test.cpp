@@ -44,22 +44,16 @@ TEST_F(FileExistsTest, OnlyOrdinaryFilesOfThatExactNameCount) {
         const char* path;
         bool expected;
     } cases[] = {
-        {"C:\\App\\Help.rtf", true},
-        {"c:\\app\\HELP.RTF", true},  // letter case does not matter
-        {"C:\\App\\readonly.txt", true},
-        {"C:\\App\\normal.txt", true},
-        {"C:\\App\\hidden.txt", false},
-        {"C:\\App\\system.dat", false},
-        {"C:\\App\\sounds", false},  // a folder
-        {"C:\\App\\*.rtf", false},   // a pattern names no file
-        {"C:\\App\\Help.rt?", false},
-        {"C:\\App\\", false},        // a trailing backslash names a folder
-        {"C:\\Empty\\", false},      // ... also when the folder is empty
-        {"C:\\App\\missing.txt", false},
-        {"C:\\Nowhere\\Help.rtf", false},
+        {"C:\\App\\Help.rtf", true},     {"c:\\app\\HELP.RTF", true},  // letter case does not matter
+        {"C:\\App\\readonly.txt", true}, {"C:\\App\\normal.txt", true},
+        {"C:\\App\\hidden.txt", false},  {"C:\\App\\system.dat", false},
+        {"C:\\App\\sounds", false},                             // a folder
+        {"C:\\App\\*.rtf", false},                              // a pattern names no file
+        {"C:\\App\\Help.rt?", false},    {"C:\\App\\", false},  // a trailing backslash names a folder
+        {"C:\\Empty\\", false},                                 // ... also when the folder is empty
+        {"C:\\App\\missing.txt", false}, {"C:\\Nowhere\\Help.rtf", false},
         {"Z:\\App\\Help.rtf", false},  // an unreachable drive
-        {"C:\\App\\bad|name", false},
-        {"", false},
+        {"C:\\App\\bad|name", false},    {"", false},
     };
     for (const auto& c : cases) EXPECT_EQ(xfileExists::fileExists(c.path), c.expected) << c.path;
 }

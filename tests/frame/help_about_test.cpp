@@ -17,7 +17,9 @@ protected:
         m().files.addFile(m().files.programFolder + "\\Help.rtf", "{\\rtf1 How to use Windhover\\par}");
     }
     Form8& help() { return forms::The<Form8>(); }
-    void StoreShowHelp(const std::string& text) { m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", text); }
+    void StoreShowHelp(const std::string& text) {
+        m().registry.setString(platform::reg::kCurrentUser, SettingsPath("Windhover"), "showHelp", text);
+    }
 };
 
 TEST_F(HelpTest, FirstShowLoadsTheFileTicksTheBoxAndStoresIt) {
@@ -43,18 +45,13 @@ TEST_F(HelpTest, TheStoredValueSetsTheBox) {
         int box;
         const char* afterwards;  // what is stored once the window is up
     } cases[] = {
-        {"0", 0, "0"},
-        {"1", 1, "1"},
-        {" 1 ", 1, "1"},
-        {"2", 2, "2"},      // the grey box, written back as it was read
-        {" 2", 2, "2"},
-        {"+1", 1, "1"},
+        {"0", 0, "0"},     {"1", 1, "1"},
+        {" 1 ", 1, "1"},   {"2", 2, "2"},  // the grey box, written back as it was read
+        {" 2", 2, "2"},    {"+1", 1, "1"},
         {"abc", 0, "abc"},  // not a number: the box stays as it was
-        {"1.5", 0, "1.5"},
-        {"1x", 0, "1x"},
-        {"7", 0, "7"},      // no state of a box
-        {"-1", 0, "-1"},
-        {"99999999999", 0, "99999999999"},
+        {"1.5", 0, "1.5"}, {"1x", 0, "1x"},
+        {"7", 0, "7"},  // no state of a box
+        {"-1", 0, "-1"},   {"99999999999", 0, "99999999999"},
         {"", 0, ""},
     };
     for (const auto& c : cases) {

@@ -55,7 +55,10 @@ TEST_F(KeyboardTest, TabAndShiftTabGoRoundTheControlsThatCanTakeTheFocus) {
         {"Tab, in the order of making", {}, {}, 0, {"first", "box", "text", "list", "last", "first"}},
         {"Shift+Tab, back", {}, {}, forms::kShiftMask, {"first", "last", "list", "text", "box", "first"}},
         {"hidden and disabled controls are passed over", {"box"}, {"list"}, 0, {"first", "text", "last", "first"}},
-        {"the first that can take it has it at the show", {"first"}, {"box"}, forms::kShiftMask,
+        {"the first that can take it has it at the show",
+         {"first"},
+         {"box"},
+         forms::kShiftMask,
          {"text", "last", "list", "text"}},
         {"one control: Tab keeps it there", {"first", "box", "text"}, {"list"}, 0, {"last", "last"}},
         {"none can take it", {"first", "box", "text", "list"}, {"last"}, 0, {"none", "none"}},
@@ -122,8 +125,7 @@ TEST_F(KeyboardTest, ArrowsMoveTheSelectionOfTheFocusedListAndStopAtItsEnds) {
     for (const char* item : {"one", "two", "three"}) w().list.addItem(item);
     w().Show();
     w().list.setFocus();
-    for (int key : {forms::kKeyDown, forms::kKeyDown, forms::kKeyDown, forms::kKeyDown, forms::kKeyUp})
-        Press(key);
+    for (int key : {forms::kKeyDown, forms::kKeyDown, forms::kKeyDown, forms::kKeyDown, forms::kKeyUp}) Press(key);
     EXPECT_EQ(w().events, (std::vector<std::string>{"item 0", "item 1", "item 2", "item 1"}));
     EXPECT_EQ(Focus(), "list");
 }

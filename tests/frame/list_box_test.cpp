@@ -29,8 +29,8 @@ TEST_F(ListBoxTest, ItemsStandInAddedOrderOrSortedWithoutRegardToCase) {
         w().plain.addItem(site);
         w().sorted.addItem(site);
     }
-    EXPECT_EQ(Items(w().plain), (std::vector<std::string>{"design item", "b.example", "A.example", "c.example",
-                                                          "a.example", "  "}));
+    EXPECT_EQ(Items(w().plain),
+              (std::vector<std::string>{"design item", "b.example", "A.example", "c.example", "a.example", "  "}));
     // Equal texts keep the order they came in.
     EXPECT_EQ(Items(w().sorted), (std::vector<std::string>{"  ", "A.example", "a.example", "b.example", "c.example"}));
     EXPECT_EQ(w().sorted.listCount(), 5);

@@ -72,7 +72,8 @@ TEST_F(ListViewTest, RowsAreNumberedFromOneInTheirOrderAndSortedRowsFollowTheirT
     EXPECT_EQ(Texts(), (std::vector<std::string>{"b", "c", "a"}));
     EXPECT_EQ(list().findItem("A")->index(), 3);
     EXPECT_EQ(&list().item(1), list().findItem("B"));
-    for (int index : {0, 4}) EXPECT_EQ(ErrorNumber([&] { list().item(index); }), platform::kErrIndexOutOfBounds) << index;
+    for (int index : {0, 4})
+        EXPECT_EQ(ErrorNumber([&] { list().item(index); }), platform::kErrIndexOutOfBounds) << index;
 
     list().setSorted(true);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "b", "c"}));

@@ -75,11 +75,11 @@ TEST_F(SkinTest, VistaOrLaterMeansAnNtSystemOfMajorVersionSixOrMore) {
         std::optional<version::OsVersionInfo> os;
         bool expected;
     } cases[] = {
-        {Os(version::kPlatformWin32Nt, 5, 1), false},       // XP
-        {Os(version::kPlatformWin32Nt, 6, 0), true},        // Vista
+        {Os(version::kPlatformWin32Nt, 5, 1), false},  // XP
+        {Os(version::kPlatformWin32Nt, 6, 0), true},   // Vista
         {Os(version::kPlatformWin32Nt, 10, 0), true},
         {Os(version::kPlatformWin32Windows, 6, 0), false},  // not NT
-        {std::nullopt, false},                             // the query fails
+        {std::nullopt, false},                              // the query fails
     };
     for (const auto& c : cases) {
         m().os = c.os;
@@ -132,7 +132,8 @@ TEST_F(SkinTest, ApplySkinColoursShapesAndHandsTheWindowToTheControl) {
     EXPECT_EQ(form.text.foreColor(), 0x300u);
     EXPECT_EQ(form.picture.backColor(), 0x400u);
     ASSERT_TRUE(sim::FindWindow(form.hwnd())->region);
-    EXPECT_EQ(*sim::FindWindow(form.hwnd())->region, std::make_pair(4500, 3000)) << "the region takes the size in twips";
+    EXPECT_EQ(*sim::FindWindow(form.hwnd())->region, std::make_pair(4500, 3000))
+        << "the region takes the size in twips";
     EXPECT_EQ(control.applied, std::vector<platform::Handle>{form.hwnd()});
 }
 

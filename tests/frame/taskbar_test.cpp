@@ -78,8 +78,7 @@ TEST_F(TaskbarTest, RemovingAnIdNeverAddedChangesNothing) {
 
 TEST_F(TaskbarTest, EachMouseEventReachesTheWindowAsOneMouseMove) {
     modTaskbar::AddTrayIcon(window(), 0x7001, 0x7001, "Animated TrayIcon");
-    for (std::uint32_t message : {0x200u, 0x201u, 0x202u, 0x205u})
-        sim::TrayMouse(window().hwnd(), 0x7001, message);
+    for (std::uint32_t message : {0x200u, 0x201u, 0x202u, 0x205u}) sim::TrayMouse(window().hwnd(), 0x7001, message);
     EXPECT_EQ(window().messages, (std::vector<int>{0x200, 0x201, 0x202, 0x205}));
     EXPECT_TRUE(window().plainMoves.empty());
 }

@@ -27,9 +27,8 @@ const struct {
 } kWays[] = {
     {"by blocks", textSearch::FindByBlocks},
     {"by bytes", textSearch::FindByBytes},
-    {"FindNoCase", [](std::string_view text, std::string_view part, std::size_t from) {
-         return FindNoCase(std::string(text), std::string(part), from);
-     }},
+    {"FindNoCase", [](std::string_view text, std::string_view part,
+                      std::size_t from) { return FindNoCase(std::string(text), std::string(part), from); }},
 };
 
 // Every way finds what the plain search finds.

@@ -19,8 +19,7 @@ void Require(bool condition) {
 }
 
 std::string Dotted(const sim::IpAddress& a) {
-    return std::to_string(a[0]) + "." + std::to_string(a[1]) + "." + std::to_string(a[2]) + "." +
-           std::to_string(a[3]);
+    return std::to_string(a[0]) + "." + std::to_string(a[1]) + "." + std::to_string(a[2]) + "." + std::to_string(a[3]);
 }
 
 bool PassedOver(const std::string& text) {
@@ -40,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (flags & 1) table.claimedRows = data[1];
     if (flags & 2) table.failure = 50 + data[1] % 3;
     std::vector<sim::IpAddress> rows;
-    for (std::size_t at = 2; at + 4 <= size; at += 4) rows.push_back({data[at], data[at + 1], data[at + 2], data[at + 3]});
+    for (std::size_t at = 2; at + 4 <= size; at += 4)
+        rows.push_back({data[at], data[at + 1], data[at + 2], data[at + 3]});
     const std::size_t late = std::min<std::size_t>((flags >> 2) & 7, rows.size());
     table.addresses.assign(rows.begin(), rows.end() - static_cast<std::ptrdiff_t>(late));
     table.addedAfterFirstCall.assign(rows.end() - static_cast<std::ptrdiff_t>(late), rows.end());

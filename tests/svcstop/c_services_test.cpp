@@ -22,8 +22,8 @@ TEST(CServices, StateViewsTestAllBitsOfTheirConstant) {
     for (int state = 0; state < 8; ++state) {
         CServices record;
         record.CurrentStatus = state;
-        const bool views[7] = {record.Running(), record.StartPending(), record.ContinuePending(), record.Paused(),
-                               record.PausePausing(), record.Stopped(), record.StopPending()};
+        const bool views[7] = {record.Running(),      record.StartPending(), record.ContinuePending(), record.Paused(),
+                               record.PausePausing(), record.Stopped(),      record.StopPending()};
         for (int view = 0; view < 7; ++view)
             EXPECT_EQ(views[view], table[state][view]) << "state " << state << ", view " << view;
     }

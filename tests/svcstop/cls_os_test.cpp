@@ -126,15 +126,24 @@ TEST(clsOS, ProductTypes) {
         std::uint16_t suite;
         const char* text;
     } rows[] = {
-        {4, 0, 1, 0, "Workstation"},      {4, 0, 2, 0, "Domain Controller"},
-        {4, 0, 3, 0, "Server"},           {4, 0, 3, 0x0002, "Advanced Server"},
-        {5, 0, 1, 0, "Professional"},     {5, 0, 2, 0, "Domain Controller"},
-        {5, 0, 3, 0x0002, "Advanced Server"}, {5, 1, 1, 0x0200, "Home Edition"},
-        {5, 1, 1, 0, "Professional"},     {5, 1, 3, 0x0002, "Server"},
-        {5, 2, 1, 0, ""},                 {5, 2, 2, 0, "Domain Controller"},
-        {5, 2, 3, 0x0082, "DataCenter Server"}, {5, 2, 3, 0x0002, "Enterprise Server"},
-        {5, 2, 3, 0x0400, "Web Server"},  {5, 2, 3, 0, "Server"},
-        {5, 3, 2, 0, ""},                 {5, 1, 4, 0, ""},
+        {4, 0, 1, 0, "Workstation"},
+        {4, 0, 2, 0, "Domain Controller"},
+        {4, 0, 3, 0, "Server"},
+        {4, 0, 3, 0x0002, "Advanced Server"},
+        {5, 0, 1, 0, "Professional"},
+        {5, 0, 2, 0, "Domain Controller"},
+        {5, 0, 3, 0x0002, "Advanced Server"},
+        {5, 1, 1, 0x0200, "Home Edition"},
+        {5, 1, 1, 0, "Professional"},
+        {5, 1, 3, 0x0002, "Server"},
+        {5, 2, 1, 0, ""},
+        {5, 2, 2, 0, "Domain Controller"},
+        {5, 2, 3, 0x0082, "DataCenter Server"},
+        {5, 2, 3, 0x0002, "Enterprise Server"},
+        {5, 2, 3, 0x0400, "Web Server"},
+        {5, 2, 3, 0, "Server"},
+        {5, 3, 2, 0, ""},
+        {5, 1, 4, 0, ""},
     };
     for (const auto& row : rows) {
         const char* csd = row.major == 4 ? "Service Pack 6" : "";

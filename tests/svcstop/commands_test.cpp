@@ -153,8 +153,8 @@ TEST_F(StartedTest, TheHourglassShowsWhileTheServiceMoves) {
 TEST_F(StartedTest, CommandsDuringAWaitAreIgnored) {
     messenger().scripts[sim::kRequestStop] = {ServiceStep{svc::kStopPending, 1, 2000},
                                               ServiceStep{svc::kStopPending, 2, 2000}, ServiceStep{svc::kStopped}};
-    p().userActions = {[&] { main().Disable_Click(); }, [&] { main().Allow_Click(); },
-                       [&] { main().cmdStop_Click(); }, [&] { main().cmdPause_Click(); }};
+    p().userActions = {[&] { main().Disable_Click(); }, [&] { main().Allow_Click(); }, [&] { main().cmdStop_Click(); },
+                       [&] { main().cmdPause_Click(); }};
     User([&] { main().cmdStop.userClick(); });
     EXPECT_EQ(Requests(), std::vector<std::string>{"Messenger:stop"});
     EXPECT_TRUE(p().userActions.empty()) << "each came while the box waited";
@@ -236,10 +236,18 @@ TEST_F(NightjarTest, ARefusedRequestIsToldAtOnceWithTheSystemsReason) {
             const std::uint64_t before = m().now;
             User([&] {
                 switch (row.command) {
-                case kStart: main().cmdStart_Click(); break;
-                case kStop: main().cmdStop_Click(); break;
-                case kPause: main().cmdPause_Click(); break;
-                case kContinue: main().cmdContinue_Click(); break;
+                    case kStart:
+                        main().cmdStart_Click();
+                        break;
+                    case kStop:
+                        main().cmdStop_Click();
+                        break;
+                    case kPause:
+                        main().cmdPause_Click();
+                        break;
+                    case kContinue:
+                        main().cmdContinue_Click();
+                        break;
                 }
             });
             ASSERT_FALSE(p().messageBoxes.empty());
@@ -273,8 +281,9 @@ TEST_F(NightjarTest, ADependentThatRefusesToStopEndsThePrevent) {
     p().answers = {sim::Answer(platform::kIdYes)};
     User([&] { main().cmdStop.userClick(); });
     EXPECT_EQ(BoxTexts().size(), 2u);
-    EXPECT_EQ(BoxTexts().back(), "Unable to stop the Alpha Service service.\r\n\r\nError 1052: The requested "
-                                 "control is not valid for this service.");
+    EXPECT_EQ(BoxTexts().back(),
+              "Unable to stop the Alpha Service service.\r\n\r\nError 1052: The requested "
+              "control is not valid for this service.");
     EXPECT_TRUE(Requests().empty());
     EXPECT_EQ(WaitBoxes(), 0u);
     EXPECT_EQ(State("Messenger"), svc::kRunning);
@@ -402,8 +411,9 @@ TEST_F(StartedTest, TheTestMessageAsksFirstThenStartsNetSendHidden) {
               "You are about to be sent a test message.  If a popup message appears on your screen, Microsoft "
               "Popup Messages are enabled, otherwise, they are disabled.\r\n\r\nPress OK to send the test message");
     EXPECT_EQ(p().messageBoxes[0].title, "Nightjar");
-    EXPECT_EQ(sim::Starts().commandLines,
-              std::vector<std::string>{"net send  172.16.0.9 If you can see this, Windows Popup Messages are enabled."});
+    EXPECT_EQ(
+        sim::Starts().commandLines,
+        std::vector<std::string>{"net send  172.16.0.9 If you can see this, Windows Popup Messages are enabled."});
 }
 
 // A net.exe planted beside the program or in the current folder is never
@@ -443,7 +453,8 @@ TEST_F(StartedTest, ATestMessageThatCannotBeStartedIsReported) {
             ASSERT_EQ(p().messageBoxes.size(), 2u);
             EXPECT_EQ(p().messageBoxes[1].text,
                       "The test message could not be sent: the system's \"net send\" command could not be "
-                      "started (error " + std::to_string(row.error) + ").");
+                      "started (error " +
+                          std::to_string(row.error) + ").");
             EXPECT_EQ(p().messageBoxes[1].icon, platform::kMbIconError);
             EXPECT_EQ(sim::Starts().programs.size(), row.started) << "nothing is searched for in its place";
         });

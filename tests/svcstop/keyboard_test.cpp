@@ -42,11 +42,17 @@ TEST_P(MainWindowTabTest, TheVisitButtonHasTheFocusFirstAndTabGoesRoundTheVisibl
 // A running service leaves Allow disabled, a stopped one Prevent.
 INSTANTIATE_TEST_SUITE_P(
     Nightjar, MainWindowTabTest,
-    ::testing::Values(TabCase{"Running", svc::kRunning, 0,
+    ::testing::Values(TabCase{"Running",
+                              svc::kRunning,
+                              0,
                               {"cmdWebsite", "Command1", "cmdStop", "chkAuto", "chkStartup", "cmdWebsite"}},
-                      TabCase{"RunningShiftTab", svc::kRunning, forms::kShiftMask,
+                      TabCase{"RunningShiftTab",
+                              svc::kRunning,
+                              forms::kShiftMask,
                               {"cmdWebsite", "chkStartup", "chkAuto", "cmdStop", "Command1", "cmdWebsite"}},
-                      TabCase{"Stopped", svc::kStopped, 0,
+                      TabCase{"Stopped",
+                              svc::kStopped,
+                              0,
                               {"cmdWebsite", "Command1", "cmdStart", "chkAuto", "chkStartup", "cmdWebsite"}}),
     [](const ::testing::TestParamInfo<TabCase>& info) { return std::string(info.param.name); });
 

@@ -25,11 +25,8 @@ TEST(IpAddressToString, WritesTheFourBytesInMemoryOrder) {
         std::uint8_t bytes[4];
         const char* expected;
     } cases[] = {
-        {{10, 0, 0, 5}, "10.0.0.5"},
-        {{0, 0, 0, 0}, "0.0.0.0"},
-        {{255, 255, 255, 255}, "255.255.255.255"},
-        {{192, 168, 1, 4}, "192.168.1.4"},
-        {{1, 20, 100, 7}, "1.20.100.7"},
+        {{10, 0, 0, 5}, "10.0.0.5"},       {{0, 0, 0, 0}, "0.0.0.0"},       {{255, 255, 255, 255}, "255.255.255.255"},
+        {{192, 168, 1, 4}, "192.168.1.4"}, {{1, 20, 100, 7}, "1.20.100.7"},
     };
     for (const auto& c : cases) {
         platform::net::IpAddrRow row;
@@ -64,8 +61,8 @@ TEST_F(LocalAddressTest, TheLastAddressNotPassedOverWins) {
     for (const auto& c : cases) {
         sim::Ip() = sim::IpTable{};
         sim::Ip().addresses = Addresses(c.rows);
-        EXPECT_EQ(modIP::GetLocalIPAddress(), c.expected) << c.rows.size() << " rows, the first "
-                                                          << (c.rows.empty() ? "-" : c.rows[0]);
+        EXPECT_EQ(modIP::GetLocalIPAddress(), c.expected)
+            << c.rows.size() << " rows, the first " << (c.rows.empty() ? "-" : c.rows[0]);
     }
 }
 
@@ -127,7 +124,8 @@ TEST_F(LocalAddressTest, StartsAreRecordedAndCanBeMadeToFail) {
         {"C:\\NoFolder\\net.exe", platform::kErrorPathNotFound},
         {"C:\\WINDOWS\\system32", platform::kErrorAccessDenied},
     };
-    for (const auto& row : missing) EXPECT_EQ(platform::process::StartHidden(row.program, "x"), row.result) << row.program;
+    for (const auto& row : missing)
+        EXPECT_EQ(platform::process::StartHidden(row.program, "x"), row.result) << row.program;
     sim::Starts().failure = 2;
     EXPECT_EQ(platform::process::StartHidden(net, "net send   hello"), 2);
     EXPECT_EQ(sim::Starts().commandLines.front(), "net send  10.0.0.5 hello");

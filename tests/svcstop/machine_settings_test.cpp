@@ -203,8 +203,8 @@ TEST_F(MachineSettingsTest, AnIgnoreThatCannotBeStoredIsToldOnceAndTheQuestionCo
     SaveMachineSetting("duskwing", "Settings", "Startup", "1");
     std::vector<std::string> titles;
     for (const auto& box : p().messageBoxes) titles.push_back(box.title);
-    EXPECT_EQ(titles, (std::vector<std::string>{"Permission Denied", "Nightjar", "Permission Denied",
-                                                "Permission Denied"}));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"Permission Denied", "Nightjar", "Permission Denied", "Permission Denied"}));
     ASSERT_GE(p().messageBoxes.size(), 2u);
     EXPECT_NE(p().messageBoxes[1].text.find("\"IgnorePermissionDeniedError\""), std::string::npos)
         << p().messageBoxes[1].text;

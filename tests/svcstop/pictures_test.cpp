@@ -65,9 +65,9 @@ TEST_F(PicturesTest, EveryGraphicalButtonShowsItsPictureAndAGreyedOneWhenDisable
         const char* name;
         forms::CommandButton& button;
     };
-    const Row rows[] = {{"cmdStop", m.cmdStop},   {"cmdStart", m.cmdStart}, {"Command1", m.Command1},
+    const Row rows[] = {{"cmdStop", m.cmdStop},       {"cmdStart", m.cmdStart}, {"Command1", m.Command1},
                         {"cmdWebsite", m.cmdWebsite}, {"Command3", w.Command3}, {"Command4", w.Command4},
-                        {"Command5", w.Command5}, {"Command6", w.Command6}, {"Command7", w.Command7}};
+                        {"Command5", w.Command5},     {"Command6", w.Command6}, {"Command7", w.Command7}};
     for (int load = 1; load <= 2; ++load) {
         w.Show();
         for (const Row& row : rows) {

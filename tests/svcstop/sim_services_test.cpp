@@ -109,8 +109,9 @@ TEST_F(SimServicesTest, RequestsTheSystemRefuses) {
     EXPECT_EQ(idle.status.currentState, svc::kStopped);
     EXPECT_EQ(Service("Worker").status.currentState, svc::kRunning);
     // The manager knows the failed database but opens only the active one.
-    for (const auto& [database, error] : {std::pair<const char*, long>{"ServicesFailed", platform::kErrorDatabaseDoesNotExist},
-                                          {"NoSuchDatabase", platform::kErrorInvalidName}}) {
+    for (const auto& [database, error] :
+         {std::pair<const char*, long>{"ServicesFailed", platform::kErrorDatabaseDoesNotExist},
+          {"NoSuchDatabase", platform::kErrorInvalidName}}) {
         EXPECT_EQ(svc::OpenManager("", database, svc::kManagerEnumerate), 0u) << database;
         EXPECT_EQ(svc::LastError(), error) << database;
     }
@@ -132,9 +133,9 @@ TEST_F(SimServicesTest, ListingWithTooSmallABufferGivesWhatFitsAndTheRestsSize) 
     scm().add("Second", "Second");
     std::uint8_t buffer[60] = {};
     std::uint32_t needed = 77, returned = 77, resume = 0;
-    EXPECT_EQ(svc::EnumServices(manager_, svc::kWin32, svc::kStateAll, buffer, sizeof buffer, &needed, &returned,
-                                &resume),
-              0);
+    EXPECT_EQ(
+        svc::EnumServices(manager_, svc::kWin32, svc::kStateAll, buffer, sizeof buffer, &needed, &returned, &resume),
+        0);
     EXPECT_EQ(svc::LastError(), platform::kErrorMoreData);
     EXPECT_EQ(returned, 1u);
     EXPECT_EQ(needed, 36u + 7 + 7);

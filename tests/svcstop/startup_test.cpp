@@ -222,7 +222,8 @@ TEST_F(NightjarTest, ASettingOfTheWrongTypeIsSetAsideAndTheProgramStarts) {
             EXPECT_EQ(p().messageBoxes[0].text,
                       "Nightjar set aside what it found under "
                       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmere\\duskwing\\Settings, where settings are kept as "
-                      "text (REG_SZ):\r\n\r\n" + told +
+                      "text (REG_SZ):\r\n\r\n" +
+                          told +
                           "\r\n\r\nSuch an option starts unticked, and its stored value is left as it is until "
                           "you change the option.");
             EXPECT_EQ(p().messageBoxes[0].icon, platform::kMbIconWarning);
@@ -420,8 +421,12 @@ TEST_F(StartedTest, TrayButtonMessagesOpenTheTrayMenuAndAMouseMoveDoesNot) {
         std::uint32_t message;
         bool opens;
     } rows[] = {
-        {msg::kMouseMove, false},    {msg::kLButtonDown, true}, {msg::kLButtonUp, true},
-        {msg::kLButtonDblClk, true}, {msg::kRButtonDown, true}, {msg::kRButtonUp, true},
+        {msg::kMouseMove, false},
+        {msg::kLButtonDown, true},
+        {msg::kLButtonUp, true},
+        {msg::kLButtonDblClk, true},
+        {msg::kRButtonDown, true},
+        {msg::kRButtonUp, true},
         {0x206, false},  // right double-click
         {0x207, false},  // middle button down
     };

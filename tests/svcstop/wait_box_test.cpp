@@ -207,13 +207,16 @@ TEST_F(WaitBoxTest, LongWaitsEndAtTheirBounds) {
         std::uint64_t took;
         std::vector<std::string> boxes;
     } rows[] = {
-        {"a slow service: a long hint, its check-point 0 for 45 s", {slow, slow, slow, ServiceStep{svc::kStopped}},
-         48000, {}},
+        {"a slow service: a long hint, its check-point 0 for 45 s",
+         {slow, slow, slow, ServiceStep{svc::kStopped}},
+         48000,
+         {}},
         {"a healthy service with hints near the timer's limit",
          {ServiceStep{svc::kStopPending, 1, 60000}, ServiceStep{svc::kStopPending, 2, 60000},
           ServiceStep{svc::kStopPending, 3, 60000}, ServiceStep{svc::kStopPending, 4, 60000},
           ServiceStep{svc::kStopped}},
-         243000, {}},
+         243000,
+         {}},
         {"a check-point that rises for ever", rising, nightjar::kLongestWaitMs, {kUnable}},
     };
     for (const auto& row : rows) {

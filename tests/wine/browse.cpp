@@ -28,8 +28,10 @@ HANDLE Connect() {
             std::fprintf(stderr, "wbrowse: no stand-in answers (error %lu)\n", error);
             return INVALID_HANDLE_VALUE;
         }
-        if (error == ERROR_PIPE_BUSY) WaitNamedPipeA(kPipe, kPollMs);
-        else Sleep(kPollMs);
+        if (error == ERROR_PIPE_BUSY)
+            WaitNamedPipeA(kPipe, kPollMs);
+        else
+            Sleep(kPollMs);
     }
 }
 

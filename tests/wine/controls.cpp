@@ -67,8 +67,8 @@ int Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 std::string ListBoxText(HWND box, int index) {
     std::string text(static_cast<std::size_t>(Send(box, LB_GETTEXTLEN, static_cast<WPARAM>(index))) + 1, '\0');
-    text.resize(static_cast<std::size_t>(Send(box, LB_GETTEXT, static_cast<WPARAM>(index),
-                                              reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(static_cast<std::size_t>(
+        Send(box, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
@@ -147,14 +147,16 @@ void ListBoxItemRows(Lists& w) {
     w.sites.clear();
     {
         ItemCount count(box);
-        for (const char* site : {"m.example", "c.example", "x.example", "a.example", "n.example"}) w.sites.addItem(site);
+        for (const char* site : {"m.example", "c.example", "x.example", "a.example", "n.example"})
+            w.sites.addItem(site);
         Row("five items added one by one are five native adds", ItemCount::items, 5);
     }
-    Row("each in its sorted place", ListBoxTexts(box), std::string("a.example c.example m.example n.example x.example"));
+    Row("each in its sorted place", ListBoxTexts(box),
+        std::string("a.example c.example m.example n.example x.example"));
     w.sites.setListIndex(2);
     w.sites.addItem("b.example");
-    Row("an item added before the selected one keeps the selection on its item", ListBoxText(box, Send(box, LB_GETCURSEL)),
-        std::string("m.example"));
+    Row("an item added before the selected one keeps the selection on its item",
+        ListBoxText(box, Send(box, LB_GETCURSEL)), std::string("m.example"));
     w.sites.removeItem(0);
     Row("a removed item leaves the native list", ListBoxTexts(box), ControlTexts(w.sites));
 
@@ -177,8 +179,7 @@ void ListBoxRows(Lists& w) {
     Row("the list box is a LISTBOX", std::string(box ? "yes" : "no"), std::string("yes"));
     for (const char* site : {"b.example", "A.example", "c.example"}) w.sites.addItem(site);
     Row("the native list holds every item", Send(box, LB_GETCOUNT), 3);
-    Row("in the control's sorted order",
-        ListBoxText(box, 0) + " " + ListBoxText(box, 1) + " " + ListBoxText(box, 2),
+    Row("in the control's sorted order", ListBoxText(box, 0) + " " + ListBoxText(box, 1) + " " + ListBoxText(box, 2),
         std::string("A.example b.example c.example"));
     w.sites.setListIndex(1);
     Row("ListIndex from code selects the native item", Send(box, LB_GETCURSEL), 1);
@@ -218,8 +219,7 @@ void ListViewRows(Lists& w) {
     messenger.setSubItem(1, "Started");
     messenger.setSubItem(2, "Automatic");
     Row("three native rows", Send(list, LVM_GETITEMCOUNT), 3);
-    Row("a row's text and sub-items",
-        ItemText(list, 1, 0) + "|" + ItemText(list, 1, 1) + "|" + ItemText(list, 1, 2),
+    Row("a row's text and sub-items", ItemText(list, 1, 0) + "|" + ItemText(list, 1, 1) + "|" + ItemText(list, 1, 2),
         std::string("Messenger|Started|Automatic"));
     Row("each native row carries its row's id", ItemParam(list, 1) == messenger.id(), true);
     Row("the first row added is selected in the native list", SelectedNativeRow(list), 0);
@@ -232,8 +232,9 @@ void ListViewRows(Lists& w) {
     Send(list, WM_KEYUP, VK_DOWN, 0);
     Pump();
     Row("the key-down event came with the key and the row selected before it",
-        static_cast<int>(w.keys.size()) == 1 ? std::to_string(w.keys[0].first) + " at " + std::to_string(w.keys[0].second)
-                                             : std::to_string(w.keys.size()) + " events",
+        static_cast<int>(w.keys.size()) == 1
+            ? std::to_string(w.keys[0].first) + " at " + std::to_string(w.keys[0].second)
+            : std::to_string(w.keys.size()) + " events",
         std::string("40 at 2"));
     Row("then the list moved its own selection, and the control knows it",
         view.selectedItem() ? view.selectedItem()->key() : std::string("<none>"), std::string("WEBCLIENT"));
@@ -260,8 +261,8 @@ void ListViewRows(Lists& w) {
         added.setSubItem(1, "Stopped");
         Row("a row added and changed is one native insert", ItemCount::items, 1);
     }
-    Row("at the end, with its sub-item",
-        ItemText(list, 3, 0) + "|" + ItemText(list, 3, 1), std::string("Computer Browser|Stopped"));
+    Row("at the end, with its sub-item", ItemText(list, 3, 0) + "|" + ItemText(list, 3, 1),
+        std::string("Computer Browser|Stopped"));
     Row("the rows before it keep theirs",
         ItemText(list, 1, 0) + "|" + ItemText(list, 1, 1) + "|" + ItemText(list, 1, 2),
         std::string("Messenger|Started|Automatic"));
@@ -289,7 +290,8 @@ void ToolTipRows() {
     const std::vector<HWND> tips = tool_tips::OwnedBy(form);
     Row("the form owns one tooltip control", static_cast<int>(tips.size()), 1);
     if (tips.size() != 1) return;
-    Row("it holds a tool for each control with a tip", static_cast<int>(SendMessageA(tips[0], TTM_GETTOOLCOUNT, 0, 0)), 2);
+    Row("it holds a tool for each control with a tip", static_cast<int>(SendMessageA(tips[0], TTM_GETTOOLCOUNT, 0, 0)),
+        2);
     UINT flags = 0;
     Row("the button's tool carries its tip", tool_tips::Of(form, Native(w.go), &flags).value_or("<no tool>"),
         std::string("first tip"));

@@ -33,8 +33,7 @@ std::string Text(HWND window) {
     // WM_GETTEXT reaches the control itself, so edit and rich-edit controls
     // answer with their contents; a hung window cannot stall the driver.
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))
-        return {};
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) return {};
     std::vector<char> buffer(length + 1);
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
@@ -211,7 +210,8 @@ HHOOK HookThreadOf(HWND top, const char* procedure) {
     std::string library = path;
     library = library.substr(0, library.find_last_of('\\') + 1) + "whooks.dll";
     HMODULE module = LoadLibraryA(library.c_str());
-    auto* proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, procedure))) : nullptr;
+    auto* proc =
+        module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, procedure))) : nullptr;
     if (!proc) {
         std::fprintf(stderr, "wdriver: cannot load %s\n", library.c_str());
         return nullptr;
@@ -238,8 +238,10 @@ bool ChooseMenuItem(HWND top, const std::string& title, const std::string& item)
     }
     if (hook) UnhookWindowsHookEx(hook);
     GlobalDeleteAtom(atom);
-    if (!answered) std::fprintf(stderr, "wdriver: \"%s\" did not answer the menu request\n", title.c_str());
-    else if (!found) std::fprintf(stderr, "wdriver: no menu item \"%s\"\n", item.c_str());
+    if (!answered)
+        std::fprintf(stderr, "wdriver: \"%s\" did not answer the menu request\n", title.c_str());
+    else if (!found)
+        std::fprintf(stderr, "wdriver: no menu item \"%s\"\n", item.c_str());
     return found;
 }
 
@@ -308,8 +310,9 @@ bool HotKeyMove(HWND top, DWORD ms) {
     });
     UnhookWindowsHookEx(hook);
     if (!moved)
-        std::fprintf(stderr, "wdriver: %s\n", hotKey ? "WM_HOTKEY came, but no mouse move to a picture box"
-                                                     : "no WM_HOTKEY reached the program");
+        std::fprintf(
+            stderr, "wdriver: %s\n",
+            hotKey ? "WM_HOTKEY came, but no mouse move to a picture box" : "no WM_HOTKEY reached the program");
     return moved;
 }
 
@@ -749,8 +752,8 @@ enum class Needs { nothing, window, messageBox };
 
 struct Command {
     const char* name;
-    const char* synopsis;  // its arguments
-    const char* help;      // what it does, a line each
+    const char* synopsis;     // its arguments
+    const char* help;         // what it does, a line each
     std::size_t least, most;  // how many arguments it takes
     Needs needs;
     int (*run)(HWND top, const Arguments& arguments);  // 0 done or true, 1 not so, 2 misuse
@@ -798,11 +801,11 @@ constexpr Command kCommands[] = {
          return 0;
      }},
     {"hotkey", "taken|free",
-     "0 when Win+Z is so: taken when registering it here fails with 1409, free when it succeeds", 1, 1,
-     Needs::nothing, [](HWND, const Arguments& arguments) { return HotKey(arguments[0]); }},
+     "0 when Win+Z is so: taken when registering it here fails with 1409, free when it succeeds", 1, 1, Needs::nothing,
+     [](HWND, const Arguments& arguments) { return HotKey(arguments[0]); }},
     {"type", "<title> <target> <text>", "sets the edit's text, as typing it does", 3, 3, Needs::window, Type},
-    {"select", "<title> <target> <n>", "selects item n (from 0) of the list box, as a click does", 3, 3,
-     Needs::window, Select},
+    {"select", "<title> <target> <n>", "selects item n (from 0) of the list box, as a click does", 3, 3, Needs::window,
+     Select},
     {"read", "<title> <target>",
      "prints a status bar's parts or a list box's items, a line each, or a control's text and,\n"
      "for a button holding a picture, \"picture WxH colour|grey\" (hook)",
@@ -846,8 +849,8 @@ constexpr Command kCommands[] = {
      "a right click on the first icon of Wine's notification area, posted to the icon's own window,\n"
      "which calls the icon's owner back as for the pointer's click",
      0, 0, Needs::nothing, [](HWND, const Arguments&) { return Status(RightClickFirstTrayIcon()); }},
-    {"broadcast", "<name>", "posts every top-level window the message registered by that name (\"TaskbarCreated\")",
-     1, 1, Needs::nothing, Broadcast},
+    {"broadcast", "<name>", "posts every top-level window the message registered by that name (\"TaskbarCreated\")", 1,
+     1, Needs::nothing, Broadcast},
     {"hotkeymove", "<title> <ms>",
      "0 once the window's program, after a WM_HOTKEY, posts a picture box a plain mouse move (hook);\n"
      "prints \"armed\" when watching, then the user's Win+Z must come within ms",

@@ -101,9 +101,9 @@ std::string ListBoxItem(HWND box, int index) {
     wide.resize(std::min(static_cast<std::size_t>(copied), static_cast<std::size_t>(length)));
     if (wide.empty()) return {};
     const int wideLength = static_cast<int>(std::min<std::size_t>(wide.size(), INT_MAX / 2));
-    std::string item(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0,
-                                                                  nullptr, nullptr)),
-                     '\0');
+    std::string item(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr)),
+        '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, item.data(), static_cast<int>(item.size()), nullptr,
                         nullptr);
     return item;

@@ -193,9 +193,9 @@ void SplashPictures() {
         COLORREF drawn;
         const char* what;
     } places[] = {
-        {5, 5, RGB(123, 181, 239), "the sky at the top"},   {200, 60, RGB(153, 191, 227), "the sky lower down"},
-        {96, 100, RGB(255, 235, 150), "the sun"},            {300, 150, RGB(90, 150, 110), "the far hills"},
-        {20, 200, RGB(50, 110, 70), "the near hills"},       {296, 56, RGB(45, 35, 30), "the bird"},
+        {5, 5, RGB(123, 181, 239), "the sky at the top"}, {200, 60, RGB(153, 191, 227), "the sky lower down"},
+        {96, 100, RGB(255, 235, 150), "the sun"},         {300, 150, RGB(90, 150, 110), "the far hills"},
+        {20, 200, RGB(50, 110, 70), "the near hills"},    {296, 56, RGB(45, 35, 30), "the bird"},
     };
     for (const char* program : {"Windhover\\windhover.exe", "Nightjar\\nightjar.exe"}) {
         HMODULE module = LoadLibraryExA((folder + program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);

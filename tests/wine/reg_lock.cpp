@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     HKEY key = nullptr;
-    LONG result = RegCreateKeyExA(HKEY_CURRENT_USER, argv[2], 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &key,
-                                  nullptr);
+    LONG result =
+        RegCreateKeyExA(HKEY_CURRENT_USER, argv[2], 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &key, nullptr);
     if (result == ERROR_SUCCESS) {
         result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
         RegCloseKey(key);

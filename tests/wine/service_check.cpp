@@ -81,8 +81,7 @@ void Listing() {
     // Wine's QueryServiceConfigA gives no dependency list; the first name of
     // a list is proven on the host.
     if (Row("NjPending is listed", pending != nullptr, true))
-        contract::RowOrWine("NjPending's Dependencies", pending->Dependencies, std::string("NjQuick"),
-                            std::string());
+        contract::RowOrWine("NjPending's Dependencies", pending->Dependencies, std::string("NjQuick"), std::string());
     contract::RowOrWine("GetServiceConfig reads the dependency",
                         modServiceCode::GetServiceConfig("", "NjPending").Dependencies, std::string("NjQuick"),
                         std::string());
@@ -169,8 +168,7 @@ void RefusedPause() {
     Refused("a pause of a service that takes none", modServiceCode::PauseServiceByName("", "NjNoPause"),
             platform::kErrorInvalidServiceControl);
     Sleep(1000);
-    Row("NjNoPause stays running", modServiceCode::GetServiceStatus("", "NjNoPause").currentState,
-        std::uint32_t{4});
+    Row("NjNoPause stays running", modServiceCode::GetServiceStatus("", "NjNoPause").currentState, std::uint32_t{4});
     modServiceCode::StopServiceByName("", "NjNoPause");
     Row("NjNoPause stops", WaitForState("NjNoPause", svc::kStopped).currentState, std::uint32_t{1});
 }
@@ -185,8 +183,8 @@ void MissingAndDependents() {
     Row("the configuration of a missing service is empty",
         modServiceCode::GetServiceConfig("", "NjMissing").BinaryPathName, std::string());
     // Wine's EnumDependentServicesA succeeds and writes no size: no dependents, no message.
-    Row("EnumDependentServices finds no dependents under Wine",
-        modServiceCode::EnumDependentServices("", "NjQuick"), false);
+    Row("EnumDependentServices finds no dependents under Wine", modServiceCode::EnumDependentServices("", "NjQuick"),
+        false);
 }
 
 }  // namespace

@@ -147,8 +147,8 @@ void OtherCalls(IDispatch* sink) {
             static_cast<long>(sink->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr)),
             static_cast<long>(S_OK));
     Row("NewWindow2 without arguments is refused",
-        static_cast<long>(sink->Invoke(DISPID_NEWWINDOW2, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr,
-                                       nullptr)),
+        static_cast<long>(
+            sink->Invoke(DISPID_NEWWINDOW2, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr)),
         static_cast<long>(DISP_E_BADPARAMCOUNT));
     VARIANT args[2];
     VariantInit(&args[0]);
@@ -157,8 +157,8 @@ void OtherCalls(IDispatch* sink) {
     args[0].boolVal = VARIANT_FALSE;
     DISPPARAMS byValue{args, nullptr, 2, 0};
     Row("NewWindow2 with Cancel by value is refused",
-        static_cast<long>(sink->Invoke(DISPID_NEWWINDOW2, IID_NULL, 0, DISPATCH_METHOD, &byValue, nullptr, nullptr,
-                                       nullptr)),
+        static_cast<long>(
+            sink->Invoke(DISPID_NEWWINDOW2, IID_NULL, 0, DISPATCH_METHOD, &byValue, nullptr, nullptr, nullptr)),
         static_cast<long>(DISP_E_TYPEMISMATCH));
 }
 

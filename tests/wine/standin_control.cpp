@@ -126,8 +126,8 @@ std::string Time(IWebBrowser2* browser, const std::string& countWord) {
         if (popup.cancelled) ++cancelled;
     }
     std::sort(micros.begin(), micros.end());
-    const double median = micros.size() % 2 ? micros[micros.size() / 2]
-                                            : (micros[micros.size() / 2 - 1] + micros[micros.size() / 2]) / 2;
+    const double median =
+        micros.size() % 2 ? micros[micros.size() / 2] : (micros[micros.size() / 2 - 1] + micros[micros.size() / 2]) / 2;
     const double p99 = micros[static_cast<std::size_t>(std::ceil(0.99 * count)) - 1];
     char answer[128];
     std::snprintf(answer, sizeof answer, "median %.0f us, p99 %.0f us, %d of %d cancelled", median, p99, cancelled,
@@ -198,8 +198,10 @@ DWORD WINAPI Listen(void*) {
             continue;
         }
         HANDLE thread = CreateThread(nullptr, 0, Serve, pipe, 0, nullptr);
-        if (thread) CloseHandle(thread);
-        else Serve(pipe);
+        if (thread)
+            CloseHandle(thread);
+        else
+            Serve(pipe);
     }
 }
 

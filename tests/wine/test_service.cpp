@@ -48,8 +48,8 @@ bool RefusesStop() {
     const std::string path = ParametersKey(serviceName);
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
     DWORD value = 0, type = 0, size = sizeof value;
-    const bool read = RegQueryValueExA(key, kRefuseStop, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
-                      ERROR_SUCCESS;
+    const bool read =
+        RegQueryValueExA(key, kRefuseStop, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS;
     RegCloseKey(key);
     return read && type == REG_DWORD && value != 0;
 }
@@ -68,22 +68,22 @@ void Report(DWORD state, DWORD checkPoint = 0, DWORD waitHint = 0) {
 
 DWORD WINAPI Handler(DWORD control, DWORD, void*, void*) {
     switch (control) {
-    case SERVICE_CONTROL_STOP:
-        SetEvent(stopRequested);
-        return NO_ERROR;
-    case SERVICE_CONTROL_PAUSE:
-        if (mode == "nopause") return ERROR_CALL_NOT_IMPLEMENTED;
-        Report(SERVICE_PAUSED);
-        return NO_ERROR;
-    case SERVICE_CONTROL_CONTINUE:
-        Report(SERVICE_RUNNING);
-        return NO_ERROR;
-    case SERVICE_CONTROL_INTERROGATE:
-        // The status again, with the controls the service now accepts.
-        Report(status.dwCurrentState, status.dwCheckPoint, status.dwWaitHint);
-        return NO_ERROR;
-    default:
-        return ERROR_CALL_NOT_IMPLEMENTED;
+        case SERVICE_CONTROL_STOP:
+            SetEvent(stopRequested);
+            return NO_ERROR;
+        case SERVICE_CONTROL_PAUSE:
+            if (mode == "nopause") return ERROR_CALL_NOT_IMPLEMENTED;
+            Report(SERVICE_PAUSED);
+            return NO_ERROR;
+        case SERVICE_CONTROL_CONTINUE:
+            Report(SERVICE_RUNNING);
+            return NO_ERROR;
+        case SERVICE_CONTROL_INTERROGATE:
+            // The status again, with the controls the service now accepts.
+            Report(status.dwCurrentState, status.dwCheckPoint, status.dwWaitHint);
+            return NO_ERROR;
+        default:
+            return ERROR_CALL_NOT_IMPLEMENTED;
     }
 }
 
@@ -149,10 +149,10 @@ int Install(const char* name, const std::string& commandLine, const char* depend
         dependencies = Wide(dependency);
         dependencies.append(2, L'\0');
     }
-    SC_HANDLE service = CreateServiceW(manager, Wide(name).c_str(), display.c_str(), SERVICE_ALL_ACCESS,
-                                       SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
-                                       command.c_str(), nullptr, nullptr, dependency ? dependencies.c_str() : nullptr,
-                                       nullptr, nullptr);
+    SC_HANDLE service =
+        CreateServiceW(manager, Wide(name).c_str(), display.c_str(), SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
+                       SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr,
+                       dependency ? dependencies.c_str() : nullptr, nullptr, nullptr);
     const DWORD error = GetLastError();
     if (service) CloseServiceHandle(service);
     CloseServiceHandle(manager);
@@ -231,7 +231,8 @@ int main(int argc, char** argv) {
         SERVICE_TABLE_ENTRYA table[] = {{serviceName.data(), ServiceMain}, {nullptr, nullptr}};
         return StartServiceCtrlDispatcherA(table) ? 0 : 1;
     }
-    std::printf("usage: wsvc install NAME MODE [DEPENDENCY] | install-program NAME PATH | delete NAME | start NAME | "
-                "state NAME | refuse-stop NAME on|off | serve NAME MODE\n");
+    std::printf(
+        "usage: wsvc install NAME MODE [DEPENDENCY] | install-program NAME PATH | delete NAME | start NAME | "
+        "state NAME | refuse-stop NAME on|off | serve NAME MODE\n");
     return 2;
 }

@@ -49,8 +49,7 @@ inline std::optional<std::string> Of(HWND form, HWND control, UINT* flags = null
             TTTOOLINFOW tool{};
             tool.cbSize = TTTOOLINFOW_V2_SIZE;
             tool.lpszText = buffer.data();
-            if (!SendMessageW(tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool)))
-                continue;
+            if (!SendMessageW(tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool))) continue;
             if (!(tool.uFlags & TTF_IDISHWND) || tool.uId != reinterpret_cast<UINT_PTR>(control)) continue;
             if (flags) *flags = tool.uFlags;
             std::fill(buffer.begin(), buffer.end(), L'\0');
