@@ -224,7 +224,15 @@ TEST_F(NightjarTest, ARefusedRequestIsToldAtOnceWithTheSystemsReason) {
         {"continue: access denied", kContinue, svc::kPaused,
          Refused(sim::ServiceCall::Control, platform::kErrorAccessDenied), platform::kErrorAccessDenied},
     };
-    const char* const verbs[] = {"start", "stop", "pause", "continue"};
+    // Each command's word in the message and the button that asks for it, in
+    // the order of Command.
+    const struct {
+        const char* verb;
+        void (nightjar::frmMain::*click)();
+    } commands[] = {{"start", &nightjar::frmMain::cmdStart_Click},
+                    {"stop", &nightjar::frmMain::cmdStop_Click},
+                    {"pause", &nightjar::frmMain::cmdPause_Click},
+                    {"continue", &nightjar::frmMain::cmdContinue_Click}};
     for (const auto& row : rows) {
         FreshRow(row.what, [&] {
             messenger().status.currentState = row.from;
@@ -234,25 +242,10 @@ TEST_F(NightjarTest, ARefusedRequestIsToldAtOnceWithTheSystemsReason) {
             const std::uint32_t state = messenger().status.currentState;
             p().answers = {sim::Answer(platform::kIdYes)};  // pause asks first
             const std::uint64_t before = m().now;
-            User([&] {
-                switch (row.command) {
-                    case kStart:
-                        main().cmdStart_Click();
-                        break;
-                    case kStop:
-                        main().cmdStop_Click();
-                        break;
-                    case kPause:
-                        main().cmdPause_Click();
-                        break;
-                    case kContinue:
-                        main().cmdContinue_Click();
-                        break;
-                }
-            });
+            User([&] { (main().*commands[row.command].click)(); });
             ASSERT_FALSE(p().messageBoxes.empty());
             const auto& told = p().messageBoxes.back();
-            EXPECT_EQ(told.text, "Unable to " + std::string(verbs[row.command]) +
+            EXPECT_EQ(told.text, "Unable to " + std::string(commands[row.command].verb) +
                                      " the Messenger service.\r\n\r\nError " + std::to_string(row.error) + ": " +
                                      platform::SystemErrorText(row.error));
             EXPECT_EQ(told.icon, platform::kMbIconError);
